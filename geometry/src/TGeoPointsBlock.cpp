@@ -1,0 +1,114 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 Tarvelo contributors
+#include "tarvelo/geometry/TGeoPointsBlock.h"
+
+#include <memory>
+
+namespace GEOTYPE_DEFINITION {
+
+TGeoPointsBlock::~TGeoPointsBlock()
+{
+    RemoveAll();
+}
+
+std::uint32_t TGeoPointsBlock::GetCount() const
+{
+    return static_cast<std::uint32_t>(m_points.size());
+}
+
+std::uint32_t TGeoPointsBlock::AddPoint(std::uint16_t pointType, std::uint16_t pointFlag, double x, double y,
+                                        double z)
+{
+    // count + 1, as callers expect, even when that key is already taken.
+    const std::uint32_t key = GetCount() + 1;
+    return SetPoint(key, pointType, pointFlag, x, y, z) ? key : 0;
+}
+
+bool TGeoPointsBlock::SetPointFrom(std::uint32_t key, IGeoPoint* source)
+{
+    if (source == nullptr)
+        return false;
+    return SetPoint(key, source->GetPointType(), 0, source->GetX(), source->GetY(), source->GetZ());
+}
+
+bool TGeoPointsBlock::SetPoint(std::uint32_t key, std::uint16_t pointType, std::uint16_t pointFlag, double x,
+                               double y, double z)
+{
+    m_points.file(key, std::make_unique<TGeoPoint>(x, y, z, pointType, pointFlag));
+    return true;
+}
+
+bool TGeoPointsBlock::GetPoint(std::uint32_t key, IGeoPoint* target)
+{
+    if (m_points.empty() || target == nullptr)
+        return false;
+    if (const TGeoPoint* point = m_points.find(key)) {
+        target->SetXYZ(point->GetX(), point->GetY(), point->GetZ());
+        target->SetPointType(point->GetPointType());
+    }
+    return true;
+}
+
+IGeoPoint* TGeoPointsBlock::FindPoint(std::uint32_t key)
+{
+    return m_points.find(key);
+}
+
+bool TGeoPointsBlock::RemoveAll()
+{
+    m_points.clear();
+    return true;
+}
+
+POSITION TGeoPointsBlock::GetStartPosition()
+{
+    return m_points.start();
+}
+
+POSITION TGeoPointsBlock::GetEndPosition()
+{
+    return nullptr;
+}
+
+void TGeoPointsBlock::GetNextPoint(POSITION& position, std::uint32_t& key, IGeoPoint*& point)
+{
+    TGeoPoint* found = nullptr;
+    if (m_points.next(position, key, found))
+        point = found;
+}
+
+bool TGeoPointsBlock::CopyFrom(IGeoPointsBlock* source)
+{
+    if (source == nullptr || source->GetCount() == 0)
+        return false;
+    if (source == this)
+        return true;
+    RemoveAll();
+    m_points.reserve(source->GetCount());
+    const POSITION end = source->GetEndPosition();
+    for (POSITION position = source->GetStartPosition(); position != end;) {
+        std::uint32_t key = 0;
+        IGeoPoint* point = nullptr;
+        source->GetNextPoint(position, key, point);
+        if (point == nullptr)
+            break;  // a foreign source that stops yielding must not loop forever
+        SetPointFrom(key, point);
+    }
+    return true;
+}
+
+IGeoPointsBlock* TGeoPointsBlock::GetSelf()
+{
+    return this;
+}
+
+bool TGeoPointsBlock::MovePoint(std::uint32_t key, double x, double y, double z)
+{
+    TGeoPoint* point = m_points.find(key);
+    if (point == nullptr)
+        return false;
+    point->SetXYZ(x, y, z);
+    return true;
+}
+
+}  // namespace GEOTYPE_DEFINITION

@@ -1,0 +1,24 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 Tarvelo contributors
+#pragma once
+
+#include <string>
+#include <string_view>
+
+/// @file
+/// The one place where 8-bit text in code page 1251 (blocks, store, log)
+/// meets Unicode. Nothing else converts.
+
+namespace tarvelo::text {
+
+/// Stands in, visibly, for a character that code page 1251 cannot hold.
+inline constexpr char kCp1251Replacement = '?';
+
+/// Code page 1251 bytes to UTF-8. The one unassigned byte (0x98) becomes U+FFFD.
+std::string cp1251ToUtf8(std::string_view cp1251);
+
+/// UTF-8 to code page 1251. Characters the code page lacks, and malformed
+/// UTF-8 sequences, become kCp1251Replacement, one per character.
+std::string utf8ToCp1251(std::string_view utf8);
+
+}  // namespace tarvelo::text

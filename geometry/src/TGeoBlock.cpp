@@ -91,7 +91,7 @@ bool TGeoBlock::AddItemCopy(IGeoItem* source)
 {
     if (source == nullptr || !m_items)
         return false;
-    auto copy = std::make_unique<TGeoItem>();
+    std::unique_ptr<TGeoItem> copy = m_items->NewItem();
     copy->CopyFrom(source);
     const std::uint32_t key = copy->GetId() != 0 ? copy->GetId() : m_items->GetCount() + 1;
     m_items->FileItem(key, std::move(copy));
@@ -103,7 +103,9 @@ bool TGeoBlock::AddItem(std::uint32_t kind, std::uint32_t id, const ValueMap* va
 {
     if (!m_items)
         return false;
-    m_items->FileItem(id, std::make_unique<TGeoItem>(kind, id, values, text, style));
+    std::unique_ptr<TGeoItem> item = m_items->NewItem();
+    *item = TGeoItem(kind, id, values, text, style);
+    m_items->FileItem(id, std::move(item));
     return true;
 }
 

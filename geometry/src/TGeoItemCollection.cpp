@@ -52,9 +52,14 @@ void TGeoItemCollection::SetItemCopy(std::uint32_t key, IGeoItem* source)
 {
     if (source == nullptr)
         return;  // filing a blank item would only hide the caller's mistake
-    auto copy = std::make_unique<TGeoItem>();
+    std::unique_ptr<TGeoItem> copy = NewItem();
     copy->CopyFrom(source);
     FileItem(key, std::move(copy));
+}
+
+std::unique_ptr<TGeoItem> TGeoItemCollection::NewItem()
+{
+    return m_items.acquire();
 }
 
 std::uint32_t TGeoItemCollection::GetCount() const

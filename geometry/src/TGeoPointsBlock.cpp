@@ -34,7 +34,11 @@ bool TGeoPointsBlock::SetPointFrom(std::uint32_t key, IGeoPoint* source)
 bool TGeoPointsBlock::SetPoint(std::uint32_t key, std::uint16_t pointType, std::uint16_t pointFlag, double x,
                                double y, double z)
 {
-    m_points.file(key, std::make_unique<TGeoPoint>(x, y, z, pointType, pointFlag));
+    std::unique_ptr<TGeoPoint> point = m_points.acquire();
+    point->SetXYZ(x, y, z);
+    point->SetPointType(pointType);
+    point->SetPointFlag(pointFlag);
+    m_points.file(key, std::move(point));
     return true;
 }
 

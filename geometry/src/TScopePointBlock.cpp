@@ -16,7 +16,7 @@ void TScopePointBlock::AddScopePoint(std::uint32_t pointTag, std::uint32_t key, 
                                      double y, double z, std::uint16_t pointType, std::uint16_t scopeKind,
                                      std::uint32_t scopeValue1, std::uint32_t scopeValue2)
 {
-    auto point = std::make_unique<TScopePoint>();
+    std::unique_ptr<TScopePoint> point = m_points.acquire();
     point->SetScopeKey(scopeKey);
     point->SetXYZ(x, y, z);
     point->SetPointType(pointType);
@@ -157,7 +157,7 @@ bool TScopePointBlock::CopyFrom(IScopePointBlock* source)
         source->GetNextPoint(position, key, point);
         if (point == nullptr)
             break;  // a foreign source that stops yielding must not loop forever
-        auto copy = std::make_unique<TScopePoint>();
+        std::unique_ptr<TScopePoint> copy = m_points.acquire();
         copy->CopyFrom(point);
         m_points.file(key, std::move(copy));
     }

@@ -20,7 +20,14 @@ namespace GEOTYPE_DEFINITION::detail {
 /// and advancing costs nothing; like iterators, they are valid until the
 /// map changes. Collections are filled in key order almost always (copies
 /// walk a source in key order, dialogs number from 1), so filing appends.
-template <class T>
+///
+/// With `Recycles`, removed elements are kept as spares and handed out again
+/// by acquire() in their default state. Copying a block empties it and fills
+/// it again; without spares each copy of a large block would free thousands
+/// of elements, let the allocator give the pages back to the system, and
+/// fault them in again at once, making copies of large blocks several times
+/// slower per element than copies of small ones.
+template <class T, bool Recycles = false>
 class OwningKeyMap {
 public:
     using Entry = std::pair<std::uint32_t, std::unique_ptr<T>>;
@@ -29,6 +36,20 @@ public:
     [[nodiscard]] bool empty() const { return m_entries.empty(); }
     [[nodiscard]] const std::vector<Entry>& entries() const { return m_entries; }
     void reserve(std::size_t count) { m_entries.reserve(count); }
+
+    /// A new element in its default state, recycled where a spare is kept.
+    std::unique_ptr<T> acquire()
+    {
+        if constexpr (Recycles) {
+            if (!m_spares.empty()) {
+                std::unique_ptr<T> element = std::move(m_spares.back());
+                m_spares.pop_back();
+                *element = T{};
+                return element;
+            }
+        }
+        return std::make_unique<T>();
+    }
 
     [[nodiscard]] T* find(std::uint32_t key) const
     {
@@ -46,10 +67,12 @@ public:
             return filed;
         }
         auto it = lowerBound(key);
-        if (it != m_entries.end() && it->first == key)
-            it->second.swap(element);  // the replaced element dies with `element`
-        else
+        if (it != m_entries.end() && it->first == key) {
+            it->second.swap(element);
+            retire(std::move(element));
+        } else {
             m_entries.emplace(it, key, std::move(element));
+        }
         return filed;
     }
 
@@ -58,15 +81,25 @@ public:
         auto it = lowerBound(key);
         if (it == m_entries.end() || it->first != key)
             return false;
+        retire(std::move(it->second));
         m_entries.erase(it);
         return true;
     }
 
     void clear()
     {
-        // Move out first: an element's destructor must never see a half-cleared map.
-        std::vector<Entry> doomed;
-        doomed.swap(m_entries);
+        if constexpr (Recycles) {
+            // Backwards, so that acquire() hands spares out in their old key
+            // order and a refill walks memory forwards.
+            m_spares.reserve(m_spares.size() + m_entries.size());
+            for (auto it = m_entries.rbegin(); it != m_entries.rend(); ++it)
+                m_spares.push_back(std::move(it->second));
+            m_entries.clear();
+        } else {
+            // Move out first: an element's destructor must never see a half-cleared map.
+            std::vector<Entry> doomed;
+            doomed.swap(m_entries);
+        }
     }
 
     /// The largest key, 0 when empty.
@@ -102,7 +135,14 @@ private:
                                 [](const Entry& entry, std::uint32_t k) { return entry.first < k; });
     }
 
+    void retire(std::unique_ptr<T> element)
+    {
+        if constexpr (Recycles)
+            m_spares.push_back(std::move(element));
+    }
+
     std::vector<Entry> m_entries;
+    std::vector<std::unique_ptr<T>> m_spares;
 };
 
 }  // namespace GEOTYPE_DEFINITION::detail

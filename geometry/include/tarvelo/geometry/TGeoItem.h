@@ -19,6 +19,8 @@ public:
              std::uint16_t style);
     TGeoItem(const TGeoItem&) = delete;
     TGeoItem& operator=(const TGeoItem&) = delete;
+    TGeoItem(TGeoItem&&) = default;
+    TGeoItem& operator=(TGeoItem&&) = default;
 
     void SetKind(std::uint32_t kind) override { m_kind = kind; }
     std::uint32_t GetKind() const override { return m_kind; }

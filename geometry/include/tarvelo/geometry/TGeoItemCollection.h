@@ -28,13 +28,15 @@ public:
     ~TGeoItemCollection() override;
 
     [[nodiscard]] std::uint32_t GetCount() const;
+    /// A blank item to fill and file; it may reuse the storage of a removed one.
+    [[nodiscard]] std::unique_ptr<TGeoItem> NewItem();
     /// Files an item that is already made, replacing (and destroying) the one under the key.
     void FileItem(std::uint32_t key, std::unique_ptr<TGeoItem> item);
     void Reserve(std::uint32_t count);
     [[nodiscard]] const auto& Entries() const { return m_items.entries(); }
 
 private:
-    detail::OwningKeyMap<TGeoItem> m_items;
+    detail::OwningKeyMap<TGeoItem, true> m_items;
 };
 
 }  // namespace GEOTYPE_DEFINITION

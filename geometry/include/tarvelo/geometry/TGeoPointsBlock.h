@@ -35,7 +35,7 @@ public:
     ~TGeoPointsBlock() override;
 
 private:
-    detail::OwningKeyMap<TGeoPoint> m_points;
+    detail::OwningKeyMap<TGeoPoint, true> m_points;
 };
 
 }  // namespace GEOTYPE_DEFINITION

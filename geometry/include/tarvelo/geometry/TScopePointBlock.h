@@ -47,7 +47,7 @@ private:
     template <class Coordinate>
     double extent(Coordinate coordinate) const;
 
-    detail::OwningKeyMap<TScopePoint> m_points;
+    detail::OwningKeyMap<TScopePoint, true> m_points;
 };
 
 }  // namespace GEOTYPE_DEFINITION

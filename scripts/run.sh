@@ -1,0 +1,12 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
+# SPDX-FileCopyrightText: 2026 Tarvelo contributors
+#
+# Installs what is missing, builds the product and runs it.
+set -euo pipefail
+
+top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+"$top/scripts/install-deps.sh"
+cmake -S "$top" -B "$top/build" -G Ninja -DTARVELO_BUILD_TESTS=OFF -DTARVELO_BUILD_BENCHMARKS=OFF
+cmake --build "$top/build" -j "$(nproc)"
+exec "$top/build/host/tarvelo-demo" "$@"

@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
+# SPDX-FileCopyrightText: 2026 Tarvelo contributors
+#
+# Installs what is missing, then builds and runs the whole test suite twice:
+# a normal build, and one under AddressSanitizer and UndefinedBehaviorSanitizer
+# in which leaks and undefined behaviour fail the run.
+set -euo pipefail
+
+top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+"$top/scripts/install-deps.sh"
+jobs=$(nproc)
+
+run_suite() {
+    local build_dir=$1
+    shift
+    echo "=== $(basename "$build_dir") ==="
+    cmake -S "$top" -B "$build_dir" -G Ninja "$@"
+    cmake --build "$build_dir" -j "$jobs"
+    ctest --test-dir "$build_dir" --output-on-failure -j "$jobs"
+}
+
+run_suite "$top/build-tests"
+ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:strict_string_checks=1 \
+UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+    run_suite "$top/build-asan" -DTARVELO_SANITIZE=ON -DTARVELO_BUILD_BENCHMARKS=OFF

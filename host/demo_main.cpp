@@ -59,7 +59,7 @@ int main()
     copy->ExtendScopeX(2000.0);
 
     std::printf("%s", tarvelo::host::blockToJson(*copy).c_str());
-    std::printf("scope extent on X: original %.1f, copy after extension to 2000: %.1f\n",
-                original->GetScopePoints()->GetExtentX(), copy->GetScopePoints()->GetExtentX());
+    std::printf("outermost scope point on X: original %.1f, copy after extension %.1f\n",
+                original->GetScopeMaxAbsX(), copy->GetScopeMaxAbsX());
     return 0;
 }

@@ -1,0 +1,48 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 Tarvelo contributors
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+#include "IRegistryBackend.h"
+
+namespace tarvelo::services {
+
+/// The per-user parameter store on platforms without a registry: one SQLite
+/// database of keys and typed values. Each operation opens the database,
+/// acts in one transaction and closes it; the WAL journal keeps every
+/// committed write through a crash of the writing process, and a busy
+/// timeout lets several processes share the file.
+///
+/// A file that turns out not to be a database is moved aside (renamed with
+/// a ".damaged-" suffix and the time) and answered with 1009; the next
+/// write starts a new store.
+class SqliteRegistryStore final : public IRegistryBackend {
+public:
+    /// Environment variable naming the folder of the store; tests and CI point it elsewhere.
+    static constexpr const char* kLocationVariable = "TARVELO_STORE_DIR";
+    static constexpr const char* kFileName = "registry.sqlite3";
+
+    explicit SqliteRegistryStore(std::filesystem::path databaseFile);
+
+    /// The user's store: the folder named by TARVELO_STORE_DIR, or else
+    /// "Orvane Software" in the user's configuration folder.
+    static std::filesystem::path defaultDatabaseFile();
+
+    std::uint32_t readValue(bool localMachine, const std::string& keyPath, const std::string& name,
+                            StoredValue& value) override;
+    std::uint32_t writeValue(bool localMachine, const std::string& keyPath, const std::string& name,
+                             std::uint32_t type, std::string_view data) override;
+
+    [[nodiscard]] const std::filesystem::path& databaseFile() const { return m_file; }
+
+private:
+    std::filesystem::path m_file;
+};
+
+/// Registry key paths compare without case and ignore doubled or trailing
+/// backslashes: "Software\\A\\B\\" and "software\\a\\b" name the same key.
+std::string normalizeKeyPath(const std::string& keyPath);
+
+}  // namespace tarvelo::services

@@ -1,0 +1,267 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 Tarvelo contributors
+#include "tarvelo/services/SqliteRegistryStore.h"
+
+#include <sqlite3.h>
+
+#include <QStandardPaths>
+#include <cstdlib>
+#include <ctime>
+#include <system_error>
+#include <vector>
+
+#include "tarvelo/services/WindowsErrors.h"
+
+namespace tarvelo::services {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr int kBusyTimeoutMs = 10000;
+constexpr int kJournalPagesKept = 64;
+
+constexpr const char* kSchema =
+    "CREATE TABLE IF NOT EXISTS registry_keys("
+    " hive INTEGER NOT NULL, path TEXT NOT NULL COLLATE NOCASE, PRIMARY KEY(hive, path));"
+    "CREATE TABLE IF NOT EXISTS registry_values("
+    " hive INTEGER NOT NULL, path TEXT NOT NULL COLLATE NOCASE, name TEXT NOT NULL COLLATE NOCASE,"
+    " type INTEGER NOT NULL, data BLOB NOT NULL, PRIMARY KEY(hive, path, name));";
+
+// What the registry would have answered for a database failure.
+std::uint32_t statusOf(int sqliteCode)
+{
+    switch (sqliteCode & 0xFF) {
+    case SQLITE_OK:
+    case SQLITE_DONE:
+    case SQLITE_ROW:
+        return winerror::kSuccess;
+    case SQLITE_READONLY:
+    case SQLITE_PERM:
+    case SQLITE_AUTH:
+        return winerror::kAccessDenied;
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED:
+        return winerror::kSharingViolation;
+    case SQLITE_CANTOPEN:
+        return winerror::kPathNotFound;
+    case SQLITE_FULL:
+        return winerror::kDiskFull;
+    case SQLITE_NOTADB:
+    case SQLITE_CORRUPT:
+        return winerror::kBadDatabase;
+    default:
+        return winerror::kRegistryIoFailed;
+    }
+}
+
+bool isDamage(int sqliteCode)
+{
+    return (sqliteCode & 0xFF) == SQLITE_NOTADB || (sqliteCode & 0xFF) == SQLITE_CORRUPT;
+}
+
+// One open connection for one operation.
+class Connection {
+public:
+    Connection() = default;
+    Connection(const Connection&) = delete;
+    Connection& operator=(const Connection&) = delete;
+    ~Connection()
+    {
+        for (sqlite3_stmt* statement : m_statements)
+            sqlite3_finalize(statement);
+        sqlite3_close_v2(m_db);
+    }
+
+    int open(const fs::path& file, bool forWriting)
+    {
+        const int flags = forWriting ? SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE : SQLITE_OPEN_READWRITE;
+        int rc = sqlite3_open_v2(file.c_str(), &m_db, flags | SQLITE_OPEN_NOMUTEX, nullptr);
+        if (rc != SQLITE_OK)
+            return rc;
+        sqlite3_busy_timeout(m_db, kBusyTimeoutMs);
+        // Every operation closes its connection; checkpointing (and syncing) on each close would
+        // make one write cost milliseconds. The WAL is checkpointed as it grows instead.
+        sqlite3_db_config(m_db, SQLITE_DBCONFIG_NO_CKPT_ON_CLOSE, 1, nullptr);
+        // The first statement reads the header, so a file that is no database fails here.
+        rc = exec("PRAGMA journal_mode=WAL");
+        if (rc == SQLITE_OK)
+            rc = exec("PRAGMA synchronous=NORMAL");
+        sqlite3_wal_hook(m_db, &Connection::keepJournalShort, nullptr);
+        return rc;
+    }
+
+    int exec(const char* sql) { return sqlite3_exec(m_db, sql, nullptr, nullptr, nullptr); }
+
+    // Opening a store replays its whole journal, so the journal is emptied
+    // into the database once it holds a few dozen pages.
+    static int keepJournalShort(void*, sqlite3* db, const char* schema, int pages)
+    {
+        if (pages >= kJournalPagesKept)
+            sqlite3_wal_checkpoint_v2(db, schema, SQLITE_CHECKPOINT_TRUNCATE, nullptr, nullptr);
+        return SQLITE_OK;
+    }
+
+    sqlite3_stmt* prepare(const char* sql, int& rc)
+    {
+        sqlite3_stmt* statement = nullptr;
+        rc = sqlite3_prepare_v2(m_db, sql, -1, &statement, nullptr);
+        if (rc == SQLITE_OK)
+            m_statements.push_back(statement);
+        return statement;
+    }
+
+    [[nodiscard]] int extendedError() const { return sqlite3_extended_errcode(m_db); }
+    [[nodiscard]] int systemError() const { return m_db != nullptr ? sqlite3_system_errno(m_db) : 0; }
+
+private:
+    sqlite3* m_db = nullptr;
+    std::vector<sqlite3_stmt*> m_statements;
+};
+
+// Keeps a damaged store for inspection instead of deleting it.
+void moveAside(const fs::path& file)
+{
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+#ifdef _WIN32
+    localtime_s(&local, &now);
+#else
+    localtime_r(&now, &local);
+#endif
+    char stamp[32];
+    std::strftime(stamp, sizeof stamp, "%Y%m%dT%H%M%S", &local);
+    const std::string suffix = std::string(".damaged-") + stamp;
+    std::error_code ignored;
+    for (const char* companion : {"", "-wal", "-shm"}) {
+        fs::path from = file;
+        from += companion;
+        fs::path to = file;
+        to += suffix;
+        to += companion;
+        if (fs::exists(from, ignored))
+            fs::rename(from, to, ignored);
+    }
+}
+
+std::uint32_t failure(const Connection& db, int rc, const fs::path& file)
+{
+    if (isDamage(rc))
+        moveAside(file);
+    // A file that cannot be opened says why through the system's error number.
+    if ((rc & 0xFF) == SQLITE_CANTOPEN && db.systemError() != 0)
+        return winerror::fromErrno(db.systemError(), true);
+    return statusOf(rc);
+}
+
+// Every key from the hive's root down to `path`, for creating missing parents.
+std::vector<std::string> keyAndParents(const std::string& path)
+{
+    std::vector<std::string> keys{""};
+    for (std::size_t pos = path.find('\\'); pos != std::string::npos; pos = path.find('\\', pos + 1))
+        keys.push_back(path.substr(0, pos));
+    if (!path.empty())
+        keys.push_back(path);
+    return keys;
+}
+
+}  // namespace
+
+std::string normalizeKeyPath(const std::string& keyPath)
+{
+    std::string normalized;
+    normalized.reserve(keyPath.size());
+    for (const char c : keyPath) {
+        if (c == '\\' && (normalized.empty() || normalized.back() == '\\'))
+            continue;
+        normalized += c;
+    }
+    if (!normalized.empty() && normalized.back() == '\\')
+        normalized.pop_back();
+    return normalized;
+}
+
+SqliteRegistryStore::SqliteRegistryStore(std::filesystem::path databaseFile) : m_file(std::move(databaseFile)) {}
+
+std::filesystem::path SqliteRegistryStore::defaultDatabaseFile()
+{
+    if (const char* folder = std::getenv(kLocationVariable); folder != nullptr && *folder != '\0')
+        return fs::path(folder) / kFileName;
+    const QString config = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+    return fs::path(config.toStdString()) / "Orvane Software" / kFileName;
+}
+
+std::uint32_t SqliteRegistryStore::readValue(bool localMachine, const std::string& keyPath,
+                                             const std::string& name, StoredValue& value)
+{
+    std::error_code error;
+    if (!fs::exists(m_file, error))
+        return winerror::kFileNotFound;  // nothing was ever written: no key exists
+    Connection db;
+    int rc = db.open(m_file, false);
+    if (rc != SQLITE_OK)
+        return failure(db, rc, m_file);
+    sqlite3_stmt* query =
+        db.prepare("SELECT type, data FROM registry_values WHERE hive = ?1 AND path = ?2 AND name = ?3", rc);
+    if (rc != SQLITE_OK)
+        return (rc & 0xFF) == SQLITE_ERROR ? winerror::kFileNotFound : failure(db, rc, m_file);  // no tables yet
+    const std::string path = normalizeKeyPath(keyPath);
+    sqlite3_bind_int(query, 1, localMachine ? 1 : 0);
+    sqlite3_bind_text(query, 2, path.data(), static_cast<int>(path.size()), SQLITE_STATIC);
+    sqlite3_bind_text(query, 3, name.data(), static_cast<int>(name.size()), SQLITE_STATIC);
+    rc = sqlite3_step(query);
+    if (rc == SQLITE_DONE)
+        return winerror::kFileNotFound;
+    if (rc != SQLITE_ROW)
+        return failure(db, db.extendedError(), m_file);
+    value.type = static_cast<std::uint32_t>(sqlite3_column_int64(query, 0));
+    const auto* bytes = static_cast<const char*>(sqlite3_column_blob(query, 1));
+    value.data.assign(bytes != nullptr ? bytes : "", static_cast<std::size_t>(sqlite3_column_bytes(query, 1)));
+    return winerror::kSuccess;
+}
+
+std::uint32_t SqliteRegistryStore::writeValue(bool localMachine, const std::string& keyPath,
+                                              const std::string& name, std::uint32_t type, std::string_view data)
+{
+    std::error_code error;
+    fs::create_directories(m_file.parent_path(), error);
+    if (error)
+        return winerror::fromErrno(error.value(), true);
+
+    Connection db;
+    int rc = db.open(m_file, true);
+    if (rc == SQLITE_OK)
+        rc = db.exec(kSchema);
+    if (rc == SQLITE_OK)
+        rc = db.exec("BEGIN IMMEDIATE");
+    if (rc != SQLITE_OK)
+        return failure(db, rc, m_file);
+
+    const std::string path = normalizeKeyPath(keyPath);
+    const int hive = localMachine ? 1 : 0;
+    sqlite3_stmt* addKey = db.prepare("INSERT OR IGNORE INTO registry_keys(hive, path) VALUES(?1, ?2)", rc);
+    if (rc != SQLITE_OK)
+        return failure(db, rc, m_file);
+    for (const std::string& key : keyAndParents(path)) {
+        sqlite3_bind_int(addKey, 1, hive);
+        sqlite3_bind_text(addKey, 2, key.data(), static_cast<int>(key.size()), SQLITE_TRANSIENT);
+        if (sqlite3_step(addKey) != SQLITE_DONE)
+            return failure(db, db.extendedError(), m_file);
+        sqlite3_reset(addKey);
+    }
+    sqlite3_stmt* store = db.prepare(
+        "INSERT OR REPLACE INTO registry_values(hive, path, name, type, data) VALUES(?1, ?2, ?3, ?4, ?5)", rc);
+    if (rc != SQLITE_OK)
+        return failure(db, rc, m_file);
+    sqlite3_bind_int(store, 1, hive);
+    sqlite3_bind_text(store, 2, path.data(), static_cast<int>(path.size()), SQLITE_STATIC);
+    sqlite3_bind_text(store, 3, name.data(), static_cast<int>(name.size()), SQLITE_STATIC);
+    sqlite3_bind_int64(store, 4, type);
+    sqlite3_bind_blob(store, 5, data.data(), static_cast<int>(data.size()), SQLITE_STATIC);
+    if (sqlite3_step(store) != SQLITE_DONE)
+        return failure(db, db.extendedError(), m_file);
+    rc = db.exec("COMMIT");
+    return rc == SQLITE_OK ? winerror::kSuccess : failure(db, rc, m_file);
+}
+
+}  // namespace tarvelo::services

@@ -1,0 +1,181 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 Tarvelo contributors
+#include <gtest/gtest.h>
+
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <random>
+#include <thread>
+
+#include "TestEnvironment.h"
+#include "tarvelo/services/CSysHub.h"
+#include "tarvelo/services/FxRegistry.h"
+#include "tarvelo/services/WindowsErrors.h"
+
+using namespace tarvelo::services;
+using namespace tarvelo::services::testing;
+
+namespace {
+
+constexpr const char* kKey = "Software\\Orvane Software\\KLD\\Params\\";
+
+std::string valueName(char writer, int index)
+{
+    return std::string(1, writer) + std::to_string(index);
+}
+
+// Writes `count` numbers under names of its own; exits with the number of failed writes.
+pid_t startWriter(const std::filesystem::path& storeFile, char writer, int count)
+{
+    const pid_t child = ::fork();
+    if (child == 0) {
+        SqliteRegistryStore store(storeFile);
+        FxRegistry registry(store);
+        int failed = 0;
+        for (int i = 0; i < count; ++i)
+            failed += registry.SetValueDword(kKey, valueName(writer, i), static_cast<std::uint32_t>(i), false) != 0;
+        ::_exit(std::min(failed, 255));
+    }
+    return child;
+}
+
+int exitCodeOf(pid_t child)
+{
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+}  // namespace
+
+// Two processes writing at once lose nothing: every one of their 2,000 values is there.
+TEST(StoreRobustness, twoConcurrentWritersLoseNoValue)
+{
+    TestEnvironment environment;
+    constexpr int kWrites = 1000;
+    const pid_t first = startWriter(environment.storeFile(), 'a', kWrites);
+    const pid_t second = startWriter(environment.storeFile(), 'b', kWrites);
+    EXPECT_EQ(exitCodeOf(first), 0);
+    EXPECT_EQ(exitCodeOf(second), 0);
+
+    FxRegistry registry(environment.store());
+    int missing = 0;
+    for (const char writer : {'a', 'b'}) {
+        for (int i = 0; i < kWrites; ++i) {
+            std::uint32_t value = 0xFFFFFFFF;
+            missing += registry.GetValueDword(kKey, valueName(writer, i), value, false) != 0 ||
+                       value != static_cast<std::uint32_t>(i);
+        }
+    }
+    EXPECT_EQ(missing, 0);
+}
+
+// A writer killed at a random moment, 200 times over, leaves a readable store with every
+// value whose write had returned.
+TEST(StoreRobustness, killedWriterKeepsEveryReturnedWrite)
+{
+    TestEnvironment environment;
+    std::mt19937 random(12345);
+    int written = 0;
+    for (int round = 0; round < 200; ++round) {
+        int report[2];
+        ASSERT_EQ(::pipe(report), 0);
+        const pid_t child = ::fork();
+        if (child == 0) {
+            ::close(report[0]);
+            SqliteRegistryStore store(environment.storeFile());
+            FxRegistry registry(store);
+            for (std::uint32_t i = written;; ++i) {
+                if (registry.SetValueDword(kKey, "v" + std::to_string(i), i, false) != 0)
+                    ::_exit(1);
+                if (::write(report[1], &i, sizeof i) != sizeof i)
+                    ::_exit(2);
+            }
+        }
+        ::close(report[1]);
+        std::this_thread::sleep_for(std::chrono::microseconds(1000 + random() % 9000));
+        ::kill(child, SIGKILL);
+        int status = 0;
+        ::waitpid(child, &status, 0);
+        ASSERT_TRUE(WIFSIGNALED(status)) << "the writer stopped by itself in round " << round;
+        std::uint32_t confirmed = 0;
+        while (::read(report[0], &confirmed, sizeof confirmed) == sizeof confirmed)
+            written = static_cast<int>(confirmed) + 1;
+        ::close(report[0]);
+    }
+
+    FxRegistry registry(environment.store());
+    int missing = 0;
+    for (int i = 0; i < written; ++i) {
+        std::uint32_t value = 0xFFFFFFFF;
+        missing += registry.GetValueDword(kKey, "v" + std::to_string(i), value, false) != 0 ||
+                   value != static_cast<std::uint32_t>(i);
+    }
+    EXPECT_GT(written, 200);
+    EXPECT_EQ(missing, 0);
+}
+
+// A store that is not a database reads as defaults, is logged, kept aside, and replaced on the next write.
+TEST(StoreRobustness, damagedStoreIsKeptAsideAndReplaced)
+{
+    TestEnvironment environment;
+    std::filesystem::create_directories(environment.storeFile().parent_path());
+    std::string garbage(8192, '\0');
+    std::mt19937 random(7);
+    for (char& byte : garbage)
+        byte = static_cast<char>(random());
+    {
+        std::ofstream out(environment.storeFile(), std::ios::binary);
+        out << garbage;
+    }
+
+    CSysHub hub(environment);
+    EXPECT_EQ(hub.GetDwordParams("", "DivType"), 0u);
+    EXPECT_NE(environment.logText().find(" Error in CSysHub: GetDwordParams 67 1009"), std::string::npos);
+
+    std::vector<std::filesystem::path> keptAside;
+    for (const auto& entry : std::filesystem::directory_iterator(environment.storeFile().parent_path())) {
+        if (entry.path().filename().string().find(".damaged-") != std::string::npos)
+            keptAside.push_back(entry.path());
+    }
+    ASSERT_EQ(keptAside.size(), 1u);
+    std::ifstream in(keptAside.front(), std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), garbage);
+
+    hub.SetDwordParam("", "DivType", 203);
+    EXPECT_EQ(hub.GetDwordParams("", "DivType"), 203u);
+}
+
+// Without write permission on the store's folder writes report 5, nothing crashes and reads go on.
+TEST(StoreRobustness, unwritableFolderReportsAccessDenied)
+{
+    TestEnvironment environment;
+    {
+        FxRegistry registry(environment.store());
+        ASSERT_EQ(registry.SetValueDword(kKey, "Roundz", 2, false), 0u);
+    }
+    std::filesystem::permissions(environment.root(), std::filesystem::perms::all);
+    std::filesystem::permissions(environment.documents(), std::filesystem::perms::all);
+    std::filesystem::permissions(environment.storeFile().parent_path(),
+                                 std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec |
+                                     std::filesystem::perms::others_read | std::filesystem::perms::others_exec);
+    std::filesystem::permissions(environment.storeFile(), std::filesystem::perms::owner_read |
+                                                              std::filesystem::perms::others_read);
+
+    const int status = runInChildAsOrdinaryUser([&] {
+        FxRegistry registry(environment.store());
+        const std::uint32_t written = registry.SetValueDword(kKey, "Roundz", 5, false);
+        CSysHub(environment).SetDwordParam("", "Roundz", 6);
+        return static_cast<int>(written);
+    });
+    EXPECT_EQ(status, 5);
+    EXPECT_NE(environment.logText().find(" Error in CSysHub: SetDwordParam 85 5"), std::string::npos);
+
+    std::uint32_t value = 0;
+    FxRegistry registry(environment.store());
+    EXPECT_EQ(registry.GetValueDword(kKey, "Roundz", value, false), 0u);
+    EXPECT_EQ(value, 2u);
+}

@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 Tarvelo contributors
 #include <gtest/gtest.h>
 
+#include <poll.h>
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -96,7 +97,12 @@ TEST(StoreRobustness, killedWriterKeepsEveryReturnedWrite)
             }
         }
         ::close(report[1]);
-        std::this_thread::sleep_for(std::chrono::microseconds(1000 + random() % 9000));
+        // Once the writer is under way, kill it at a random moment of its writes.
+        std::uint32_t first = 0;
+        pollfd ready{report[0], POLLIN, 0};
+        if (::poll(&ready, 1, 30000) == 1 && ::read(report[0], &first, sizeof first) == sizeof first)
+            written = static_cast<int>(first) + 1;
+        std::this_thread::sleep_for(std::chrono::microseconds(random() % 3000));
         ::kill(child, SIGKILL);
         int status = 0;
         ::waitpid(child, &status, 0);

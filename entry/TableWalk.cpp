@@ -1,0 +1,64 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 Tarvelo contributors
+#include "TableWalk.h"
+
+#include <exception>
+#include <memory>
+
+#include "tarvelo/services/TextCodec.h"
+
+namespace tarvelo::hostcad {
+
+namespace {
+
+// Closes the table however the walk ends.
+struct TableCloser {
+    ISymbolTable* table;
+    ~TableCloser() { table->close(); }
+};
+
+}  // namespace
+
+std::string HostText::toAnsi() const
+{
+    return text::utf8ToCp1251(m_utf8);
+}
+
+TableNames readTableNames(IDrawingDatabase* drawing, TableKind kind, FailedRecords failed)
+{
+    TableNames result;
+    try {
+        IDatabase* database = drawing != nullptr ? drawing->database() : nullptr;
+        if (database == nullptr)
+            return result;
+        ISymbolTable* table = nullptr;
+        if (kind == TableKind::Layers)
+            database->getLayerTable(table, OpenMode::ForRead);
+        else
+            database->getLinetypeTable(table, OpenMode::ForRead);
+        if (table == nullptr)
+            return result;
+        TableCloser closer{table};
+        std::unique_ptr<ISymbolTableIterator> iterator;
+        if (table->newIterator(iterator, true, true) != eOk || !iterator)
+            return result;
+        HostText name;
+        for (; !iterator->done(); iterator->step(true, true)) {
+            ISymbolTableRecord* record = nullptr;
+            const Status opened = iterator->getRecord(record, OpenMode::ForRead, false);
+            if (record == nullptr)
+                continue;
+            if (opened == eOk || failed == FailedRecords::ReadAnyway) {
+                name.assignUtf8({});
+                record->getName(name);
+                result.names.push_back(name.toAnsi());
+            }
+            record->close();
+        }
+    } catch (const std::exception& failure) {
+        result.failure = failure.what();
+    }
+    return result;
+}
+
+}  // namespace tarvelo::hostcad

@@ -20,6 +20,8 @@ run_suite() {
     ctest --test-dir "$build_dir" --output-on-failure -j "$jobs"
 }
 
+echo "=== fuzz ==="
+"$top/fuzz/run_fuzzer.sh" "$top/build-fuzz" 60
 run_suite "$top/build-tests"
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:strict_string_checks=1 \
 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \

@@ -1,0 +1,284 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+// SPDX-FileCopyrightText: 2026 Tarvelo contributors
+#include "DxfDrawing.h"
+
+#include <cstdlib>
+#include <fstream>
+#include <system_error>
+
+#include <dxflib/dl_creationadapter.h>
+#include <dxflib/dl_dxf.h>
+
+#include "DxfGroupReader.h"
+#include "DxfNameDecoder.h"
+
+namespace tarvelo::host {
+
+using hostcad::eInvalidInput;
+using hostcad::eOk;
+using hostcad::ISymbolTable;
+using hostcad::ISymbolTableIterator;
+using hostcad::ISymbolTableRecord;
+using hostcad::OpenMode;
+using hostcad::Status;
+
+namespace {
+
+constexpr std::string_view kBinaryDxfSignature = "AutoCAD Binary DXF";
+
+std::string quoted(const std::string& name)
+{
+    return "«" + name + "»";
+}
+
+// Gathers what dxflib finds in the header and the tables; everything else it reports is ignored.
+class TableCollector final : public DL_CreationAdapter {
+public:
+    struct RawLayer {
+        std::string name;
+        int colour;
+        bool off;
+    };
+
+    std::vector<RawLayer> layers;
+    std::vector<std::string> linetypes;
+
+    void addLayer(const DL_LayerData& data) override
+    {
+        const int colour = std::abs(getAttributes().getColor());
+        // Layers carry no ByLayer or ByBlock colour; a drawing that says so gets the default white.
+        const bool indexed = colour >= 1 && colour <= 255;
+        layers.push_back({data.name, indexed ? colour : 7, data.off || getAttributes().getColor() < 0});
+    }
+    void addLinetype(const DL_LinetypeData& data) override { linetypes.push_back(data.name); }
+};
+
+}  // namespace
+
+// Reads the head of a DXF file up to the end of its TABLES section, checking its section structure on the way.
+class DxfDrawing::Loader {
+public:
+    Loader(std::istream& in, const std::string& displayName) : m_in(in), m_name(quoted(displayName)) {}
+
+    std::unique_ptr<DxfDrawing> load(std::string& error);
+
+private:
+    enum class Place { BeforeSection, SectionName, InSection };
+
+    std::unique_ptr<DxfDrawing> fail(std::string& error, std::string message)
+    {
+        error = std::move(message);
+        return nullptr;
+    }
+    std::unique_ptr<DxfDrawing> build(std::string& error);
+
+    std::istream& m_in;
+    std::string m_name;
+    DL_Dxf m_dxf;
+    TableCollector m_collector;
+    // Header variables that decide how names are decoded, read here because dxflib passes on only some of them.
+    std::string m_version;
+    std::string m_codePage;
+};
+
+std::unique_ptr<DxfDrawing> DxfDrawing::Loader::load(std::string& error)
+{
+    std::string head(kBinaryDxfSignature.size(), '\0');
+    m_in.read(head.data(), static_cast<std::streamsize>(head.size()));
+    head.resize(static_cast<std::size_t>(m_in.gcount()));
+    if (head.empty())
+        return fail(error, "Файл " + m_name + " пуст: это не чертёж DXF.");
+    if (head == kBinaryDxfSignature)
+        return fail(error, "Файл " + m_name
+                               + " — двоичный DXF. Откройте чертёж, сохранённый в текстовом формате DXF.");
+    m_in.clear();
+    m_in.seekg(0);
+
+    DxfGroupReader reader(m_in);
+    DxfGroup group;
+    Place place = Place::BeforeSection;
+    std::string section;
+    std::string variable;
+    bool anySection = false;
+    for (;;) {
+        const DxfGroupReader::Result result = reader.next(group);
+        if (result == DxfGroupReader::Result::Malformed) {
+            if (!anySection)
+                return fail(error, "Файл " + m_name + " не является чертежом DXF.");
+            return fail(error, "Чертёж " + m_name + " повреждён: строка " + std::to_string(reader.line())
+                                   + " не похожа на запись DXF.");
+        }
+        if (result == DxfGroupReader::Result::End) {
+            if (!anySection)
+                return fail(error, "Файл " + m_name + " не является чертежом DXF.");
+            return fail(error, "Чертёж " + m_name
+                                   + " обрывается до конца раздела таблиц (TABLES): файл повреждён или записан не полностью.");
+        }
+        if (group.code == 999)
+            continue;
+        if (place == Place::BeforeSection) {
+            if (group.code == 0 && group.value == "EOF" && anySection)
+                return fail(error, "В чертеже " + m_name + " нет раздела таблиц (TABLES) со слоями.");
+            if (group.code != 0 || group.value != "SECTION") {
+                if (!anySection)
+                    return fail(error, "Файл " + m_name + " не является чертежом DXF.");
+                return fail(error, "Чертёж " + m_name + " повреждён: в строке " + std::to_string(reader.line() - 1)
+                                       + " ожидалось начало раздела.");
+            }
+            anySection = true;
+            place = Place::SectionName;
+        } else if (place == Place::SectionName) {
+            if (group.code != 2)
+                return fail(error, "Чертёж " + m_name + " повреждён: у раздела в строке "
+                                       + std::to_string(reader.line() - 1) + " нет имени.");
+            section = group.value;
+            // Tables come before blocks and entities; past them there is nothing more to look for.
+            if (section == "BLOCKS" || section == "ENTITIES" || section == "OBJECTS")
+                return fail(error, "В чертеже " + m_name + " нет раздела таблиц (TABLES) со слоями.");
+            place = Place::InSection;
+        } else if (group.code == 0 && (group.value == "SECTION" || group.value == "EOF")) {
+            return fail(error, "Чертёж " + m_name + " повреждён: раздел " + section + " не закрыт.");
+        } else if (group.code == 0 && group.value == "ENDSEC") {
+            place = Place::BeforeSection;
+        } else if (section == "HEADER") {
+            if (group.code == 9)
+                variable = group.value;
+            else if (variable == "$ACADVER")
+                m_version = group.value;
+            else if (variable == "$DWGCODEPAGE")
+                m_codePage = group.value;
+        }
+        // The last record of a table reaches dxflib only with the group that follows it.
+        std::string value = group.value.substr(0, DL_DXF_MAXLINE);
+        m_dxf.processDXFGroup(&m_collector, group.code, value);
+        if (place == Place::BeforeSection && section == "TABLES")
+            return build(error);
+    }
+}
+
+std::unique_ptr<DxfDrawing> DxfDrawing::Loader::build(std::string& error)
+{
+    if (m_collector.layers.empty())
+        return fail(error, "В чертеже " + m_name + " нет ни одного слоя.");
+    const DxfNameDecoder decoder(m_version, m_codePage);
+    std::unique_ptr<DxfDrawing> drawing(new DxfDrawing);
+    drawing->m_version = m_version;
+    drawing->m_charset = decoder.charset();
+    drawing->m_layers.reserve(m_collector.layers.size());
+    drawing->m_layerNames.reserve(m_collector.layers.size());
+    for (const TableCollector::RawLayer& layer : m_collector.layers) {
+        drawing->m_layers.push_back({decoder.toUtf8(layer.name), layer.colour, layer.off});
+        drawing->m_layerNames.push_back(drawing->m_layers.back().nameUtf8);
+    }
+    drawing->m_linetypes.reserve(m_collector.linetypes.size());
+    for (const std::string& name : m_collector.linetypes)
+        drawing->m_linetypes.push_back(decoder.toUtf8(name));
+    return drawing;
+}
+
+class DxfDrawing::Record final : public ISymbolTableRecord {
+public:
+    explicit Record(const std::string& name) : m_name(name) {}
+
+    Status getName(hostcad::HostText& name) const override
+    {
+        name.assignUtf8(m_name);
+        return eOk;
+    }
+    Status close() override
+    {
+        delete this;
+        return eOk;
+    }
+
+private:
+    ~Record() = default;
+
+    const std::string& m_name;
+};
+
+class DxfDrawing::Iterator final : public ISymbolTableIterator {
+public:
+    explicit Iterator(const std::vector<std::string>& names) : m_names(names) {}
+
+    bool done() const override { return m_position >= m_names.size(); }
+    void step(bool forward, bool) override
+    {
+        if (forward && !done())
+            ++m_position;
+    }
+    Status getRecord(ISymbolTableRecord*& record, OpenMode mode, bool) override
+    {
+        record = nullptr;
+        if (done() || mode != OpenMode::ForRead)
+            return eInvalidInput;
+        record = new Record(m_names[m_position]);
+        return eOk;
+    }
+
+private:
+    const std::vector<std::string>& m_names;
+    std::size_t m_position = 0;
+};
+
+class DxfDrawing::Table final : public ISymbolTable {
+public:
+    explicit Table(const std::vector<std::string>& names) : m_names(names) {}
+
+    Status newIterator(std::unique_ptr<ISymbolTableIterator>& iterator, bool, bool) const override
+    {
+        iterator = std::make_unique<Iterator>(m_names);
+        return eOk;
+    }
+    Status close() override
+    {
+        delete this;
+        return eOk;
+    }
+
+private:
+    ~Table() = default;
+
+    const std::vector<std::string>& m_names;
+};
+
+std::unique_ptr<DxfDrawing> DxfDrawing::read(std::istream& in, const std::string& displayName, std::string& errorUtf8)
+{
+    errorUtf8.clear();
+    return Loader(in, displayName).load(errorUtf8);
+}
+
+std::unique_ptr<DxfDrawing> DxfDrawing::open(const std::filesystem::path& path, std::string& errorUtf8)
+{
+    const std::string displayName = path.string();
+    std::error_code status;
+    if (!std::filesystem::exists(path, status)) {
+        errorUtf8 = "Файл чертежа " + quoted(displayName) + " не найден.";
+        return nullptr;
+    }
+    if (std::filesystem::is_directory(path, status)) {
+        errorUtf8 = quoted(displayName) + " — это папка, а не файл чертежа.";
+        return nullptr;
+    }
+    std::ifstream file(path, std::ios::binary);
+    if (!file) {
+        errorUtf8 = "Не удалось открыть файл чертежа " + quoted(displayName) + ": нет доступа.";
+        return nullptr;
+    }
+    return read(file, displayName, errorUtf8);
+}
+
+// The drawing cannot be changed through this interface: tables open for reading only.
+Status DxfDrawing::getLayerTable(ISymbolTable*& table, OpenMode mode)
+{
+    table = mode == OpenMode::ForRead ? new Table(m_layerNames) : nullptr;
+    return table != nullptr ? eOk : eInvalidInput;
+}
+
+Status DxfDrawing::getLinetypeTable(ISymbolTable*& table, OpenMode mode)
+{
+    table = mode == OpenMode::ForRead ? new Table(m_linetypes) : nullptr;
+    return table != nullptr ? eOk : eInvalidInput;
+}
+
+}  // namespace tarvelo::host

@@ -1,0 +1,58 @@
+# SPDX-License-Identifier: MIT
+# SPDX-FileCopyrightText: 2026 Tarvelo contributors
+"""Writes the drawings the DXF reader tests open, good and broken, into a folder."""
+import random
+import sys
+from pathlib import Path
+
+import ezdxf
+
+# Layer name, colour number, switched off.
+LAYERS = [
+    ("Стены", 1, False),
+    ("Оси", 5, False),
+    ("Размеры", 3, True),
+    ("Окна и двери", 4, False),
+]
+# Line type name, description, pattern.
+LINETYPES = [
+    ("Штриховая", "Штриховая __ __ __", [0.9, 0.6, -0.3]),
+    ("Осевая", "Штрихпунктирная __ . __ .", [1.4, 1.0, -0.2, 0.0, -0.2]),
+]
+
+
+def make_drawing(version, encoding=None):
+    doc = ezdxf.new(version)
+    if encoding:
+        # Sets $DWGCODEPAGE too; characters the code page lacks are written as \U+XXXX escapes.
+        doc.encoding = encoding
+    for name, description, pattern in LINETYPES:
+        doc.linetypes.add(name, pattern=pattern, description=description)
+    for name, colour, off in LAYERS:
+        layer = doc.layers.add(name, color=colour, linetype="Штриховая" if name == "Оси" else "Continuous")
+        if off:
+            layer.off()
+    doc.modelspace().add_line((0, 0), (6000, 0), dxfattribs={"layer": "Стены"})
+    return doc
+
+
+def main(folder):
+    out = Path(folder)
+    out.mkdir(parents=True, exist_ok=True)
+    make_drawing("R12", "cp1251").saveas(out / "r12_cp1251.dxf")
+    # Cyrillic has no place in code page 1252, so the names come out as escapes.
+    make_drawing("R12", "cp1252").saveas(out / "r12_escapes.dxf")
+    make_drawing("R2010").saveas(out / "r2010_utf8.dxf")
+
+    whole = (out / "r2010_utf8.dxf").read_bytes()
+    layer_table = whole.index(b"\nLAYER\r\n") if b"\nLAYER\r\n" in whole else whole.index(b"\nLAYER\n")
+    (out / "truncated.dxf").write_bytes(whole[: layer_table + 200])
+    (out / "not_a_drawing.dxf").write_text("Это обычный текстовый файл,\nа не чертёж.\n", encoding="utf-8")
+    (out / "empty.dxf").write_bytes(b"")
+    (out / "binary.dxf").write_bytes(b"AutoCAD Binary DXF\r\n\x1a\x00" + bytes(range(256)) * 4)
+    noise = random.Random(1251)
+    (out / "garbage.dxf").write_bytes(bytes(noise.randrange(256) for _ in range(8192)))
+
+
+if __name__ == "__main__":
+    main(sys.argv[1])

@@ -24,7 +24,16 @@ clang++ -std=c++20 -O1 -g -fno-omit-frame-pointer \
 /usr/bin/python3 "$top/tests/host/make_test_drawings.py" "$build_dir/seeds"
 cp "$top/samples/plan.dxf" "$build_dir/seeds/"
 
+# The run's progress goes to a log; only its end is shown, in full when it failed.
+log="$build_dir/fuzz.log"
+status=0
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
     "$build_dir/dxf_drawing_fuzzer" "$build_dir/corpus" "$build_dir/seeds" \
     -max_total_time="$seconds" -rss_limit_mb=2048 -max_len=65536 -timeout=10 \
-    -artifact_prefix="$build_dir/artifacts/" -print_final_stats=1
+    -artifact_prefix="$build_dir/artifacts/" -print_final_stats=1 >"$log" 2>&1 || status=$?
+if [[ $status -ne 0 ]]; then
+    tail -n 60 "$log"
+    echo "The DXF reader's fuzzer failed; the input that did it is in $build_dir/artifacts/" >&2
+    exit "$status"
+fi
+grep -E '^(Done|stat::number_of_executed_units|stat::peak_rss_mb)' "$log" || true

@@ -5,6 +5,9 @@
 #include <sqlite3.h>
 
 #include <QStandardPaths>
+#include <algorithm>
+#include <chrono>
+#include <thread>
 #include <cstdlib>
 #include <ctime>
 #include <system_error>
@@ -42,6 +45,7 @@ std::uint32_t statusOf(int sqliteCode)
         return winerror::kAccessDenied;
     case SQLITE_BUSY:
     case SQLITE_LOCKED:
+    case SQLITE_PROTOCOL:
         return winerror::kSharingViolation;
     case SQLITE_CANTOPEN:
         return winerror::kPathNotFound;
@@ -165,6 +169,22 @@ std::vector<std::string> keyAndParents(const std::string& path)
     return keys;
 }
 
+// Some lock conflicts come back at once, past the busy timeout: a change of
+// journal mode on a new store, or a journal being recovered by another
+// process. The whole operation is tried again then, for a bounded time.
+template <class Operation>
+std::uint32_t retryWhileShared(Operation operation)
+{
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(kBusyTimeoutMs);
+    std::uint32_t status = operation();
+    for (int attempt = 1; status == winerror::kSharingViolation && std::chrono::steady_clock::now() < deadline;
+         ++attempt) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(std::min(attempt, 20)));
+        status = operation();
+    }
+    return status;
+}
+
 }  // namespace
 
 std::string normalizeKeyPath(const std::string& keyPath)
@@ -194,6 +214,12 @@ std::filesystem::path SqliteRegistryStore::defaultDatabaseFile()
 std::uint32_t SqliteRegistryStore::readValue(bool localMachine, const std::string& keyPath,
                                              const std::string& name, StoredValue& value)
 {
+    return retryWhileShared([&] { return readOnce(localMachine, keyPath, name, value); });
+}
+
+std::uint32_t SqliteRegistryStore::readOnce(bool localMachine, const std::string& keyPath,
+                                            const std::string& name, StoredValue& value)
+{
     std::error_code error;
     if (!fs::exists(m_file, error))
         return winerror::kFileNotFound;  // nothing was ever written: no key exists
@@ -222,6 +248,12 @@ std::uint32_t SqliteRegistryStore::readValue(bool localMachine, const std::strin
 
 std::uint32_t SqliteRegistryStore::writeValue(bool localMachine, const std::string& keyPath,
                                               const std::string& name, std::uint32_t type, std::string_view data)
+{
+    return retryWhileShared([&] { return writeOnce(localMachine, keyPath, name, type, data); });
+}
+
+std::uint32_t SqliteRegistryStore::writeOnce(bool localMachine, const std::string& keyPath,
+                                             const std::string& name, std::uint32_t type, std::string_view data)
 {
     std::error_code error;
     fs::create_directories(m_file.parent_path(), error);

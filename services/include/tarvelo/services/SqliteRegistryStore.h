@@ -38,6 +38,11 @@ public:
     [[nodiscard]] const std::filesystem::path& databaseFile() const { return m_file; }
 
 private:
+    std::uint32_t readOnce(bool localMachine, const std::string& keyPath, const std::string& name,
+                           StoredValue& value);
+    std::uint32_t writeOnce(bool localMachine, const std::string& keyPath, const std::string& name,
+                            std::uint32_t type, std::string_view data);
+
     std::filesystem::path m_file;
 };
 

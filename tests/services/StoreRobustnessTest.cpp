@@ -28,17 +28,20 @@ std::string valueName(char writer, int index)
     return std::string(1, writer) + std::to_string(index);
 }
 
-// Writes `count` numbers under names of its own; exits with the number of failed writes.
+// Writes `count` numbers under names of its own; exits with the status of the first failed write, if any.
 pid_t startWriter(const std::filesystem::path& storeFile, char writer, int count)
 {
     const pid_t child = ::fork();
     if (child == 0) {
         SqliteRegistryStore store(storeFile);
         FxRegistry registry(store);
-        int failed = 0;
-        for (int i = 0; i < count; ++i)
-            failed += registry.SetValueDword(kKey, valueName(writer, i), static_cast<std::uint32_t>(i), false) != 0;
-        ::_exit(std::min(failed, 255));
+        for (int i = 0; i < count; ++i) {
+            const std::uint32_t status =
+                registry.SetValueDword(kKey, valueName(writer, i), static_cast<std::uint32_t>(i), false);
+            if (status != 0)
+                ::_exit(static_cast<int>(std::min<std::uint32_t>(status, 255)));
+        }
+        ::_exit(0);
     }
     return child;
 }

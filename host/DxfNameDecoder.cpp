@@ -6,6 +6,8 @@
 #include <cerrno>
 #include <iconv.h>
 
+#include "tarvelo/services/TextCodec.h"
+
 namespace tarvelo::host {
 
 namespace {
@@ -15,75 +17,8 @@ constexpr char32_t kReplacement = 0xFFFD;
 constexpr int kFirstUnicodeFormat = 1021;
 const iconv_t kNoConverter = reinterpret_cast<iconv_t>(-1);
 
-void appendUtf8(std::string& out, char32_t code)
-{
-    if (code < 0x80) {
-        out += static_cast<char>(code);
-    } else if (code < 0x800) {
-        out += static_cast<char>(0xC0 | (code >> 6));
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    } else if (code < 0x10000) {
-        out += static_cast<char>(0xE0 | (code >> 12));
-        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (code >> 18));
-        out += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    }
-}
-
-// The length of the well-formed UTF-8 sequence at `pos`, 0 when malformed.
-std::size_t utf8SequenceLength(std::string_view text, std::size_t pos)
-{
-    const auto lead = static_cast<unsigned char>(text[pos]);
-    if (lead < 0x80)
-        return 1;
-    std::size_t length = 0;
-    char32_t code = 0;
-    if ((lead & 0xE0) == 0xC0) {
-        length = 2;
-        code = lead & 0x1F;
-    } else if ((lead & 0xF0) == 0xE0) {
-        length = 3;
-        code = lead & 0x0F;
-    } else if ((lead & 0xF8) == 0xF0) {
-        length = 4;
-        code = lead & 0x07;
-    } else {
-        return 0;
-    }
-    if (pos + length > text.size())
-        return 0;
-    for (std::size_t i = 1; i < length; ++i) {
-        const auto byte = static_cast<unsigned char>(text[pos + i]);
-        if ((byte & 0xC0) != 0x80)
-            return 0;
-        code = (code << 6) | (byte & 0x3F);
-    }
-    static constexpr char32_t kSmallest[] = {0, 0, 0x80, 0x800, 0x10000};
-    if (code < kSmallest[length] || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF))
-        return 0;
-    return length;
-}
-
-std::string sanitizeUtf8(std::string_view text)
-{
-    std::string out;
-    out.reserve(text.size());
-    for (std::size_t pos = 0; pos < text.size();) {
-        const std::size_t length = utf8SequenceLength(text, pos);
-        if (length == 0) {
-            appendUtf8(out, kReplacement);
-            ++pos;
-        } else {
-            out.append(text.substr(pos, length));
-            pos += length;
-        }
-    }
-    return out;
-}
+using text::appendUtf8;
+using text::sanitizeUtf8;
 
 // Reads `\U+XXXX` at `pos`; the code unit, or -1 when there is no escape there.
 long escapeAt(std::string_view text, std::size_t pos)

@@ -13,6 +13,7 @@
 #include <system_error>
 #include <vector>
 
+#include "tarvelo/services/IServiceEnvironment.h"
 #include "tarvelo/services/WindowsErrors.h"
 
 namespace tarvelo::services {
@@ -126,13 +127,7 @@ private:
 // Keeps a damaged store for inspection instead of deleting it.
 void moveAside(const fs::path& file)
 {
-    const std::time_t now = std::time(nullptr);
-    std::tm local{};
-#ifdef _WIN32
-    localtime_s(&local, &now);
-#else
-    localtime_r(&now, &local);
-#endif
+    const std::tm local = localTimeNow();
     char stamp[32];
     std::strftime(stamp, sizeof stamp, "%Y%m%dT%H%M%S", &local);
     const std::string suffix = std::string(".damaged-") + stamp;

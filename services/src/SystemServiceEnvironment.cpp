@@ -37,6 +37,11 @@ std::optional<std::filesystem::path> SystemServiceEnvironment::documentsFolder()
 
 std::tm SystemServiceEnvironment::localTime()
 {
+    return localTimeNow();
+}
+
+std::tm localTimeNow()
+{
     const std::time_t now = std::time(nullptr);
     std::tm local{};
 #ifdef _WIN32

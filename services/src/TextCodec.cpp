@@ -32,20 +32,6 @@ constexpr std::array<char16_t, 128> kUpperHalf = {
 constexpr char32_t kReplacementCharacter = 0xFFFD;
 constexpr char32_t kInvalid = 0xFFFFFFFF;
 
-void appendUtf8(std::string& out, char32_t code)
-{
-    if (code < 0x80) {
-        out += static_cast<char>(code);
-    } else if (code < 0x800) {
-        out += static_cast<char>(0xC0 | (code >> 6));
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    } else {
-        out += static_cast<char>(0xE0 | (code >> 12));
-        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    }
-}
-
 // Decodes one UTF-8 sequence at `pos` and moves past it; kInvalid for a
 // malformed, overlong or truncated one (then only its first byte is taken).
 char32_t nextCodePoint(std::string_view text, std::size_t& pos)
@@ -83,6 +69,40 @@ char32_t nextCodePoint(std::string_view text, std::size_t& pos)
 }
 
 }  // namespace
+
+void appendUtf8(std::string& out, char32_t code)
+{
+    if (code < 0x80) {
+        out += static_cast<char>(code);
+    } else if (code < 0x800) {
+        out += static_cast<char>(0xC0 | (code >> 6));
+        out += static_cast<char>(0x80 | (code & 0x3F));
+    } else if (code < 0x10000) {
+        out += static_cast<char>(0xE0 | (code >> 12));
+        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (code & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (code >> 18));
+        out += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (code & 0x3F));
+    }
+}
+
+std::string sanitizeUtf8(std::string_view text)
+{
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t pos = 0; pos < text.size();) {
+        const std::size_t start = pos;
+        const char32_t code = nextCodePoint(text, pos);
+        if (code == kInvalid)
+            appendUtf8(out, kReplacementCharacter);
+        else
+            out.append(text.substr(start, pos - start));
+    }
+    return out;
+}
 
 std::string cp1251ToUtf8(std::string_view cp1251)
 {

@@ -25,6 +25,9 @@ public:
     virtual std::tm localTime() = 0;
 };
 
+/// The local time now, from the system clock.
+std::tm localTimeNow();
+
 /// The real world: the user's store (the registry on Windows), the user's
 /// documents folder and the system clock; messages go to the given service.
 class SystemServiceEnvironment final : public IServiceEnvironment {

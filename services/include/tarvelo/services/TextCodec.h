@@ -21,4 +21,10 @@ std::string cp1251ToUtf8(std::string_view cp1251);
 /// UTF-8 sequences, become kCp1251Replacement, one per character.
 std::string utf8ToCp1251(std::string_view utf8);
 
+/// Appends one Unicode code point as UTF-8.
+void appendUtf8(std::string& out, char32_t code);
+
+/// Keeps well-formed UTF-8 and puts U+FFFD in place of every malformed byte.
+std::string sanitizeUtf8(std::string_view text);
+
 }  // namespace tarvelo::text

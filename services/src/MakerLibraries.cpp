@@ -9,6 +9,7 @@
 #include <string>
 
 #include "tarvelo/services/CSysHub.h"
+#include "tarvelo/services/CompanionApi.h"
 #include "tarvelo/services/TextCodec.h"
 #include "tarvelo/services/WindowsErrors.h"
 
@@ -27,9 +28,6 @@ constexpr const char* kSettingsError = "Ошибка настроек";
 constexpr const char* kSystemError = "Системная ошибка приложения";
 constexpr const char* kHostPathMissing =
     "Не найдены параметры в реестре <библиотека Стелвикс>. См. <Проблемы установки> - конфигурация библиотек. #";
-
-using GetColorFromDBFunction = std::uint32_t (*)(std::int32_t);
-using SettingsDialogFunction = int (*)(std::uintptr_t, int);
 
 struct LoadResult {
     LibraryHandle handle = nullptr;
@@ -142,7 +140,7 @@ std::optional<std::uint32_t> FxHostLibraryHolder::GetColorFromDB(std::int32_t co
     std::optional<std::uint32_t> color;
     try {
         m_library = LoadHostLibrary(m_environment);
-        if (auto function = reinterpret_cast<GetColorFromDBFunction>(FindExport(m_library, "GetColorFromDB")))
+        if (auto function = reinterpret_cast<exports::GetColorFromDB>(FindExport(m_library, "GetColorFromDB")))
             color = function(colorIndex);
     } catch (const std::exception& failure) {
         m_environment.messages().show("", failure.what(), MessageIcon::Warning);
@@ -157,7 +155,7 @@ int FxSettingsLibraryHolder::SettingsDialog(std::uintptr_t parentWindow, int arg
     int result = 0;
     try {
         m_library = LoadSettingsLibrary(m_environment);
-        if (auto function = reinterpret_cast<SettingsDialogFunction>(FindExport(m_library, "SettingsDialog")))
+        if (auto function = reinterpret_cast<exports::SettingsDialog>(FindExport(m_library, "SettingsDialog")))
             result = function(parentWindow, argument);
     } catch (const std::exception& failure) {
         m_environment.messages().show("", failure.what(), MessageIcon::Warning);

@@ -1,0 +1,296 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 Tarvelo contributors
+#include "UserRegisters.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cstdio>
+#include <functional>
+#include <string_view>
+
+namespace tarvelo::hostsupport {
+
+namespace {
+
+using GEOTYPE_DEFINITION::IGeoItemTraits;
+
+// Registers are lines of tab-separated fields; names must not break them.
+std::string field(std::string text)
+{
+    std::replace_if(text.begin(), text.end(), [](char c) { return c == '\t' || c == '\n' || c == '\r'; }, ' ');
+    return text;
+}
+
+std::string numberText(double value)
+{
+    char buffer[32];
+    std::snprintf(buffer, sizeof buffer, "%.17g", value);
+    return buffer;
+}
+
+std::vector<std::string_view> split(std::string_view text, char separator)
+{
+    std::vector<std::string_view> parts;
+    while (!text.empty()) {
+        const auto at = text.find(separator);
+        parts.push_back(text.substr(0, at));
+        if (at == std::string_view::npos)
+            break;
+        text.remove_prefix(at + 1);
+    }
+    return parts;
+}
+
+std::optional<double> parseNumber(std::string_view text)
+{
+    double value = 0.0;
+    auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (text.empty() || error != std::errc() || end != text.data() + text.size())
+        return std::nullopt;
+    return value;
+}
+
+std::optional<std::uint32_t> parseWhole(std::string_view text)
+{
+    std::uint32_t value = 0;
+    auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (text.empty() || error != std::errc() || end != text.data() + text.size())
+        return std::nullopt;
+    return value;
+}
+
+std::string valueName(const char* kind, std::uint32_t symbolType)
+{
+    return kind + std::to_string(symbolType);
+}
+
+// One trait field as the register writes and reads it.
+struct TraitField {
+    const char* name;
+    std::function<std::string(IGeoItemTraits&)> get;
+    std::function<void(IGeoItemTraits&, std::string_view)> set;
+};
+
+TraitField textField(const char* name, std::string (IGeoItemTraits::*get)() const,
+                     void (IGeoItemTraits::*set)(const std::string&))
+{
+    return {name, [get](IGeoItemTraits& t) { return field((t.*get)()); },
+            [set](IGeoItemTraits& t, std::string_view v) { (t.*set)(std::string(v)); }};
+}
+
+template <typename Number>
+TraitField numberField(const char* name, Number (IGeoItemTraits::*get)() const, void (IGeoItemTraits::*set)(Number))
+{
+    return {name, [get](IGeoItemTraits& t) { return numberText(static_cast<double>((t.*get)())); },
+            [set](IGeoItemTraits& t, std::string_view v) {
+                if (auto value = parseNumber(v))
+                    (t.*set)(static_cast<Number>(*value));
+            }};
+}
+
+// The fields that a traits copy carries, with the numbers of the triple as one field.
+const std::vector<TraitField>& traitFields()
+{
+    using T = IGeoItemTraits;
+    static const std::vector<TraitField> fields{
+        textField("colorName", &T::GetColorName, &T::SetColorName),
+        {"triple",
+         [](T& t) {
+             std::uint32_t a = 0, b = 0, c = 0;
+             t.GetTriple(a, b, c);
+             return std::to_string(a) + ' ' + std::to_string(b) + ' ' + std::to_string(c);
+         },
+         [](T& t, std::string_view v) {
+             auto parts = split(v, ' ');
+             if (parts.size() == 3) {
+                 auto a = parseWhole(parts[0]), b = parseWhole(parts[1]), c = parseWhole(parts[2]);
+                 if (a && b && c)
+                     t.SetTriple(*a, *b, *c);
+             }
+         }},
+        textField("textStyle", &T::GetTextStyle, &T::SetTextStyle),
+        numberField<double>("textValue1", &T::GetTextValue1, &T::SetTextValue1),
+        numberField<double>("textValue2", &T::GetTextValue2, &T::SetTextValue2),
+        numberField<double>("textValue3", &T::GetTextValue3, &T::SetTextValue3),
+        numberField<double>("textValue4", &T::GetTextValue4, &T::SetTextValue4),
+        numberField<std::uint32_t>("textCode1", &T::GetTextCode1, &T::SetTextCode1),
+        numberField<std::uint32_t>("textCode2", &T::GetTextCode2, &T::SetTextCode2),
+        textField("layerName", &T::GetLayerName, &T::SetLayerName),
+        numberField<std::uint32_t>("codeA", &T::GetCodeA, &T::SetCodeA),
+        numberField<std::uint32_t>("codeB", &T::GetCodeB, &T::SetCodeB),
+        textField("mainLineType", &T::GetMainLineType, &T::SetMainLineType),
+        numberField<std::uint32_t>("mainLineCode", &T::GetMainLineCode, &T::SetMainLineCode),
+        numberField<std::uint32_t>("mainLineCode2", &T::GetMainLineCode2, &T::SetMainLineCode2),
+        textField("mainLineWeight", &T::GetMainLineWeight, &T::SetMainLineWeight),
+        numberField<double>("mainLineValue", &T::GetMainLineValue, &T::SetMainLineValue),
+        textField("thickLineType", &T::GetThickLineType, &T::SetThickLineType),
+        numberField<std::uint32_t>("thickLineCode", &T::GetThickLineCode, &T::SetThickLineCode),
+        numberField<std::uint32_t>("thickLineCode2", &T::GetThickLineCode2, &T::SetThickLineCode2),
+        textField("thickLineWeight", &T::GetThickLineWeight, &T::SetThickLineWeight),
+        numberField<double>("thickLineValue", &T::GetThickLineValue, &T::SetThickLineValue),
+        numberField<std::uint32_t>("colorIndex", &T::GetColorIndex, &T::SetColorIndex),
+        numberField<std::uint32_t>("mainLineTypeIndex", &T::GetMainLineTypeIndex, &T::SetMainLineTypeIndex),
+        numberField<std::uint32_t>("thickLineTypeIndex", &T::GetThickLineTypeIndex, &T::SetThickLineTypeIndex),
+        numberField<std::uint32_t>("mainLineWeightIndex", &T::GetMainLineWeightIndex, &T::SetMainLineWeightIndex),
+        numberField<std::uint32_t>("thickLineWeightIndex", &T::GetThickLineWeightIndex, &T::SetThickLineWeightIndex),
+        numberField<std::uint32_t>("textStyleIndex", &T::GetTextStyleIndex, &T::SetTextStyleIndex),
+        numberField<std::uint32_t>("layerIndex", &T::GetLayerIndex, &T::SetLayerIndex),
+    };
+    return fields;
+}
+
+}  // namespace
+
+// Read past the parameter service: a register not written yet is no failure worth a log line.
+std::string UserRegisters::read(const std::string& name)
+{
+    services::StoredValue value;
+    if (m_store.readValue(false, kKey, name, value) != 0 || value.type != static_cast<std::uint32_t>(services::RegistryType::String))
+        return {};
+    return value.data.substr(0, value.data.find('\0'));
+}
+
+void UserRegisters::write(const std::string& name, const std::string& text)
+{
+    m_hub.SetStringParams(kKey, name, text, false);
+}
+
+std::vector<RegisteredColor> UserRegisters::colors()
+{
+    std::vector<RegisteredColor> result;
+    const auto text = read("Colors");  // the views below point into it
+    for (auto line : split(text, '\n')) {
+        auto parts = split(line, '\t');
+        if (parts.size() != 5)
+            continue;
+        auto number = parseWhole(parts[0]);
+        auto red = parseWhole(parts[2]), green = parseWhole(parts[3]), blue = parseWhole(parts[4]);
+        if (number && red && green && blue && *red < 256 && *green < 256 && *blue < 256)
+            result.push_back({*number, std::string(parts[1]), static_cast<std::uint8_t>(*red),
+                              static_cast<std::uint8_t>(*green), static_cast<std::uint8_t>(*blue)});
+    }
+    return result;
+}
+
+void UserRegisters::registerColor(const RegisteredColor& color)
+{
+    auto registered = colors();
+    std::erase_if(registered, [&](const RegisteredColor& c) { return c.number == color.number; });
+    registered.push_back(color);
+    std::string text;
+    for (const auto& c : registered)
+        text += std::to_string(c.number) + '\t' + field(c.name) + '\t' + std::to_string(c.red) + '\t' +
+                std::to_string(c.green) + '\t' + std::to_string(c.blue) + '\n';
+    write("Colors", text);
+}
+
+std::vector<std::string> UserRegisters::lineTypes(const Catalog& catalog)
+{
+    std::vector<std::string> names;
+    const auto text = read("LineTypes");
+    for (auto line : split(text, '\n'))
+        if (!line.empty())
+            names.emplace_back(line);
+    // Line types added to the data file later come after the ones already coded.
+    for (const auto& name : catalog.lineTypes)
+        if (std::find(names.begin(), names.end(), name) == names.end())
+            names.push_back(name);
+    return names;
+}
+
+std::uint32_t UserRegisters::registerLineType(const Catalog& catalog, const std::string& name)
+{
+    const auto wanted = field(name);
+    if (wanted.empty())
+        return 0;
+    auto names = lineTypes(catalog);
+    auto found = std::find(names.begin(), names.end(), wanted);
+    if (found != names.end())
+        return static_cast<std::uint32_t>(found - names.begin() + 1);
+    names.push_back(wanted);
+    std::string text;
+    for (const auto& n : names)
+        text += n + '\n';
+    write("LineTypes", text);
+    return static_cast<std::uint32_t>(names.size());
+}
+
+std::optional<std::map<std::uint32_t, double>> UserRegisters::savedParameters(std::uint32_t symbolType)
+{
+    const auto text = read(valueName("Params", symbolType));
+    if (text.empty())
+        return std::nullopt;
+    std::map<std::uint32_t, double> parameters;
+    for (auto line : split(text, '\n')) {
+        auto parts = split(line, '\t');
+        if (parts.size() != 2)
+            continue;
+        auto key = parseWhole(parts[0]);
+        auto value = parseNumber(parts[1]);
+        if (key && value)
+            parameters[*key] = *value;
+    }
+    return parameters;
+}
+
+void UserRegisters::saveParameters(std::uint32_t symbolType, const std::map<std::uint32_t, double>& parameters)
+{
+    std::string text;
+    for (const auto& [key, value] : parameters)
+        text += std::to_string(key) + '\t' + numberText(value) + '\n';
+    write(valueName("Params", symbolType), text);
+}
+
+bool UserRegisters::loadSavedTraits(std::uint32_t symbolType, IGeoItemTraits& target)
+{
+    const auto text = read(valueName("Traits", symbolType));
+    if (text.empty())
+        return false;
+    const auto& fields = traitFields();
+    for (auto line : split(text, '\n')) {
+        const auto tab = line.find('\t');
+        if (tab == std::string_view::npos)
+            continue;
+        const auto name = line.substr(0, tab);
+        auto known = std::find_if(fields.begin(), fields.end(), [name](const TraitField& f) { return name == f.name; });
+        if (known != fields.end())
+            known->set(target, line.substr(tab + 1));
+    }
+    return true;
+}
+
+void UserRegisters::saveTraits(std::uint32_t symbolType, IGeoItemTraits& traits)
+{
+    std::string text;
+    for (const auto& f : traitFields())
+        text += std::string(f.name) + '\t' + f.get(traits) + '\n';
+    write(valueName("Traits", symbolType), text);
+}
+
+std::optional<AxisArray> UserRegisters::savedAxes(std::uint32_t symbolType)
+{
+    const auto text = read(valueName("Axes", symbolType));
+    if (text.empty())
+        return std::nullopt;
+    AxisArray axes;
+    for (auto line : split(text, '\n')) {
+        auto parts = split(line, '\t');
+        if (parts.size() != 3 || (parts[0] != "L" && parts[0] != "N"))
+            continue;
+        auto step = parseNumber(parts[2]);
+        (parts[0] == "L" ? axes.letters : axes.numbers).push_back({std::string(parts[1]), step.value_or(0.0)});
+    }
+    return axes;
+}
+
+void UserRegisters::saveAxes(std::uint32_t symbolType, const AxisArray& axes)
+{
+    std::string text;
+    for (const auto& axis : axes.letters)
+        text += "L\t" + field(axis.name) + '\t' + numberText(axis.step) + '\n';
+    for (const auto& axis : axes.numbers)
+        text += "N\t" + field(axis.name) + '\t' + numberText(axis.step) + '\n';
+    write(valueName("Axes", symbolType), text);
+}
+
+}  // namespace tarvelo::hostsupport

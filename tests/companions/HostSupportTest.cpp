@@ -1,0 +1,404 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 Tarvelo contributors
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <set>
+#include <utility>
+#include <vector>
+
+#include "DefaultsFile.h"
+#include "TestEnvironment.h"
+#include "tarvelo/geometry/IGeoItem.h"
+#include "tarvelo/geometry/IGeoItemCollection.h"
+#include "tarvelo/geometry/IGeoPoint.h"
+#include "tarvelo/geometry/IGeoPointsBlock.h"
+#include "tarvelo/geometry/TGeoBlock.h"
+#include "tarvelo/services/CSysHub.h"
+#include "tarvelo/services/CompanionApi.h"
+#include "tarvelo/services/MakerLibraries.h"
+
+using namespace tarvelo::services;
+using namespace tarvelo::services::testing;
+using GEOTYPE_DEFINITION::IGeoBlock;
+using GEOTYPE_DEFINITION::IGeoItemTraits;
+
+namespace {
+
+struct Rows final : IParamRowSink {
+    void addRow(const char* text, std::uint32_t key) override { rows.emplace_back(text, key); }
+    std::vector<std::pair<std::string, std::uint32_t>> rows;
+};
+
+struct Choices final : IChoiceSink {
+    void addChoice(const char* text, std::uint32_t itemData) override { choices.emplace_back(text, itemData); }
+    std::vector<std::pair<std::string, std::uint32_t>> choices;
+};
+
+/// Calls the library as the module does: path from the store, loaded for one
+/// call, export looked up by name, library freed after.
+class HostSupportTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ::setenv(SqliteRegistryStore::kLocationVariable, environment.storeFile().parent_path().c_str(), 1);
+        useLibrary(DHOSTSP_LIBRARY);
+    }
+    void TearDown() override { ::unsetenv(SqliteRegistryStore::kLocationVariable); }
+
+    void useLibrary(const std::filesystem::path& library)
+    {
+        hub.SetStringParams(CSysHub::kModulesKey, kHostSupportLibraryValue, library.string(), false);
+    }
+
+    template <typename Function, typename... Arguments>
+    auto call(const char* exportName, Arguments... arguments)
+    {
+        LibraryHandle library = LoadHostLibrary(environment);
+        EXPECT_NE(library, nullptr) << "the library did not load";
+        auto function = reinterpret_cast<Function>(FindExport(library, exportName));
+        EXPECT_NE(function, nullptr) << "no export " << exportName;
+        if constexpr (std::is_void_v<decltype(function(arguments...))>) {
+            if (function != nullptr)
+                function(arguments...);
+            ReleaseLibrary(library);
+        } else {
+            decltype(function(arguments...)) result{};
+            if (function != nullptr)
+                result = function(arguments...);
+            ReleaseLibrary(library);
+            return result;
+        }
+    }
+
+    /// Runs `use` on a block from a block-returning export, then gives it back to "FreeBlock",
+    /// all while the library stays loaded, as the module's defaults loader does.
+    template <typename Use>
+    bool withBlock(const char* exportName, std::uint32_t symbolType, Use use)
+    {
+        LibraryHandle library = LoadHostLibrary(environment);
+        auto get = reinterpret_cast<exports::GetAttribs>(FindExport(library, exportName));
+        auto release = reinterpret_cast<exports::FreeBlock>(FindExport(library, "FreeBlock"));
+        EXPECT_TRUE(get != nullptr && release != nullptr);
+        IGeoBlock* block = get != nullptr ? get(symbolType) : nullptr;
+        if (block != nullptr) {
+            use(*block);
+            release(block);
+        }
+        ReleaseLibrary(library);
+        return block != nullptr;
+    }
+
+    std::vector<std::pair<std::string, std::uint32_t>> choicesOfRow(int row)
+    {
+        Choices sink;
+        call<exports::FillComboBox>("FillComboBox", row, 0u, static_cast<IChoiceSink*>(&sink));
+        return sink.choices;
+    }
+
+    TestEnvironment environment;
+    CSysHub hub{environment};
+};
+
+const std::set<std::uint32_t>& allSymbolTypes()
+{
+    static const std::set<std::uint32_t> types{101, 102, 201, 202, 203, 204, 301, 302, 401, 402, 403, 404, 405, 406,
+                                               407, 501, 601, 602, 603, 604, 605, 701, 702, 703, 704, 711, 712, 713,
+                                               714, 721, 722, 723, 724, 731, 732, 733, 734, 801, 802};
+    return types;
+}
+
+double parameterNamed(const tarvelo::hostsupport::SymbolDefaults& symbol, const char* utf8Name)
+{
+    for (const auto& parameter : symbol.parameters)
+        if (parameter.name == cp1251(utf8Name))
+            return parameter.value;
+    ADD_FAILURE() << "no row " << utf8Name;
+    return 0.0;
+}
+
+}  // namespace
+
+// The data file that ships has defaults for every symbol type, within the drafting standards' ranges.
+TEST(HostSupportData, shippedFileCoversEveryTypeWithinTheStandards)
+{
+    auto result = tarvelo::hostsupport::readCatalog(DHOSTSP_DATA);
+    ASSERT_TRUE(result.catalog) << result.problem;
+    const auto& catalog = *result.catalog;
+    for (auto type : allSymbolTypes())
+        EXPECT_NE(catalog.symbol(type), nullptr) << type;
+    EXPECT_EQ(catalog.symbols.size(), allSymbolTypes().size()) << "defaults for a type that does not exist";
+
+    const std::set<double> fontSeries{2.5, 3.5, 5.0, 7.0, 10.0};
+    for (const auto& [type, symbol] : catalog.symbols)
+        for (const auto& parameter : symbol.parameters) {
+            const bool letterHeight = parameter.name.find(cp1251("Высота текста")) == 0 ||
+                                      parameter.name.find(cp1251("Высота букв")) == 0 ||
+                                      parameter.name.find(cp1251("Высота номера")) == 0;
+            if (letterHeight) {
+                EXPECT_TRUE(fontSeries.contains(parameter.value))
+                    << type << " " << tarvelo::text::cp1251ToUtf8(parameter.name);
+            }
+        }
+    const double stroke = parameterNamed(*catalog.symbol(101), "Длина штриха, мм");
+    EXPECT_TRUE(stroke >= 8 && stroke <= 20);
+    const double arrow = parameterNamed(*catalog.symbol(301), "Размер стрелки, мм");
+    EXPECT_TRUE(arrow >= 2 && arrow <= 4);
+    EXPECT_EQ(parameterNamed(*catalog.symbol(301), "Угол стрелки, град"), 45.0);
+    const double circle = parameterNamed(*catalog.symbol(801), "Диаметр кружка оси, мм");
+    EXPECT_TRUE(circle >= 6 && circle <= 12);
+    for (const auto& text : catalog.textStyles)
+        EXPECT_TRUE(fontSeries.contains(text.height));
+
+    // Axis letters of the convention never use the letters it excludes.
+    const std::string excluded = cp1251("ЁЗЙОХЦЧЩЪЫЬ");
+    for (const auto& [type, axes] : catalog.axes)
+        for (const auto& axis : axes.letters)
+            EXPECT_EQ(axis.name.find_first_of(excluded), std::string::npos) << tarvelo::text::cp1251ToUtf8(axis.name);
+}
+
+// A broken data file is refused with the line that breaks it, never read half way.
+TEST(HostSupportData, problemsNameTheirLine)
+{
+    const std::string lists = "[colors]\n256 = ПоСлою\n[lineweights]\n0.25 мм = 0.25\n[textstyles]\nА = 3.5 | 1 | 0\n"
+                              "[linetypes]\nContinuous = Сплошная\n";
+    const std::string symbol = "[symbol 101]\ntitle = Разрез\nlinetype = Continuous\nthicklinetype = Continuous\n"
+                               "weight = 0.25 мм\nthickweight = 0.25 мм\ntextstyle = А\n";
+    using tarvelo::hostsupport::parseCatalog;
+    EXPECT_TRUE(parseCatalog(lists + symbol + "param 1 = Длина | 12\n").catalog);
+
+    const std::vector<std::pair<std::string, std::string>> broken{
+        {lists + symbol + "param 2 = Длина | 12\n", "строка 16"},
+        {lists + symbol + "param 1 = Длина | двенадцать\n", "строка 16"},
+        {lists + symbol + "weight = 0.30 мм\n", "строка 16"},
+        {lists + symbol + symbol, "строка 16: тип символа 101 описан дважды"},
+        {lists + "[symbol 101]\ntitle = Разрез\n", "в конце файла"},
+        {lists + "[colours]\n", "строка 9"},
+        {"", "не должны быть пустыми"},
+    };
+    for (const auto& [text, where] : broken) {
+        auto result = parseCatalog(text);
+        EXPECT_FALSE(result.catalog);
+        EXPECT_NE(result.problem.find(where), std::string::npos) << result.problem;
+    }
+}
+
+// Defaults of a type come as a block with its rows' values and resolved traits; unknown types get none.
+TEST_F(HostSupportTest, attributesOfATypeAndNoneForUnknownTypes)
+{
+    EXPECT_TRUE(withBlock("GetAttribs", 301, [](IGeoBlock& block) {
+        EXPECT_EQ(block.GetSymbolType(), 301u);
+        EXPECT_EQ(block.GetParam(1), 3.0);
+        EXPECT_EQ(block.GetParam(2), 45.0);
+        auto* traits = block.GetTraits();
+        EXPECT_EQ(traits->GetColorName(), cp1251("ПоСлою"));
+        EXPECT_EQ(traits->GetColorIndex(), kColorIndexBase + 256);
+        EXPECT_EQ(traits->GetMainLineType(), "Continuous");
+        EXPECT_EQ(traits->GetMainLineTypeIndex(), kLineTypeIndexBase + 1);
+        EXPECT_EQ(traits->GetThickLineWeight(), cp1251("0.50 мм"));
+        EXPECT_EQ(traits->GetThickLineValue(), 0.5);
+        EXPECT_EQ(traits->GetTextStyle(), cp1251("ГОСТ тип Б"));
+        EXPECT_EQ(traits->GetTextValue2(), 0.8);
+    }));
+    EXPECT_TRUE(withBlock("ReadTraits", 801, [](IGeoBlock& block) {
+        EXPECT_EQ(block.GetTraits()->GetMainLineType(), cp1251("Штрихпунктирная"));
+        EXPECT_EQ(block.GetParam(11), 2000.0) << "hidden defaults travel with the block";
+    }));
+    EXPECT_FALSE(withBlock("GetAttribs", 0, [](IGeoBlock&) {}));
+    EXPECT_FALSE(withBlock("GetAttribs", 999, [](IGeoBlock&) {}));
+
+    Rows rows;
+    call<exports::FillParamRecs>("FillParamRecs", 801u, static_cast<IParamRowSink*>(&rows));
+    ASSERT_EQ(rows.rows.size(), 4u);
+    for (std::uint32_t i = 0; i < rows.rows.size(); ++i)
+        EXPECT_EQ(rows.rows[i].second, i + 1) << "rows are keyed 1, 2, 3 ... in order";
+    EXPECT_EQ(rows.rows[0].first, cp1251("Диаметр кружка оси, мм"));
+    Rows none;
+    call<exports::FillParamRecs>("FillParamRecs", 999u, static_cast<IParamRowSink*>(&none));
+    EXPECT_TRUE(none.rows.empty());
+}
+
+// Each graphics row gets its own list; the colour list ends with the entry that asks for another colour.
+TEST_F(HostSupportTest, choicesOfTheGraphicsRows)
+{
+    auto colors = choicesOfRow(kColorRow);
+    ASSERT_GE(colors.size(), 3u);
+    EXPECT_EQ(colors.front(), std::pair(cp1251("ПоСлою"), 256u));
+    EXPECT_EQ(colors.back(), std::pair(cp1251("Другой цвет..."), kOtherColorChoice));
+
+    auto lineTypes = choicesOfRow(kThickLineTypeRow);
+    ASSERT_FALSE(lineTypes.empty());
+    EXPECT_EQ(lineTypes.front(), std::pair(std::string("Continuous"), kLineTypeIndexBase + 1));
+
+    auto weights = choicesOfRow(kMainLineWeightRow);
+    ASSERT_GE(weights.size(), 7u);
+    EXPECT_EQ(weights[6], std::pair(cp1251("0.50 мм"), 7u));
+    EXPECT_EQ(choicesOfRow(kTextStyleRow).size(), 4u);
+    EXPECT_TRUE(choicesOfRow(kLayerRow).empty()) << "the layer belongs to the symbol dialog";
+}
+
+// A colour registered from the host's colour dialog is listed, keeps its screen colour and survives reloading.
+TEST_F(HostSupportTest, registeredColorsAndLineTypesPersist)
+{
+    EXPECT_EQ(call<exports::GetColorFromDB>("GetColorFromDB", std::int32_t{1}), 0x000000FFu) << "palette red";
+    EXPECT_EQ(call<exports::AppendColorDb>("AppendColorDb", std::int32_t{30}, cp1251("Цвет 30").c_str(),
+                                           std::uint16_t{255}, std::uint16_t{127}, std::uint16_t{300}),
+              30u);
+    EXPECT_EQ(call<exports::GetColorFromDB>("GetColorFromDB", std::int32_t{30}), 0x00FF7FFFu)
+        << "blue beyond 255 is held at 255";
+    auto colors = choicesOfRow(kColorRow);
+    EXPECT_NE(std::find(colors.begin(), colors.end(), std::pair(cp1251("Цвет 30"), 30u)), colors.end());
+    EXPECT_EQ(call<exports::AppendColorDb>("AppendColorDb", std::int32_t{-5}, "", std::uint16_t{0}, std::uint16_t{0},
+                                           std::uint16_t{0}),
+              256u);
+
+    const auto dashed = call<exports::AppendLineTypeDb>("AppendLineTypeDb", cp1251("Штриховая").c_str());
+    EXPECT_EQ(dashed, 2u);
+    const auto added = call<exports::AppendLineTypeDb>("AppendLineTypeDb", cp1251("Осевая тонкая").c_str());
+    EXPECT_EQ(added, 6u);
+    EXPECT_EQ(call<exports::AppendLineTypeDb>("AppendLineTypeDb", cp1251("Осевая тонкая").c_str()), added);
+    EXPECT_EQ(call<exports::AppendLineTypeDb>("AppendLineTypeDb", ""), 0u);
+    EXPECT_EQ(choicesOfRow(kMainLineTypeRow).back(), std::pair(cp1251("Осевая тонкая"), kLineTypeIndexBase + added));
+}
+
+// Saving the graphics page keeps the traits as the type's defaults; the geometry page keeps the parameters.
+TEST_F(HostSupportTest, updatedAttributesBecomeTheTypesDefaults)
+{
+    GEOTYPE_DEFINITION::TGeoBlock block;
+    block.SetSymbolType(501);
+    withBlock("GetAttribs", 501, [&](IGeoBlock& defaults) { block.CopyFrom(&defaults); });
+    auto* traits = block.GetTraits();
+    traits->SetMainLineWeight(cp1251("0.35 мм"));
+    traits->SetMainLineWeightIndex(6);
+    traits->SetColorName(cp1251("Красный"));
+    traits->SetColorIndex(kColorIndexBase + 1);
+    traits->SetChanged(1);
+    call<exports::UpdateAttributes>("UpdateAttributes", static_cast<IGeoBlock*>(&block));
+    EXPECT_EQ(traits->GetMainLineValue(), 0.35) << "values follow the chosen positions";
+    std::uint32_t red = 0, green = 0, blue = 0;
+    traits->GetTriple(red, green, blue);
+    EXPECT_EQ(std::tuple(red, green, blue), std::tuple(255u, 0u, 0u));
+
+    block.SetParam(1, 14.0);
+    block.SetParam(77, 5.0);
+    traits->SetChanged(0);
+    call<exports::UpdateAttributes>("UpdateAttributes", static_cast<IGeoBlock*>(&block));
+
+    withBlock("ReadTraits", 501, [](IGeoBlock& saved) {
+        EXPECT_EQ(saved.GetTraits()->GetMainLineWeightIndex(), 6u);
+        EXPECT_EQ(saved.GetTraits()->GetColorName(), cp1251("Красный"));
+        EXPECT_EQ(saved.GetParam(1), 14.0);
+        EXPECT_EQ(saved.GetParamMap().count(77), 0u) << "keys the type does not have are not kept";
+    });
+    withBlock("GetAttribs", 501, [](IGeoBlock& saved) { EXPECT_EQ(saved.GetParam(1), 14.0); });
+    withBlock("GetAttribs", 301, [](IGeoBlock& other) {
+        EXPECT_EQ(other.GetTraits()->GetColorName(), cp1251("ПоСлою")) << "other types keep theirs";
+    });
+}
+
+// A block from a drawing that carries only names gets the list positions, and one with positions gets names.
+TEST_F(HostSupportTest, describeFillsPositionsFromNamesAndNamesFromPositions)
+{
+    GEOTYPE_DEFINITION::TGeoBlock fromNames;
+    fromNames.SetSymbolType(101);
+    auto* traits = fromNames.GetTraits();
+    traits->SetColorName(cp1251("Синий"));
+    traits->SetMainLineType(cp1251("Пунктирная"));
+    traits->SetThickLineWeight(cp1251("1.00 мм"));
+    traits->SetTextStyle(cp1251("ГОСТ тип А"));
+    call<exports::DescribeAttributes>("DescribeAttributes", static_cast<IGeoBlock*>(&fromNames));
+    EXPECT_EQ(traits->GetColorIndex(), kColorIndexBase + 5);
+    EXPECT_EQ(traits->GetMainLineTypeIndex(), kLineTypeIndexBase + 5);
+    EXPECT_EQ(traits->GetThickLineWeightIndex(), 9u);
+    EXPECT_EQ(traits->GetTextStyleIndex(), 1u);
+    EXPECT_EQ(traits->GetMainLineWeight(), cp1251("0.25 мм")) << "an absent weight takes the type's default";
+
+    GEOTYPE_DEFINITION::TGeoBlock fromPositions;
+    traits = fromPositions.GetTraits();
+    traits->SetColorIndex(kColorIndexBase + 77);
+    traits->SetMainLineTypeIndex(kLineTypeIndexBase + 3);
+    traits->SetTextStyleIndex(4);
+    call<exports::DescribeAttributes>("DescribeAttributes", static_cast<IGeoBlock*>(&fromPositions));
+    EXPECT_EQ(traits->GetColorName(), cp1251("Цвет 77"));
+    EXPECT_EQ(traits->GetMainLineType(), cp1251("Штрихпунктирная"));
+    EXPECT_EQ(traits->GetTextStyle(), cp1251("ГОСТ тип Б наклонный"));
+    EXPECT_EQ(traits->GetTextValue3(), 15.0);
+}
+
+// Default axes come as the axis dialog stores them; an accepted array becomes the user's default.
+TEST_F(HostSupportTest, defaultAxesAndTheSavedOnes)
+{
+    auto axesOf = [&](std::uint32_t type) {
+        std::vector<std::tuple<std::uint32_t, std::uint32_t, std::string, double>> axes;
+        withBlock("GetDefaultAxis", type, [&](IGeoBlock& block) {
+            EXPECT_EQ(block.GetSymbolType(), type);
+            auto* items = block.GetItems();
+            for (auto position = items->GetStartPosition(); position != nullptr;) {
+                std::uint32_t key = 0;
+                GEOTYPE_DEFINITION::IGeoItem* item = nullptr;
+                items->GetNextItem(position, key, item);
+                auto* point = block.GetPoints()->FindPoint(item->GetValueMap()[1]);
+                ASSERT_NE(point, nullptr);
+                axes.emplace_back(key, item->GetKind(), item->GetText(),
+                                  item->GetKind() == 7 ? point->GetY() : point->GetX());
+            }
+        });
+        return axes;
+    };
+    auto orthogonal = axesOf(801);
+    ASSERT_EQ(orthogonal.size(), 9u);
+    EXPECT_EQ(orthogonal[0], std::tuple(1u, 7u, cp1251("А"), 0.0));
+    EXPECT_EQ(orthogonal[1], std::tuple(2u, 7u, cp1251("Б"), 6000.0));
+    EXPECT_EQ(orthogonal[4], std::tuple(5u, 4u, std::string("1"), 0.0));
+    EXPECT_FALSE(axesOf(802).empty());
+    EXPECT_TRUE(axesOf(101).empty());
+
+    GEOTYPE_DEFINITION::TGeoBlock accepted;
+    accepted.SetSymbolType(801);
+    GEOTYPE_DEFINITION::ValueMap values{{1, accepted.GetPoints()->AddPoint(0, 0, 0.0, 4500.0, 0.0)}};
+    accepted.AddItem(7, 1, &values, cp1251("Д"), 0);
+    values[1] = accepted.GetPoints()->AddPoint(0, 0, 3000.0, 0.0, 0.0);
+    accepted.AddItem(4, 2, &values, "7", 0);
+    call<exports::SaveDefaultAxis>("SaveDefaultAxis", static_cast<IGeoBlock*>(&accepted));
+    EXPECT_EQ(axesOf(801), (decltype(orthogonal){{1, 7, cp1251("Д"), 4500.0}, {2, 4, "7", 3000.0}}));
+    EXPECT_EQ(axesOf(802).size(), 7u) << "the other array type keeps its defaults";
+
+    GEOTYPE_DEFINITION::TGeoBlock empty;
+    empty.SetSymbolType(801);
+    call<exports::SaveDefaultAxis>("SaveDefaultAxis", static_cast<IGeoBlock*>(&empty));
+    EXPECT_EQ(axesOf(801).size(), 2u) << "an array without axes does not replace the default";
+}
+
+// Only its own blocks are freed by the library; anything else handed to "FreeBlock" is left alone.
+TEST_F(HostSupportTest, freeBlockIgnoresForeignBlocks)
+{
+    GEOTYPE_DEFINITION::TGeoBlock foreign;
+    foreign.SetParam(1, 2.0);
+    call<exports::FreeBlock>("FreeBlock", static_cast<IGeoBlock*>(&foreign));
+    call<exports::FreeBlock>("FreeBlock", static_cast<IGeoBlock*>(nullptr));
+    EXPECT_EQ(foreign.GetParam(1), 2.0);
+}
+
+// A library whose data file is broken gives no defaults and says why in the error log.
+TEST_F(HostSupportTest, brokenDataFileGivesNoDefaultsAndIsLogged)
+{
+    const auto folder = environment.root() / "broken";
+    std::filesystem::create_directories(folder);
+    std::filesystem::copy_file(DHOSTSP_LIBRARY, folder / "libdhostsp.so");
+    std::ofstream(folder / "symbol-defaults.txt") << "[colors]\n256 = ПоСлою\n300 = Чужой\n";
+    useLibrary(folder / "libdhostsp.so");
+
+    const std::string home = std::getenv("HOME") != nullptr ? std::getenv("HOME") : "";
+    ::setenv("HOME", environment.root().c_str(), 1);
+    ::setenv("XDG_CONFIG_HOME", (environment.root() / "config").c_str(), 1);
+    const bool gotBlock = withBlock("GetAttribs", 101, [](IGeoBlock&) {});
+    ::setenv("HOME", home.c_str(), 1);
+    ::unsetenv("XDG_CONFIG_HOME");
+
+    EXPECT_FALSE(gotBlock);
+    EXPECT_NE(environment.logText().find(cp1251("файле умолчаний библиотеки поддержки")), std::string::npos);
+    EXPECT_NE(environment.logText().find(cp1251("строка 3: номера цветов идут от 0 до 256")), std::string::npos)
+        << environment.logText();
+}

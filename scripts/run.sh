@@ -9,4 +9,8 @@ top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 "$top/scripts/install-deps.sh"
 cmake -S "$top" -B "$top/build" -G Ninja -DTARVELO_BUILD_TESTS=OFF -DTARVELO_BUILD_BENCHMARKS=OFF
 cmake --build "$top/build" -j "$(nproc)"
+# As an installer would: tell the module where the companion libraries are.
+"$top/build/companions/install/tarvelo-register-libraries" \
+  --host "$top/build/companions/hostsupport/libdhostsp.so" \
+  --settings "$top/build/companions/settings/libcfgkit.so"
 exec "$top/build/host/tarvelo-demo" "$@"

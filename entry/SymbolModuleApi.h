@@ -11,7 +11,7 @@
 
 namespace GEOTYPE_DEFINITION {
 class IGeoBlock;
-class IGeoBlockCollection;
+class TGeoBlockCollection;
 }
 
 namespace tarvelo::hostcad {
@@ -25,7 +25,7 @@ using SymbolEditor = GEOTYPE_DEFINITION::IGeoBlock* (*)(std::uintptr_t parentWin
                                                        tarvelo::hostcad::IDrawingDatabase* drawing,
                                                        GEOTYPE_DEFINITION::IGeoBlock* incoming);
 using FreeBlockFunction = void (*)(GEOTYPE_DEFINITION::IGeoBlock* block);
-using FreeCollectionFunction = void (*)(GEOTYPE_DEFINITION::IGeoBlockCollection* collection);
+using FreeCollectionFunction = void (*)(GEOTYPE_DEFINITION::TGeoBlockCollection* collection);
 using ApiVersionFunction = std::uint32_t (*)();
 
 /// One symbol kind: its export and a short name for command lines and files.

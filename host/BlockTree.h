@@ -1,0 +1,16 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+// SPDX-FileCopyrightText: 2026 Tarvelo contributors
+#pragma once
+
+class QTreeWidget;
+
+namespace tarvelo::host {
+
+class JsonValue;
+
+/// Shows a block's JSON form (as blockToJson writes it) in a two-column tree:
+/// Russian field names and values, with parameters, extended data, traits,
+/// items and points as branches. Replaces what the tree held.
+void fillBlockTree(QTreeWidget& tree, const JsonValue& block);
+
+}  // namespace tarvelo::host

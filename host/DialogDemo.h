@@ -1,0 +1,42 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+// SPDX-FileCopyrightText: 2026 Tarvelo contributors
+#pragma once
+
+#include <QString>
+#include <ostream>
+#include <vector>
+
+#include "SymbolModule.h"
+
+namespace tarvelo::host {
+
+/// The demonstration that runs without anyone at the screen: each entry
+/// point in turn opens its dialog, which is photographed into the folder
+/// (`<short name>.png`) and accepted with its button "1"; the block it
+/// returns is printed as JSON and given back. Message boxes the module
+/// shows on the way are written to the log and dismissed.
+class DialogDemo {
+public:
+    /// @p out receives the blocks' JSON, @p log the progress (UTF-8).
+    DialogDemo(SymbolModule& module, hostcad::IDrawingDatabase* drawing, std::ostream& out, std::ostream& log);
+
+    /// How long to wait for a dialog to open, and to close once accepted.
+    void setTimeout(int milliseconds) { m_timeoutMs = milliseconds; }
+
+    /// Runs the kinds (indexes into module::kSymbolKinds) with @p incoming as
+    /// the existing symbol (null for new ones). True when every dialog
+    /// opened, was photographed and closed on its accept button.
+    bool run(const QString& folder, const std::vector<std::size_t>& kinds,
+             GEOTYPE_DEFINITION::IGeoBlock* incoming = nullptr);
+
+private:
+    bool runOne(const QString& folder, std::size_t kind, GEOTYPE_DEFINITION::IGeoBlock* incoming);
+
+    SymbolModule& m_module;
+    hostcad::IDrawingDatabase* m_drawing;
+    std::ostream& m_out;
+    std::ostream& m_log;
+    int m_timeoutMs = 10000;
+};
+
+}  // namespace tarvelo::host

@@ -1,0 +1,44 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+// SPDX-FileCopyrightText: 2026 Tarvelo contributors
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+#include <string>
+
+namespace tarvelo::host {
+
+/// Exit codes of the host program.
+enum ExitCode : int {
+    kExitOk = 0,
+    /// The dialog was closed without a block to keep (only the section symbol returns none).
+    kExitNoBlock = 1,
+    kExitBadArguments = 2,
+    kExitModuleFailed = 3,
+    kExitDrawingFailed = 4,
+    kExitBlockFileFailed = 5,
+    kExitDemoFailed = 6,
+};
+
+/// What the command line asks for.
+struct HostOptions {
+    QString drawing;
+    /// Index into module::kSymbolKinds.
+    std::optional<std::size_t> symbolKind;
+    QString editFile;
+    /// Without a window: run the symbol once and write its block here.
+    QString jsonFile;
+    QString module;
+    QString demoFolder;
+    bool help = false;
+};
+
+/// Reads the arguments that follow the program name. On a mistake answers
+/// nothing and puts a Russian message (UTF-8) into @p errorUtf8.
+std::optional<HostOptions> parseHostOptions(const QStringList& arguments, std::string& errorUtf8);
+
+/// The Russian usage text printed by --help.
+QString hostUsage();
+
+}  // namespace tarvelo::host

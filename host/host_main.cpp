@@ -1,0 +1,156 @@
+// SPDX-License-Identifier: GPL-2.0-or-later
+// SPDX-FileCopyrightText: 2026 Tarvelo contributors
+//
+// tarvelo-host: opens a DXF drawing, loads the symbol module and calls its
+// entry points in a window, once from the command line (--json), or one
+// after another without a screen (--demo).
+#include <QApplication>
+#include <QFile>
+#include <QTimer>
+#include <iostream>
+#include <numeric>
+
+#include "BlockFile.h"
+#include "DialogDemo.h"
+#include "DxfDrawing.h"
+#include "HostOptions.h"
+#include "HostPaths.h"
+#include "HostWindow.h"
+#include "MessageBoxService.h"
+#include "SymbolModule.h"
+
+namespace {
+
+using namespace tarvelo::host;
+
+enum class Mode { Window, Command, Demo };
+
+bool noDisplay()
+{
+    return qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+}
+
+// A window nobody can see would wait for ever; without a screen the host shows the demonstration.
+bool headlessPlatform()
+{
+    const QString platform = QGuiApplication::platformName();
+    return platform == QLatin1String("offscreen") || platform == QLatin1String("minimal");
+}
+
+std::filesystem::path toPath(const QString& path)
+{
+    return std::filesystem::path(QFile::encodeName(path).toStdString());
+}
+
+// Errors go to a message box in the window, to stderr on the command line.
+class ErrorReport {
+public:
+    explicit ErrorReport(Mode mode) : m_mode(mode) {}
+
+    int operator()(int exitCode, const std::string& textUtf8)
+    {
+        std::cerr << textUtf8 << '\n';
+        if (m_mode == Mode::Window)
+            tarvelo::controls::MessageBoxService().show({}, textUtf8, tarvelo::services::MessageIcon::Warning);
+        return exitCode;
+    }
+
+private:
+    Mode m_mode;
+};
+
+int runCommand(SymbolModule& module, DxfDrawing& drawing, const HostOptions& options, std::size_t kind,
+               GEOTYPE_DEFINITION::IGeoBlock* incoming, ErrorReport& report)
+{
+    BlockPtr block = module.edit(kind, 0, &drawing, incoming);
+    if (!block)
+        return report(kExitNoBlock, "Модуль не вернул блок: диалог закрыт без подтверждения.");
+    std::string error;
+    if (!writeBlockFile(*block, options.jsonFile, error))
+        return report(kExitBlockFileFailed, error);
+    return kExitOk;
+}
+
+int runDemo(SymbolModule& module, DxfDrawing& drawing, const HostOptions& options,
+            std::optional<std::size_t> kind, GEOTYPE_DEFINITION::IGeoBlock* incoming)
+{
+    std::vector<std::size_t> kinds;
+    if (kind) {
+        kinds.push_back(*kind);
+    } else {
+        kinds.resize(tarvelo::module::kSymbolKinds.size());
+        std::iota(kinds.begin(), kinds.end(), std::size_t{0});
+    }
+    const QString folder = options.demoFolder.isEmpty() ? QStringLiteral("demo-output") : options.demoFolder;
+    DialogDemo demo(module, &drawing, std::cout, std::cerr);
+    return demo.run(folder, kinds, incoming) ? kExitOk : kExitDemoFailed;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    if (noDisplay() && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    QApplication::setApplicationDisplayName(QStringLiteral("Тарвело"));
+
+    std::string error;
+    const std::optional<HostOptions> options = parseHostOptions(QApplication::arguments().mid(1), error);
+    if (!options) {
+        std::cerr << error << '\n';
+        return kExitBadArguments;
+    }
+    if (options->help) {
+        std::cout << hostUsage().toStdString();
+        return kExitOk;
+    }
+    const Mode mode = !options->jsonFile.isEmpty()                        ? Mode::Command
+                      : !options->demoFolder.isEmpty() || headlessPlatform() ? Mode::Demo
+                                                                           : Mode::Window;
+    ErrorReport report(mode);
+
+    const QString drawingPath =
+        options->drawing.isEmpty() ? QFile::decodeName(defaultDrawingPath().c_str()) : options->drawing;
+    const std::unique_ptr<DxfDrawing> drawing = DxfDrawing::open(toPath(drawingPath), error);
+    if (!drawing)
+        return report(kExitDrawingFailed, error);
+
+    std::optional<std::size_t> kind = options->symbolKind;
+    std::unique_ptr<GEOTYPE_DEFINITION::TGeoBlock> incoming;
+    if (!options->editFile.isEmpty()) {
+        incoming = readBlockFile(options->editFile, error);
+        if (!incoming)
+            return report(kExitBlockFileFailed, error);
+        if (!kind)
+            kind = symbolKindOfType(incoming->GetSymbolType());
+        if (!kind)
+            return report(kExitBadArguments, "Не удалось понять вид символа по типу " +
+                                                 std::to_string(incoming->GetSymbolType()) +
+                                                 " из файла блока; укажите его в --symbol.");
+        // The block describes a symbol that exists already.
+        if (incoming->GetEditMode() == 0)
+            incoming->SetEditMode(1);
+    }
+
+    const std::filesystem::path modulePath = options->module.isEmpty() ? defaultModulePath() : toPath(options->module);
+    const std::unique_ptr<SymbolModule> module = SymbolModule::load(modulePath, error);
+    if (!module)
+        return report(kExitModuleFailed, error);
+
+    if (mode == Mode::Command)
+        return runCommand(*module, *drawing, *options, *kind, incoming.get(), report);
+    if (mode == Mode::Demo)
+        return runDemo(*module, *drawing, *options, kind, incoming.get());
+
+    tarvelo::controls::MessageBoxService messages;
+    HostWindow window(*module, *drawing, drawingPath, messages);
+    window.show();
+    if (incoming) {
+        window.showBlock(adoptHostBlock(std::move(incoming)), kind);
+        QTimer::singleShot(0, &window, [&window] { window.editBlock(); });
+    } else if (kind) {
+        QTimer::singleShot(0, &window, [&window, symbol = *kind] { window.runSymbol(symbol); });
+    }
+    return QApplication::exec();
+}

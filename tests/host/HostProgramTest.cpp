@@ -1,0 +1,166 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 Tarvelo contributors
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QImage>
+#include <QProcess>
+
+#include "BlockJson.h"
+#include "FakeModuleLog.h"
+#include "SymbolModuleApi.h"
+#include "tarvelo/services/TextCodec.h"
+
+using tarvelo::host::blockFromJson;
+using tarvelo::host::testing::FakeModuleLog;
+using tarvelo::host::testing::kFakeModule;
+
+namespace {
+
+struct HostRun {
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+
+// Runs the host program as a user would on a machine without a screen.
+HostRun runHost(const QStringList& arguments, const FakeModuleLog& log, const QStringList& extraEnvironment = {})
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove("DISPLAY");
+    environment.remove("WAYLAND_DISPLAY");
+    environment.insert("QT_QPA_PLATFORM", "offscreen");
+    environment.insert("FAKE_SYMBOLS_LOG", log.path());
+    for (const QString& variable : extraEnvironment)
+        environment.insert(variable, "1");
+    QProcess host;
+    host.setProcessEnvironment(environment);
+    host.setWorkingDirectory(log.folder());
+    host.start(HOST_PROGRAM, arguments);
+    HostRun run;
+    if (!host.waitForFinished(60000)) {
+        host.kill();
+        host.waitForFinished();
+        ADD_FAILURE() << "the host program did not finish";
+        return run;
+    }
+    run.exitCode = host.exitStatus() == QProcess::NormalExit ? host.exitCode() : -1;
+    run.out = QString::fromUtf8(host.readAllStandardOutput());
+    run.err = QString::fromUtf8(host.readAllStandardError());
+    return run;
+}
+
+std::string fileText(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : std::string();
+}
+
+}  // namespace
+
+// --json runs the symbol once without a window, writes the block it got and
+// gives it back to the module.
+TEST(HostProgram, jsonOptionWritesTheBlock)
+{
+    FakeModuleLog log;
+    const QString out = log.folder() + "/level.json";
+    const HostRun run = runHost({"--module", kFakeModule, "--symbol", "level", "--json", out}, log);
+
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    std::string error;
+    const auto block = blockFromJson(fileText(out), error);
+    ASSERT_TRUE(block) << error;
+    EXPECT_EQ(block->GetSymbolType(), 301u);
+    EXPECT_EQ(block->GetExtData()->GetMainText(), tarvelo::text::utf8ToCp1251("Отметка +0.000"));
+    EXPECT_EQ(log.made().size(), 1);
+    EXPECT_TRUE(log.allFreed());
+}
+
+// --edit reads the block, hands it to the entry point of its symbol type as
+// an existing symbol, and the answer is written.
+TEST(HostProgram, editOptionPassesTheBlockFromTheFile)
+{
+    FakeModuleLog log;
+    const QString in = log.folder() + "/in.json";
+    QFile file(in);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(R"({"symbolType": 203, "extData": {"symbolType": 203, "subText": "Обрыв 2"}})");
+    file.close();
+    const QString out = log.folder() + "/out.json";
+    const HostRun run = runHost({"--module", kFakeModule, "--edit", in, "--json", out}, log);
+
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    ASSERT_EQ(log.calls().size(), 1);
+    EXPECT_TRUE(log.calls()[0].startsWith("DivisionSymbol parent 0 layers ")) << log.calls()[0].toStdString();
+    EXPECT_TRUE(log.calls()[0].endsWith("incoming edit 1"));
+    std::string error;
+    const auto block = blockFromJson(fileText(out), error);
+    ASSERT_TRUE(block) << error;
+    EXPECT_EQ(block->GetExtData()->GetSubText(), tarvelo::text::utf8ToCp1251("Обрыв 2"));
+    EXPECT_TRUE(log.allFreed());
+}
+
+// A module that lacks an export and a block file that is not JSON are
+// reported in Russian with their own exit codes, and nothing is written.
+TEST(HostProgram, reportsWhatItCannotUse)
+{
+    FakeModuleLog log;
+    const QString out = log.folder() + "/out.json";
+    HostRun run = runHost({"--module", tarvelo::host::testing::kFakeModuleWithoutWeld, "--symbol", "weld", "--json", out},
+                      log);
+    EXPECT_EQ(run.exitCode, 3);
+    EXPECT_TRUE(run.err.contains(QStringLiteral("не годится как модуль символов: в нём нет функций «WeldSymbol»")))
+        << run.err.toStdString();
+
+    const QString broken = log.folder() + "/broken.json";
+    QFile file(broken);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("{\"scale\": }");
+    file.close();
+    run = runHost({"--module", kFakeModule, "--edit", broken, "--json", out}, log);
+    EXPECT_EQ(run.exitCode, 5);
+    EXPECT_TRUE(run.err.contains(QStringLiteral("Не удалось прочитать блок из файла «%1». Ошибка в записи JSON, "
+                                                "строка 1, позиция 11")
+                                     .arg(broken)))
+        << run.err.toStdString();
+
+    run = runHost({"--module", kFakeModule, "--symbol", "level", "--json", out, "--drawing", broken}, log);
+    EXPECT_EQ(run.exitCode, 4);
+    EXPECT_FALSE(QFile::exists(out));
+    EXPECT_TRUE(log.calls().isEmpty());
+}
+
+// Without a screen the host shows every dialog in turn: it dismisses the
+// module's message boxes, photographs each dialog, accepts it, prints the
+// blocks and frees them, and says where the pictures are.
+TEST(HostProgram, demonstrationPhotographsEveryDialog)
+{
+    FakeModuleLog log;
+    const HostRun run = runHost({"--module", kFakeModule}, log, {"FAKE_SYMBOLS_DIALOG", "FAKE_SYMBOLS_NOTICE"});
+
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    const QString folder = QDir(log.folder()).filePath("demo-output");
+    for (const auto& kind : tarvelo::module::kSymbolKinds) {
+        const QImage picture(folder + "/" + kind.shortName + ".png");
+        EXPECT_FALSE(picture.isNull()) << kind.shortName;
+    }
+    EXPECT_EQ(run.out.count(QStringLiteral("\"symbolType\": ")), 8 * 2);  // the block's and its extended data's
+    EXPECT_EQ(run.err.count(QStringLiteral("сообщение модуля закрыто: Notice: Before the dialog")), 8);
+    EXPECT_TRUE(run.err.contains(QStringLiteral("Снимки диалогов сохранены в папке «%1».").arg(folder)));
+    EXPECT_EQ(log.made().size(), 8);
+    EXPECT_TRUE(log.allFreed());
+}
+
+// A module whose entry point opens no dialog fails the demonstration.
+TEST(HostProgram, demonstrationFailsWhenNoDialogOpens)
+{
+    FakeModuleLog log;
+    const QString folder = log.folder() + "/shots";
+    const HostRun run = runHost({"--module", kFakeModule, "--demo", folder, "--symbol", "weld"}, log);
+
+    EXPECT_EQ(run.exitCode, 6);
+    EXPECT_TRUE(run.err.contains(QStringLiteral("«Шов» (weld):\n  диалог не открылся или закрылся раньше снимка")))
+        << run.err.toStdString();
+    EXPECT_FALSE(QFile::exists(folder + "/weld.png"));
+    EXPECT_TRUE(log.allFreed());
+}

@@ -1,0 +1,176 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 Tarvelo contributors
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTreeWidget>
+
+#include "BlockJson.h"
+#include "DxfDrawing.h"
+#include "FakeModuleLog.h"
+#include "HostWindow.h"
+#include "ModalDriver.h"
+#include "TestEnvironment.h"
+
+using namespace tarvelo::host;
+using tarvelo::host::testing::FakeModuleLog;
+using tarvelo::services::testing::RecordingMessages;
+
+namespace {
+
+class HostWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        std::string error;
+        drawing = DxfDrawing::open(SAMPLE_DRAWING, error);
+        ASSERT_TRUE(drawing) << error;
+        module = SymbolModule::load(tarvelo::host::testing::kFakeModule.toStdString(), error);
+        ASSERT_TRUE(module) << error;
+        window = std::make_unique<HostWindow>(*module, *drawing, SAMPLE_DRAWING, messages);
+    }
+
+    QPushButton* button(const char* name) const { return window->findChild<QPushButton*>(name); }
+
+    // The value beside a caption, found by captions from the top of the tree down.
+    QString treeValue(std::initializer_list<const char*> captions) const
+    {
+        auto* tree = window->findChild<QTreeWidget*>("blockTree");
+        QTreeWidgetItem* item = nullptr;
+        for (const char* caption : captions) {
+            QTreeWidgetItem* found = nullptr;
+            const int count = item != nullptr ? item->childCount() : tree->topLevelItemCount();
+            for (int i = 0; i < count && found == nullptr; ++i) {
+                QTreeWidgetItem* candidate = item != nullptr ? item->child(i) : tree->topLevelItem(i);
+                if (candidate->text(0) == QString::fromUtf8(caption))
+                    found = candidate;
+            }
+            if (found == nullptr)
+                return QStringLiteral("<no %1>").arg(QString::fromUtf8(caption));
+            item = found;
+        }
+        return item->text(1);
+    }
+
+    FakeModuleLog log;
+    RecordingMessages messages;
+    std::unique_ptr<DxfDrawing> drawing;
+    std::unique_ptr<SymbolModule> module;
+    std::unique_ptr<HostWindow> window;
+};
+
+}  // namespace
+
+// The window names the drawing, lists its layers and offers one button per
+// symbol kind under its Russian name; with no block yet, nothing to edit or save.
+TEST_F(HostWindowTest, showsTheDrawingAndTheSymbolKinds)
+{
+    EXPECT_EQ(window->findChild<QLabel*>("drawingName")->text(), QStringLiteral("Чертёж: plan.dxf"));
+    auto* layers = window->findChild<QListWidget*>("layerList");
+    EXPECT_EQ(layers->count(), int(drawing->layers().size()));
+    EXPECT_EQ(layers->findItems(QStringLiteral("Стены"), Qt::MatchExactly).size(), 1);
+
+    QStringList captions;
+    for (const auto& kind : tarvelo::module::kSymbolKinds)
+        captions << button((std::string(kind.shortName) + "Button").c_str())->text();
+    EXPECT_EQ(captions, QStringList({"Разрез", "Обрыв", "Отметка уровня", "Выноска", "Узел", "Оси", "Шов",
+                                     "Штриховка"}));
+    EXPECT_FALSE(button("editButton")->isEnabled());
+    EXPECT_FALSE(button("saveJsonButton")->isEnabled());
+}
+
+// A symbol button calls its entry point with the window and the drawing and
+// shows the block it returns as a tree with readable texts and as JSON.
+TEST_F(HostWindowTest, symbolButtonShowsTheReturnedBlock)
+{
+    button("levelButton")->click();
+
+    ASSERT_EQ(log.calls().size(), 1);
+    EXPECT_EQ(log.calls()[0], QString("LvlMrkSymbol parent %1 layers %2 incoming none")
+                                  .arg(window->winId())
+                                  .arg(drawing->layers().size()));
+    ASSERT_NE(window->block(), nullptr);
+    EXPECT_EQ(treeValue({"Тип символа"}), "301");
+    EXPECT_EQ(treeValue({"Расширенные данные", "Основной текст"}), QStringLiteral("Отметка +0.000"));
+    EXPECT_EQ(treeValue({"Параметры", "Параметр 1"}), "2.5");
+    EXPECT_EQ(treeValue({"Элементы", "Элемент 1", "Текст"}), QStringLiteral("А"));
+    EXPECT_EQ(treeValue({"Точки", "Точка 1", "X"}), "500");
+    EXPECT_EQ(window->findChild<QPlainTextEdit*>("blockJson")->toPlainText().toStdString(),
+              blockToJson(*window->block()));
+    EXPECT_TRUE(button("editButton")->isEnabled());
+}
+
+// "Изменить" hands the shown block back as an existing symbol and shows the
+// answer; each replaced block, and the last one on closing, goes back to the module.
+TEST_F(HostWindowTest, editPassesTheBlockBackAndEveryBlockIsFreed)
+{
+    button("breakButton")->click();
+    GEOTYPE_DEFINITION::IGeoBlock* first = window->block();
+    button("editButton")->click();
+
+    ASSERT_EQ(log.calls().size(), 2);
+    EXPECT_TRUE(log.calls()[1].startsWith("DivisionSymbol parent")) << log.calls()[1].toStdString();
+    EXPECT_TRUE(log.calls()[1].endsWith("incoming edit 1"));
+    EXPECT_NE(window->block(), first);
+    EXPECT_EQ(window->block()->GetEditMode(), 1);
+    EXPECT_EQ(log.freed().size(), 1);
+
+    button("hatchButton")->click();
+    EXPECT_EQ(log.freed().size(), 2);
+    window->close();
+    EXPECT_EQ(window->block(), nullptr);
+    EXPECT_EQ(log.made().size(), 3);
+    EXPECT_TRUE(log.allFreed());
+}
+
+// A section dialog closed without accepting returns no block: the block on
+// show stays, and nothing is left unfreed.
+TEST_F(HostWindowTest, cancelledSectionKeepsTheShownBlock)
+{
+    button("nodeButton")->click();
+    GEOTYPE_DEFINITION::IGeoBlock* shown = window->block();
+    qputenv("FAKE_SYMBOLS_DIALOG", "1");
+    bool dialogSeen = false;
+    tarvelo::testing::whenModalOpens([&](QWidget* dialog) {
+        dialogSeen = dialog != nullptr;
+        if (dialog != nullptr)
+            dialog->findChild<QPushButton*>("2")->click();
+    });
+    button("sectionButton")->click();
+
+    EXPECT_TRUE(dialogSeen);
+    EXPECT_EQ(window->block(), shown);
+    EXPECT_EQ(window->statusBar()->currentMessage(),
+              QStringLiteral("«Разрез»: диалог закрыт, модуль не вернул блок."));
+    window.reset();
+    EXPECT_TRUE(log.allFreed());
+}
+
+// A block read from a file is edited with the given kind; saving writes its
+// JSON, and a place that cannot be written is reported to the user.
+TEST_F(HostWindowTest, editsABlockFromAFileAndSavesJson)
+{
+    std::string error;
+    std::unique_ptr<GEOTYPE_DEFINITION::TGeoBlock> fromFile = blockFromJson(R"({"symbolType": 401})", error);
+    ASSERT_TRUE(fromFile) << error;
+    window->showBlock(adoptHostBlock(std::move(fromFile)), symbolKindByName("note"));
+    window->editBlock();
+    ASSERT_EQ(log.calls().size(), 1);
+    EXPECT_TRUE(log.calls()[0].startsWith("MrkCmmSymbol")) << log.calls()[0].toStdString();
+
+    const QString saved = log.folder() + "/note.json";
+    EXPECT_TRUE(window->saveJson(saved));
+    QFile file(saved);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll().toStdString(), blockToJson(*window->block()));
+    EXPECT_TRUE(messages.shown.empty());
+
+    EXPECT_FALSE(window->saveJson(log.folder() + "/missing/folder/note.json"));
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].text,
+              "Не удалось записать блок в файл «" + log.folder().toStdString() + "/missing/folder/note.json».");
+}

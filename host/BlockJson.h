@@ -18,7 +18,8 @@ namespace tarvelo::host {
 std::string blockToJson(GEOTYPE_DEFINITION::IGeoBlock& block);
 
 /// The block that blockToJson wrote: for every document it wrote, the new
-/// block writes the same document again. Members may be left out and keep
+/// block writes the same document again (but for the one byte code page
+/// 1251 leaves unassigned, which comes back as '?'). Members may be left out and keep
 /// a new block's values; unknown members, wrong types, values out of range
 /// and points or items without a key or with a key used twice are refused.
 /// Texts are converted to code page 1251. On failure answers null and puts

@@ -5,6 +5,7 @@
 // entry points in a window, once from the command line (--json), or one
 // after another without a screen (--demo).
 #include <QApplication>
+#include <QDialog>
 #include <QFile>
 #include <QTimer>
 #include <iostream>
@@ -62,6 +63,17 @@ private:
 int runCommand(SymbolModule& module, DxfDrawing& drawing, const HostOptions& options, std::size_t kind,
                GEOTYPE_DEFINITION::IGeoBlock* incoming, ErrorReport& report)
 {
+    // Without a screen nobody can answer the module's dialog; cancel it rather than wait for ever.
+    QTimer unattended;
+    if (headlessPlatform()) {
+        QObject::connect(&unattended, &QTimer::timeout, [] {
+            if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+                std::cerr << "Без экрана диалог некому показать; он закрыт отменой.\n";
+                dialog->reject();
+            }
+        });
+        unattended.start(50);
+    }
     BlockPtr block = module.edit(kind, 0, &drawing, incoming);
     if (!block)
         return report(kExitNoBlock, "Модуль не вернул блок: диалог закрыт без подтверждения.");

@@ -164,3 +164,19 @@ TEST(HostProgram, demonstrationFailsWhenNoDialogOpens)
     EXPECT_FALSE(QFile::exists(folder + "/weld.png"));
     EXPECT_TRUE(log.allFreed());
 }
+
+// --json without a screen cancels the dialog nobody can see instead of
+// waiting for ever; the section symbol then answers no block and nothing is written.
+TEST(HostProgram, jsonOptionWithoutAScreenCancelsTheDialog)
+{
+    FakeModuleLog log;
+    const QString out = log.folder() + "/section.json";
+    const HostRun run = runHost({"--module", kFakeModule, "--symbol", "section", "--json", out}, log,
+                                {"FAKE_SYMBOLS_DIALOG"});
+
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(run.err.contains(QStringLiteral("Модуль не вернул блок: диалог закрыт без подтверждения.")))
+        << run.err.toStdString();
+    EXPECT_FALSE(QFile::exists(out));
+    EXPECT_TRUE(log.made().isEmpty());
+}

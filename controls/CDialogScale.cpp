@@ -1,0 +1,106 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 Tarvelo contributors
+#include "CDialogScale.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFocusEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <exception>
+#include <optional>
+
+#include "ScaleNotation.h"
+#include "tarvelo/services/CSysHub.h"
+#include "tarvelo/services/IServiceEnvironment.h"
+
+namespace tarvelo::controls {
+
+CDialogScale::CDialogScale(QWidget* parent, services::IServiceEnvironment& environment)
+    : QDialog(parent), m_environment(environment), m_controls(buildScaleDialogTemplate(*this))
+{
+    for (QComboBox* list : {m_controls.numerator, m_controls.denominator}) {
+        list->installEventFilter(this);
+        connect(list, &QComboBox::activated, this, [this, list] { takeTerm(list); });
+        connect(list->lineEdit(), &QLineEdit::textEdited, this, [this, list] { takeTerm(list); });
+    }
+    connect(m_controls.accept, &QPushButton::clicked, this, &QDialog::accept);
+    connect(m_controls.cancel, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+double CDialogScale::Run(double currentScale)
+{
+    prepareStart(currentScaleText(currentScale));
+    if (exec() != QDialog::Accepted)
+        return currentScale;
+    const std::optional<double> chosen = scaleFromTerms(m_numerator, m_denominator);
+    if (!chosen)
+        return currentScale;
+    if (m_controls.saveAsDefault->isChecked())
+        saveDefault(*chosen);
+    return *chosen;
+}
+
+void CDialogScale::prepareStart(const std::string& currentScaleLabel)
+{
+    m_numerator.clear();
+    m_denominator.clear();
+    for (QComboBox* list : {m_controls.numerator, m_controls.denominator}) {
+        list->setCurrentIndex(-1);
+        list->setEnabled(true);
+    }
+    m_controls.saveAsDefault->setChecked(true);
+    if (!currentScaleLabel.empty())
+        m_controls.currentScale->setText(QString::fromStdString(currentScaleLabel));
+    // Focus starts on the accept button: a list that held it would disable
+    // the other one before the user could reach it with the mouse.
+    m_controls.accept->setFocus(Qt::OtherFocusReason);
+}
+
+bool CDialogScale::eventFilter(QObject* watched, QEvent* event)
+{
+    const bool focusIn = event->type() == QEvent::FocusIn;
+    if (!focusIn && event->type() != QEvent::FocusOut)
+        return QDialog::eventFilter(watched, event);
+    // Neither an open drop-down list nor a switch to another window and back
+    // moves the user from one list to the other.
+    const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+    if (reason == Qt::PopupFocusReason || reason == Qt::ActiveWindowFocusReason ||
+        QApplication::activePopupWidget() != nullptr)
+        return false;
+    if (watched == m_controls.numerator)
+        m_controls.denominator->setEnabled(!focusIn);
+    else if (watched == m_controls.denominator)
+        m_controls.numerator->setEnabled(!focusIn);
+    return false;
+}
+
+void CDialogScale::takeTerm(QComboBox* list)
+{
+    const bool isNumerator = list == m_controls.numerator;
+    QComboBox* other = isNumerator ? m_controls.denominator : m_controls.numerator;
+    std::string& term = isNumerator ? m_numerator : m_denominator;
+    std::string& otherTerm = isNumerator ? m_denominator : m_numerator;
+    // A list disabled by the focus rule is one the user has not been working
+    // in: its term becomes 1 unless it already shows the first item, "1".
+    if (!other->isEnabled() && other->currentIndex() != 0) {
+        other->setCurrentIndex(0);
+        otherTerm = other->currentText().toStdString();
+    }
+    term = list->currentText().toStdString();
+    other->setEnabled(true);
+}
+
+void CDialogScale::saveDefault(double factor)
+{
+    try {
+        services::CSysHub(m_environment)
+            .SetStringParams(services::CSysHub::kParamsKey, "SymScl", scaleDefaultText(factor), false);
+    } catch (const std::exception& failure) {
+        m_environment.messages().show("", failure.what(), services::MessageIcon::Warning);
+    }
+}
+
+}  // namespace tarvelo::controls

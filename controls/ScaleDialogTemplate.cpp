@@ -1,0 +1,90 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 Tarvelo contributors
+#include "ScaleDialogTemplate.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QStringList>
+#include <QVBoxLayout>
+
+namespace tarvelo::controls {
+
+namespace {
+
+const QStringList kNumeratorTerms = {"1", "2", "2.5", "4", "5", "10", "20", "40", "50", "100"};
+const QStringList kDenominatorTerms = {"1",  "2",  "2.5", "4",   "5",   "10",  "15",  "20",  "25",
+                                       "40", "50", "75",  "100", "200", "400", "500", "800", "1000"};
+
+template <typename Control>
+Control* named(Control* control, const char* objectName)
+{
+    control->setObjectName(QString::fromLatin1(objectName));
+    return control;
+}
+
+// An editable drop-down list of terms whose items carry only their text.
+QComboBox* termList(QWidget* parent, const char* objectName, const QStringList& terms)
+{
+    auto* list = named(new QComboBox(parent), objectName);
+    list->setEditable(true);
+    list->setInsertPolicy(QComboBox::NoInsert);
+    list->setCompleter(nullptr);
+    list->addItems(terms);
+    list->setCurrentIndex(-1);
+    list->setMaxVisibleItems(terms.size());
+    list->setMinimumContentsLength(6);
+    return list;
+}
+
+}  // namespace
+
+ScaleDialogControls buildScaleDialogTemplate(QDialog& dialog)
+{
+    dialog.setObjectName(QStringLiteral("12041"));
+    dialog.setWindowTitle(QStringLiteral("Масштаб объекта"));
+
+    ScaleDialogControls controls;
+    auto* currentGroup = named(new QGroupBox(QStringLiteral("Текущий масштаб"), &dialog), "12020");
+    controls.currentScale = named(new QLabel(QStringLiteral("Текущий масштаб 1 : 1"), currentGroup), "12021");
+    controls.currentScale->setAlignment(Qt::AlignCenter);
+    auto* currentLayout = new QHBoxLayout(currentGroup);
+    currentLayout->addWidget(controls.currentScale);
+
+    auto* scaleGroup = named(new QGroupBox(QStringLiteral("Масштаб"), &dialog), "12022");
+    controls.numerator = termList(scaleGroup, "12013", kNumeratorTerms);
+    controls.denominator = termList(scaleGroup, "12014", kDenominatorTerms);
+    auto* scaleLayout = new QHBoxLayout(scaleGroup);
+    scaleLayout->addStretch();
+    scaleLayout->addWidget(controls.numerator);
+    scaleLayout->addWidget(controls.denominator);
+    scaleLayout->addStretch();
+
+    controls.saveAsDefault = named(new QCheckBox(QStringLiteral("Сохранить по умолчанию"), &dialog), "12116");
+
+    auto* buttons = new QDialogButtonBox(&dialog);
+    buttons->setCenterButtons(true);
+    controls.accept = named(buttons->addButton(QStringLiteral("Применить"), QDialogButtonBox::AcceptRole), "1");
+    controls.cancel = named(buttons->addButton(QStringLiteral("Отменить"), QDialogButtonBox::RejectRole), "2");
+    controls.accept->setDefault(true);
+
+    auto* layout = new QVBoxLayout(&dialog);
+    layout->addWidget(currentGroup);
+    layout->addWidget(scaleGroup);
+    layout->addWidget(controls.saveAsDefault);
+    layout->addWidget(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    QWidget::setTabOrder(controls.numerator, controls.denominator);
+    QWidget::setTabOrder(controls.denominator, controls.saveAsDefault);
+    QWidget::setTabOrder(controls.saveAsDefault, controls.accept);
+    QWidget::setTabOrder(controls.accept, controls.cancel);
+    return controls;
+}
+
+}  // namespace tarvelo::controls

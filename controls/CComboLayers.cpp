@@ -1,0 +1,92 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 Tarvelo contributors
+#include "CComboLayers.h"
+
+#include <QApplication>
+#include <QFocusEvent>
+#include <QLineEdit>
+#include <QListView>
+#include <QStringList>
+#include <QStringListModel>
+#include <exception>
+
+#include "TableWalk.h"
+#include "tarvelo/services/IMessageService.h"
+#include "tarvelo/services/QtText.h"
+
+namespace tarvelo::controls {
+
+namespace {
+
+// Wide enough for the usual layer names without measuring any of them.
+constexpr int kShownNameLength = 20;
+
+}  // namespace
+
+CComboLayers::CComboLayers(services::IMessageService& messages, QWidget* parent)
+    : QComboBox(parent), m_messages(messages), m_names(new QStringListModel(this))
+{
+    setEditable(true);
+    setInsertPolicy(QComboBox::NoInsert);
+    // Completion would add to what the user types and search every name on each key.
+    setCompleter(nullptr);
+    setModel(m_names);
+    setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    setMinimumContentsLength(kShownNameLength);
+    if (auto* list = qobject_cast<QListView*>(view()))
+        list->setUniformItemSizes(true);
+
+    connect(this, &QComboBox::activated, this, &CComboLayers::copyToTarget);
+    connect(lineEdit(), &QLineEdit::textEdited, this, [this] { m_edited = true; });
+    connect(lineEdit(), &QLineEdit::returnPressed, this, &CComboLayers::copyToTarget);
+}
+
+void CComboLayers::FillLayers(hostcad::IDrawingDatabase* drawing, std::string* target)
+{
+    m_target = target;
+    if (drawing == nullptr)
+        return;
+    const hostcad::TableNames layers =
+        hostcad::readTableNames(drawing, hostcad::TableKind::Layers, hostcad::FailedRecords::Skip);
+    if (!layers.failure.empty())
+        m_messages.show("Системное окружение", "Ошибка при считывании слоев", services::MessageIcon::Error);
+    if (layers.names.empty())
+        return;
+    try {
+        QStringList names;
+        names.reserve(static_cast<qsizetype>(layers.names.size()));
+        for (const std::string& name : layers.names)
+            names.append(text::cp1251ToQString(name));
+        m_names->setStringList(names);
+        setEditText(names.front());
+    } catch (const std::exception& failure) {
+        m_messages.show("", failure.what(), services::MessageIcon::Warning);
+    }
+}
+
+void CComboLayers::setLayerName(const std::string& name)
+{
+    setEditText(text::cp1251ToQString(name));
+}
+
+std::string CComboLayers::layerName() const
+{
+    return text::qStringToCp1251(currentText());
+}
+
+void CComboLayers::focusOutEvent(QFocusEvent* event)
+{
+    QComboBox::focusOutEvent(event);
+    // Leaving the field ends an edit; opening its drop-down list does not.
+    if (m_edited && event->reason() != Qt::PopupFocusReason && QApplication::activePopupWidget() == nullptr)
+        copyToTarget();
+}
+
+void CComboLayers::copyToTarget()
+{
+    m_edited = false;
+    if (m_target != nullptr)
+        *m_target = layerName();
+}
+
+}  // namespace tarvelo::controls

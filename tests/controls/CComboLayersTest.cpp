@@ -1,0 +1,133 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 Tarvelo contributors
+#include <gtest/gtest.h>
+
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QStringListModel>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "CComboLayers.h"
+#include "InMemoryDrawing.h"
+#include "TableWalk.h"
+#include "TestEnvironment.h"
+#include "UserInput.h"
+
+using tarvelo::hostcad::InMemoryDrawing;
+using tarvelo::services::testing::cp1251;
+using tarvelo::testing::clickFocus;
+
+namespace {
+
+InMemoryDrawing drawingWith(std::vector<std::string> layers)
+{
+    InMemoryDrawing drawing;
+    for (std::string& layer : layers)
+        drawing.layers.push_back({std::move(layer)});
+    return drawing;
+}
+
+// A dialog's share of the layer combo: the combo, a field to move the focus to, and the layer name.
+class LayerComboTest : public ::testing::Test {
+protected:
+    LayerComboTest()
+    {
+        auto* layout = new QVBoxLayout(&window);
+        layout->addWidget(layers);
+        layout->addWidget(elsewhere);
+        window.show();
+    }
+
+    QStringList items() const { return qobject_cast<QStringListModel*>(layers->model())->stringList(); }
+
+    tarvelo::services::testing::RecordingMessages messages;
+    QWidget window;
+    tarvelo::controls::CComboLayers* layers = new tarvelo::controls::CComboLayers(messages, &window);
+    QLineEdit* elsewhere = new QLineEdit(&window);
+    std::string layerName = cp1251("Оси");
+};
+
+}  // namespace
+
+// Layers are listed in table order, the first in the box, replacing earlier items; the layer name
+// changes only when the user picks or types one, typing ending on leaving the field or with Enter.
+TEST_F(LayerComboTest, layerNameFollowsWhatTheUserPicksOrTypes)
+{
+    InMemoryDrawing old = drawingWith({"A", "B", "C"});
+    InMemoryDrawing drawing = drawingWith({"Стены", "0"});
+    layers->FillLayers(&old, &layerName);
+    layers->FillLayers(&drawing, &layerName);
+    EXPECT_EQ(items(), QStringList({QStringLiteral("Стены"), "0"}));
+    EXPECT_EQ(layers->currentText(), QStringLiteral("Стены"));
+    clickFocus(layers);
+    clickFocus(elsewhere);
+    EXPECT_EQ(layerName, cp1251("Оси"));
+    tarvelo::testing::pickItem(layers, "0");
+    EXPECT_EQ(layerName, "0");
+
+    tarvelo::testing::typeText(layers, QStringLiteral("Новый"));
+    EXPECT_EQ(layerName, "0");
+    clickFocus(elsewhere);
+    EXPECT_EQ(layerName, cp1251("0Новый"));
+    clickFocus(layers);
+    tarvelo::testing::typeText(layers, "2");
+    QTest::keyClick(layers, Qt::Key_Return);
+    EXPECT_EQ(layerName, cp1251("0Новый2"));
+    EXPECT_EQ(items(), QStringList({QStringLiteral("Стены"), "0"}));
+}
+
+// No drawing or no layers leaves the items but binds the new target; a walk that breaks down is told
+// with the error icon and the names read before it are listed.
+TEST_F(LayerComboTest, nothingToListAndBrokenWalk)
+{
+    InMemoryDrawing empty;
+    std::string otherName;
+    layers->FillLayers(&empty, &layerName);
+    layers->FillLayers(nullptr, &otherName);
+    clickFocus(layers);
+    tarvelo::testing::typeText(layers, "X");
+    QTest::keyClick(layers, Qt::Key_Return);
+    EXPECT_EQ(layers->count(), 0);
+    EXPECT_EQ(otherName, "X");
+    EXPECT_TRUE(messages.shown.empty());
+
+    InMemoryDrawing drawing = drawingWith({"0", "Стены", "Оси", "Размеры"});
+    drawing.failWalkAt = 2;
+    layers->FillLayers(&drawing, &layerName);
+    const std::vector<tarvelo::services::testing::ShownMessage> told = {
+        {"Системное окружение", "Ошибка при считывании слоев", tarvelo::services::MessageIcon::Error}};
+    EXPECT_EQ(messages.shown, told);
+    EXPECT_EQ(items(), QStringList({"0", QStringLiteral("Стены")}));
+}
+
+// With 100,000 layers a dialog is filled, shown and its list opened in a few times the walk's own
+// time, where measuring every name costs ten times more; the best of three keeps a busy machine out.
+TEST(LayerComboSpeed, manyLayersCostLittleMoreThanReadingThem)
+{
+    InMemoryDrawing drawing;
+    for (int i = 0; i < 100'000; ++i)
+        drawing.layers.push_back({"Слой " + std::to_string(i)});
+    tarvelo::services::testing::RecordingMessages messages;
+    std::string layerName;
+    qint64 walk = 1'000'000;
+    qint64 dialog = walk;
+    for (int run = 0; run < 3; ++run) {
+        QElapsedTimer clock;
+        clock.start();
+        tarvelo::hostcad::readTableNames(&drawing, tarvelo::hostcad::TableKind::Layers,
+                                         tarvelo::hostcad::FailedRecords::Skip);
+        walk = std::min(walk, clock.restart());
+        QWidget window;
+        auto* layers = new tarvelo::controls::CComboLayers(messages, &window);
+        (new QVBoxLayout(&window))->addWidget(layers);
+        layers->FillLayers(&drawing, &layerName);
+        window.show();
+        QCoreApplication::processEvents();
+        layers->showPopup();
+        QCoreApplication::processEvents();
+        dialog = std::min(dialog, clock.elapsed());
+        layers->hidePopup();
+    }
+    EXPECT_LT(dialog, 4 * walk + 20) << "walk " << walk << " ms, dialog " << dialog << " ms";
+}

@@ -1,0 +1,131 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 Tarvelo contributors
+#include "CSymbolDialog.h"
+
+#include <QIcon>
+#include <QPushButton>
+#include <cstdlib>
+#include <limits>
+
+#include "CComboLayers.h"
+#include "CDlgObjProperties.h"
+#include "NumberText.h"
+#include "ResourceIds.h"
+#include "ScaleButton.h"
+#include "tarvelo/geometry/IGeoBlock.h"
+#include "tarvelo/geometry/IGeoItemTraits.h"
+#include "tarvelo/services/CSysHub.h"
+#include "tarvelo/services/IServiceEnvironment.h"
+#include "tarvelo/services/QtText.h"
+
+namespace tarvelo::dialogs {
+
+CSymbolDialog::CSymbolDialog(QWidget* parent, services::IServiceEnvironment& environment, const FrameTemplate& frame)
+    : QDialog(parent), m_environment(environment), m_template(frame),
+      m_frame(createFrameControls(*this, frame, environment.messages()))
+{
+    connect(m_frame.scale, &QPushButton::clicked, this, &CSymbolDialog::OnScaleButton);
+    connect(m_frame.properties, &QPushButton::clicked, this, &CSymbolDialog::OnPropertiesButton);
+    connect(m_frame.accept, &QPushButton::clicked, this, &QDialog::accept);
+    connect(m_frame.cancel, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+int CSymbolDialog::EditBlock(hostcad::IDrawingDatabase* drawing, GEOTYPE_DEFINITION::IGeoBlock* block)
+{
+    if (drawing == nullptr || block == nullptr)
+        return kRefused;
+    m_drawing = drawing;
+    m_block = block;
+    InitControls();
+    InitFromBlock();
+    const int result = exec() == QDialog::Accepted ? kAccepted : kCancelled;
+    if (result == kAccepted) {
+        writeBackOnAccept();
+        saveDefaults();
+    }
+    m_drawing = nullptr;
+    m_block = nullptr;
+    return result;
+}
+
+void CSymbolDialog::InitControls()
+{
+    m_frame.properties->setIcon(QIcon(resources::iconPath(resources::kPropertiesIcon)));
+    if (fillsLayersInInitControls)
+        fillLayerCombo();
+    m_tips.AddTool(m_frame.properties, QString::fromUtf8(m_template.propertiesTip));
+    m_tips.AddTool(m_frame.scale, QString::fromUtf8(m_template.scaleTip));
+    m_tips.Activate(true);
+}
+
+void CSymbolDialog::writeBackOnAccept()
+{
+    auto* traits = m_block->GetTraits();
+    if (traits == nullptr)
+        return;
+    switch (m_template.layerOnAccept) {
+    case LayerOnAccept::Always:
+        traits->SetLayerName(m_layerName);
+        break;
+    case LayerOnAccept::OnlyForNewSymbol:
+        if (isNewSymbol())
+            traits->SetLayerName(m_layerName);
+        break;
+    case LayerOnAccept::WhenNotEmpty:
+        if (!m_layerName.empty())
+            traits->SetLayerName(m_layerName);
+        break;
+    }
+}
+
+void CSymbolDialog::UpdateScaleCaption(double scale)
+{
+    controls::setScaleCaption(*m_frame.scale, scale);
+}
+
+void CSymbolDialog::OnScaleButton()
+{
+    if (m_block != nullptr)
+        controls::chooseBlockScale(*this, m_environment, *m_block, *m_frame.scale);
+}
+
+void CSymbolDialog::OnPropertiesButton()
+{
+    CDlgObjProperties properties(this, m_environment);
+    properties.EditBlock(m_drawing, m_block);
+}
+
+void CSymbolDialog::applyNewSymbolScale()
+{
+    const std::string stored = services::CSysHub(m_environment).GetStringParams(services::CSysHub::kParamsKey,
+                                                                                "SymScl", "", false);
+    const double scale = controls::parseLeadingNumber(stored);
+    m_block->SetScale(scale > 0.0 && scale <= std::numeric_limits<double>::max() ? scale : 1.0);
+}
+
+void CSymbolDialog::fillLayerCombo()
+{
+    m_frame.layers->FillLayers(m_drawing, &m_layerName);
+}
+
+void CSymbolDialog::showBlockLayer()
+{
+    auto* traits = m_block->GetTraits();
+    m_layerName = traits != nullptr ? traits->GetLayerName() : std::string();
+    // A block without a layer would be written back without one: offer the drawing's first layer instead.
+    if (m_layerName.empty() && m_frame.layers->count() > 0)
+        m_layerName = text::qStringToCp1251(m_frame.layers->itemText(0));
+    m_frame.layers->setLayerName(m_layerName);
+}
+
+bool CSymbolDialog::isNewSymbol() const
+{
+    return m_block != nullptr && m_block->GetEditMode() == 0;
+}
+
+std::string CSymbolDialog::numberFormat(const char* decimalsValueName) const
+{
+    return controls::decimalFormat(services::CSysHub(m_environment).GetDwordParams("", decimalsValueName));
+}
+
+}  // namespace tarvelo::dialogs

@@ -1,0 +1,38 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 Tarvelo contributors
+#pragma once
+
+#include <cstdint>
+
+#include "tarvelo/services/MakerLibraries.h"
+
+namespace GEOTYPE_DEFINITION {
+class IGeoBlock;
+}
+
+namespace tarvelo::dialogs {
+
+/// Loads the host-support library's defaults of a block's symbol type into
+/// the block: its numeric parameters and its traits, nothing else.
+class HostDefaultsLoader {
+public:
+    explicit HostDefaultsLoader(services::IServiceEnvironment& environment) : m_environment(environment) {}
+    HostDefaultsLoader(const HostDefaultsLoader&) = delete;
+    HostDefaultsLoader& operator=(const HostDefaultsLoader&) = delete;
+
+    /// True when the library gave defaults for the block's type. Nothing
+    /// happens for a null block or a block of type 0; the block keeps its
+    /// values when the library or its export is missing.
+    bool load(GEOTYPE_DEFINITION::IGeoBlock* block);
+
+private:
+    services::IServiceEnvironment& m_environment;
+    services::LibraryHandle m_library = nullptr;
+};
+
+/// Gives the block the symbol type (when it differs) and loads that type's
+/// defaults. Nothing for a null block or type 0.
+void ApplySymbolType(services::IServiceEnvironment& environment, std::uint32_t symbolType,
+                     GEOTYPE_DEFINITION::IGeoBlock* block);
+
+}  // namespace tarvelo::dialogs

@@ -1,0 +1,166 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 Tarvelo contributors
+//
+// The module's exports: one symbol editor per symbol kind, the release
+// functions for what they hand out, and the version query of the host.
+#include <QWidget>
+#include <cstdint>
+#include <exception>
+#include <memory>
+
+#include "CDlgSymbSection.h"
+#include "CPlainSymbolDialog.h"
+#include "HostCad.h"
+#include "MessageBoxService.h"
+#include "ModuleApplication.h"
+#include "tarvelo/geometry/IExtData.h"
+#include "tarvelo/geometry/IGeoPointsBlock.h"
+#include "tarvelo/geometry/TGeoBlock.h"
+#include "tarvelo/geometry/TGeoBlockCollection.h"
+#include "tarvelo/services/IServiceEnvironment.h"
+
+#ifdef _WIN32
+#define SYMBOLS_EXPORT extern "C" __declspec(dllexport)
+#else
+#define SYMBOLS_EXPORT extern "C" __attribute__((visibility("default")))
+#endif
+
+using GEOTYPE_DEFINITION::IGeoBlock;
+using GEOTYPE_DEFINITION::TGeoBlock;
+using GEOTYPE_DEFINITION::TGeoBlockCollection;
+using tarvelo::hostcad::IDrawingDatabase;
+namespace dialogs = tarvelo::dialogs;
+
+namespace {
+
+/// What one call of an entry point uses of the world: real message boxes and the user's store.
+struct CallServices {
+    tarvelo::controls::MessageBoxService messages;
+    tarvelo::services::SystemServiceEnvironment environment{messages};
+};
+
+QWidget* parentWidget(std::uintptr_t parentWindow)
+{
+    return parentWindow != 0 ? QWidget::find(static_cast<WId>(parentWindow)) : nullptr;
+}
+
+/// The standard report of a failure that reached an entry point.
+void reportFailure(const std::exception& failure)
+{
+    tarvelo::controls::MessageBoxService().show("", failure.what(), tarvelo::services::MessageIcon::Error);
+}
+
+enum class NewBlockStart { AsConstructed, WithStartPoint };
+
+/// The seven editors that hand back an emptied block when the user does not accept.
+IGeoBlock* editSymbol(std::uintptr_t parentWindow, IDrawingDatabase* drawing, IGeoBlock* incoming,
+                      const dialogs::FrameTemplate& frame, NewBlockStart start)
+{
+    try {
+        tarvelo::module::ensureApplication();
+        CallServices services;
+        auto dialog = std::make_unique<dialogs::CPlainSymbolDialog>(parentWidget(parentWindow), services.environment,
+                                                                     frame);
+        auto result = std::make_unique<TGeoBlock>();
+        if (incoming != nullptr)
+            result->CopyFrom(incoming);
+        else if (start == NewBlockStart::WithStartPoint)
+            result->GetPoints()->AddPoint(0, 0, 500.0, 0.0, 0.0);
+        if (dialog->EditBlock(drawing, result.get()) != dialogs::kAccepted)
+            result->Clear();
+        dialog.reset();
+        return result.release();
+    } catch (const std::exception& failure) {
+        reportFailure(failure);
+        return nullptr;
+    }
+}
+
+}  // namespace
+
+/// Edits a section or cut mark; null when the user does not accept.
+SYMBOLS_EXPORT IGeoBlock* SectionSymbol(std::uintptr_t parentWindow, IDrawingDatabase* drawing, IGeoBlock* incoming)
+{
+    std::unique_ptr<TGeoBlock> result;
+    try {
+        tarvelo::module::ensureApplication();
+        CallServices services;
+        result = std::make_unique<TGeoBlock>();
+        if (incoming != nullptr && !incoming->IsEmpty())
+            result->CopyFrom(incoming);
+        else
+            result->GetExtData()->SetMainText("");
+        auto dialog = std::make_unique<dialogs::CDlgSymbSection>(parentWidget(parentWindow), services.environment);
+        IGeoBlock* place = result.get();
+        if (dialog->EditBlock(drawing, &place) != dialogs::kAccepted)
+            result.reset();
+        dialog.reset();
+    } catch (const std::exception& failure) {
+        reportFailure(failure);
+    }
+    return result.release();
+}
+
+/// Edits a break line; the result is emptied when the user does not accept.
+SYMBOLS_EXPORT IGeoBlock* DivisionSymbol(std::uintptr_t parentWindow, IDrawingDatabase* drawing, IGeoBlock* incoming)
+{
+    return editSymbol(parentWindow, drawing, incoming, dialogs::kDivisionFrame, NewBlockStart::WithStartPoint);
+}
+
+/// Edits a level mark; the result is emptied when the user does not accept.
+SYMBOLS_EXPORT IGeoBlock* LvlMrkSymbol(std::uintptr_t parentWindow, IDrawingDatabase* drawing, IGeoBlock* incoming)
+{
+    return editSymbol(parentWindow, drawing, incoming, dialogs::kLevelMarkFrame, NewBlockStart::WithStartPoint);
+}
+
+/// Edits a leader note; the result is emptied when the user does not accept.
+SYMBOLS_EXPORT IGeoBlock* MrkCmmSymbol(std::uintptr_t parentWindow, IDrawingDatabase* drawing, IGeoBlock* incoming)
+{
+    return editSymbol(parentWindow, drawing, incoming, dialogs::kNoteFrame, NewBlockStart::AsConstructed);
+}
+
+/// Edits a node designation; the result is emptied when the user does not accept.
+SYMBOLS_EXPORT IGeoBlock* JpntSymbol(std::uintptr_t parentWindow, IDrawingDatabase* drawing, IGeoBlock* incoming)
+{
+    return editSymbol(parentWindow, drawing, incoming, dialogs::kJoinPointFrame, NewBlockStart::AsConstructed);
+}
+
+/// Edits an array of grid axes; the result is emptied when the user does not accept.
+SYMBOLS_EXPORT IGeoBlock* CoordLineSymbol(std::uintptr_t parentWindow, IDrawingDatabase* drawing, IGeoBlock* incoming)
+{
+    return editSymbol(parentWindow, drawing, incoming, dialogs::kAxisArrayFrame, NewBlockStart::AsConstructed);
+}
+
+/// Edits a weld seam; the result is emptied when the user does not accept.
+SYMBOLS_EXPORT IGeoBlock* WeldSymbol(std::uintptr_t parentWindow, IDrawingDatabase* drawing, IGeoBlock* incoming)
+{
+    return editSymbol(parentWindow, drawing, incoming, dialogs::kWeldFrame, NewBlockStart::AsConstructed);
+}
+
+/// Edits a boundary hatch; the result is emptied when the user does not accept.
+SYMBOLS_EXPORT IGeoBlock* BoundHatchSymbol(std::uintptr_t parentWindow, IDrawingDatabase* drawing, IGeoBlock* incoming)
+{
+    return editSymbol(parentWindow, drawing, incoming, dialogs::kBoundHatchFrame, NewBlockStart::AsConstructed);
+}
+
+/// Releases a block returned by one of the editors; null is ignored.
+SYMBOLS_EXPORT void FreeBlock(IGeoBlock* block)
+{
+    delete static_cast<TGeoBlock*>(block);
+}
+
+/// Releases a block collection; null is ignored.
+SYMBOLS_EXPORT void ModuleFreeGeoCollection(TGeoBlockCollection* collection)
+{
+    delete collection;
+}
+
+/// The host's version query for loadable modules: always 0.
+SYMBOLS_EXPORT std::uint32_t zcrxGetApiVersion()
+{
+#if (defined(__x86_64__) || defined(__i386__)) && defined(__GNUC__)
+    // The host's kit lays out a marked reserved area at the start of this function.
+    asm volatile("jmp 1f\n\t.ascii \"ECAD\"\n\t.zero 128\n\t.ascii \"DACE\"\n1:");
+#endif
+    return 0;
+}

@@ -1,0 +1,99 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 Tarvelo contributors
+//
+// Times a whole entry point call through the loaded module, offscreen: the
+// section mark editor called with a drawing of 10,000 or 100,000 layers, its
+// dialog shown, painted and accepted, and the block released. Targets: a
+// median under 10 ms with 10,000 layers and under 100 ms with 100,000.
+#include <benchmark/benchmark.h>
+#include <dlfcn.h>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QTimer>
+#include <QWidget>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+
+#include "InMemoryDrawing.h"
+#include "SymbolModuleApi.h"
+#include "tarvelo/services/CSysHub.h"
+#include "tarvelo/services/MakerLibraries.h"
+#include "tarvelo/services/SqliteRegistryStore.h"
+
+namespace {
+
+using tarvelo::hostcad::InMemoryDrawing;
+
+InMemoryDrawing drawingWithLayers(std::int64_t count)
+{
+    InMemoryDrawing drawing;
+    drawing.layers.reserve(static_cast<std::size_t>(count));
+    drawing.layers.push_back({"0"});
+    for (std::int64_t i = 1; i < count; ++i)
+        drawing.layers.push_back({"Слой " + std::to_string(i)});
+    return drawing;
+}
+
+void* g_module = nullptr;
+
+// Accepts the editor's dialog as soon as it is on screen and painted.
+void acceptWhenShown()
+{
+    QWidget* dialog = QApplication::activeModalWidget();
+    if (dialog == nullptr) {
+        QTimer::singleShot(0, acceptWhenShown);
+        return;
+    }
+    dialog->repaint();
+    if (auto* accept = dialog->findChild<QAbstractButton*>(QStringLiteral("1")))
+        accept->click();
+}
+
+void entryPointAccepted(benchmark::State& state)
+{
+    auto editor = reinterpret_cast<tarvelo::module::SymbolEditor>(dlsym(g_module, state.range(1) == 0
+                                                                                         ? "SectionSymbol"
+                                                                                         : "DivisionSymbol"));
+    auto freeBlock = reinterpret_cast<tarvelo::module::FreeBlockFunction>(dlsym(g_module, "FreeBlock"));
+    InMemoryDrawing drawing = drawingWithLayers(state.range(0));
+    for (auto _ : state) {
+        QTimer::singleShot(0, acceptWhenShown);
+        auto* block = editor(0, &drawing, nullptr);
+        benchmark::DoNotOptimize(block);
+        freeBlock(block);
+    }
+}
+
+}  // namespace
+
+BENCHMARK(entryPointAccepted)
+    ->ArgsProduct({{10'000, 100'000}, {0, 1}})
+    ->ArgNames({"layers", "break"})
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+
+int main(int argc, char** argv)
+{
+    // A private store, so that the user's defaults and libraries do not take part.
+    const auto store = std::filesystem::temp_directory_path() / "tarvelo-entry-benchmark";
+    std::filesystem::create_directories(store);
+    ::setenv("TARVELO_STORE_DIR", store.c_str(), 1);
+    // The host-support library takes part, as it does for a user.
+    tarvelo::services::SqliteRegistryStore(store / tarvelo::services::SqliteRegistryStore::kFileName)
+        .writeValue(false, tarvelo::services::CSysHub::kModulesKey, tarvelo::services::kHostSupportLibraryValue,
+                    static_cast<std::uint32_t>(tarvelo::services::RegistryType::String), DHOSTSP_LIBRARY);
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    g_module = dlopen(SYMBOLS_MODULE, RTLD_NOW | RTLD_LOCAL);
+    if (g_module == nullptr)
+        return 1;
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    dlclose(g_module);
+    return 0;
+}

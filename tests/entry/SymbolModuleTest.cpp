@@ -1,0 +1,204 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 Tarvelo contributors
+#include <dlfcn.h>
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QToolButton>
+#include <cstdlib>
+
+#include "InMemoryDrawing.h"
+#include "ModalDriver.h"
+#include "SymbolModuleApi.h"
+#include "TestEnvironment.h"
+#include "tarvelo/geometry/IExtData.h"
+#include "tarvelo/geometry/IGeoItemTraits.h"
+#include "tarvelo/geometry/IGeoPoint.h"
+#include "tarvelo/geometry/IGeoPointsBlock.h"
+#include "tarvelo/geometry/IScopePointBlock.h"
+#include "tarvelo/geometry/TGeoBlock.h"
+#include "tarvelo/services/CSysHub.h"
+#include "tarvelo/services/MakerLibraries.h"
+
+using namespace tarvelo::services;
+using namespace tarvelo::services::testing;
+using GEOTYPE_DEFINITION::IGeoBlock;
+using tarvelo::module::SymbolEditor;
+
+namespace {
+
+template <typename Control>
+Control* control(QWidget* dialog, const char* objectName)
+{
+    auto* found = dialog->findChild<Control*>(QString::fromLatin1(objectName));
+    if (found == nullptr)
+        ADD_FAILURE() << "no control " << objectName;
+    return found;
+}
+
+void typeText(QWidget* field, const QString& text)
+{
+    field->setFocus();
+    for (QChar character : text) {
+        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(character));
+        QApplication::sendEvent(field, &press);
+    }
+}
+
+/// The module loaded as the host loads it, with a drawing of three layers,
+/// the test's own store and the host-support library registered in it.
+class SymbolModuleTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ::setenv(SqliteRegistryStore::kLocationVariable, environment.storeFile().parent_path().c_str(), 1);
+        hub.SetStringParams(CSysHub::kModulesKey, kHostSupportLibraryValue, DHOSTSP_LIBRARY, false);
+        drawing.layers = {{"0"}, {"Стены"}, {"Оси"}};
+        m_module = dlopen(SYMBOLS_MODULE, RTLD_NOW | RTLD_LOCAL);
+        ASSERT_NE(m_module, nullptr) << dlerror();
+        freeBlock = reinterpret_cast<tarvelo::module::FreeBlockFunction>(dlsym(m_module, "FreeBlock"));
+    }
+    void TearDown() override
+    {
+        if (m_module != nullptr)
+            dlclose(m_module);
+        ::unsetenv(SqliteRegistryStore::kLocationVariable);
+    }
+
+    /// Calls an editor with `driver` acting on its dialog.
+    IGeoBlock* edit(const char* exportName, IGeoBlock* incoming, std::function<void(QWidget*)> driver)
+    {
+        auto editor = reinterpret_cast<SymbolEditor>(dlsym(m_module, exportName));
+        EXPECT_NE(editor, nullptr);
+        tarvelo::testing::whenModalOpens([driver](QWidget* dialog) {
+            ASSERT_NE(dialog, nullptr) << "no dialog opened";
+            driver(dialog);
+        });
+        return editor(0, &drawing, incoming);
+    }
+
+    static void press(QWidget* dialog, const char* button)
+    {
+        if (auto* found = control<QAbstractButton>(dialog, button))
+            found->click();
+    }
+
+    TestEnvironment environment;
+    CSysHub hub{environment};
+    tarvelo::hostcad::InMemoryDrawing drawing;
+    tarvelo::module::FreeBlockFunction freeBlock = nullptr;
+    void* m_module = nullptr;
+};
+
+}  // namespace
+
+// A new section mark: straight line pushed, defaults loaded, three scope points, the designation typed in.
+TEST_F(SymbolModuleTest, newSectionMarkAccepted)
+{
+    IGeoBlock* block = edit("SectionSymbol", nullptr, [](QWidget* dialog) {
+        EXPECT_EQ(dialog->objectName(), "12003");
+        EXPECT_EQ(dialog->windowTitle(), "Сечение / Разрез");
+        EXPECT_TRUE(control<QToolButton>(dialog, "12014")->isChecked());
+        EXPECT_FALSE(control<QToolButton>(dialog, "12015")->isChecked());
+        EXPECT_EQ(control<QPushButton>(dialog, "12019")->text(), "1 : 1");
+        EXPECT_EQ(control<QPushButton>(dialog, "12020")->toolTip(), "Параметры объекта");
+        EXPECT_FALSE(control<QPushButton>(dialog, "12020")->icon().isNull());
+        press(dialog, "12015");
+        EXPECT_TRUE(control<QToolButton>(dialog, "12015")->isChecked());
+        EXPECT_FALSE(control<QToolButton>(dialog, "12014")->isChecked());
+        typeText(control<QLineEdit>(dialog, "12017"), "А-А");
+        press(dialog, "1");
+    });
+    ASSERT_NE(block, nullptr);
+    EXPECT_EQ(block->GetSymbolType(), 102u);
+    EXPECT_EQ(block->GetSymbolVariant(), 102u);
+    EXPECT_EQ(block->GetExtData()->GetMainText(), cp1251("А-А"));
+    EXPECT_EQ(block->GetScale(), 1.0);
+    EXPECT_EQ(block->GetParam(1), 12.0) << "the host-support library's stroke length";
+    EXPECT_EQ(block->GetTraits()->GetLayerName(), "0");
+    auto* scope = block->GetScopePoints();
+    ASSERT_EQ(scope->GetCount(), 3u);
+    EXPECT_EQ(scope->FindPoint(3)->GetX(), 10.0);
+    EXPECT_EQ(scope->FindPoint(3)->GetY(), 10.0);
+    EXPECT_EQ(scope->GetPointScopeKey(2), 2u);
+    freeBlock(block);
+}
+
+// Cancelling a section mark gives null; the other editors give an emptied block that still exists.
+TEST_F(SymbolModuleTest, cancelRules)
+{
+    EXPECT_EQ(edit("SectionSymbol", nullptr, [](QWidget* dialog) { press(dialog, "2"); }), nullptr);
+    hub.SetStringParams("", "SymScl", "50", false);
+    for (const auto& kind : tarvelo::module::kSymbolKinds) {
+        if (std::string(kind.exportName) == "SectionSymbol")
+            continue;
+        IGeoBlock* block = edit(kind.exportName, nullptr, [](QWidget* dialog) {
+            EXPECT_EQ(control<QPushButton>(dialog, "1")->text(), "Применить");
+            press(dialog, "2");
+        });
+        ASSERT_NE(block, nullptr) << kind.exportName;
+        EXPECT_TRUE(block->IsEmpty()) << kind.exportName;
+        EXPECT_EQ(block->GetScale(), 50.0) << "fields written before the cancel stay";
+        freeBlock(block);
+    }
+}
+
+// A break starts with one point at (500, 0, 0) and keeps it when accepted, with the layer chosen.
+TEST_F(SymbolModuleTest, newBreakStartsWithItsPoint)
+{
+    IGeoBlock* block = edit("DivisionSymbol", nullptr, [](QWidget* dialog) {
+        EXPECT_EQ(dialog->objectName(), "12042");
+        EXPECT_EQ(dialog->windowTitle(), "Разрыв");
+        auto* layers = control<QComboBox>(dialog, "12013");
+        EXPECT_EQ(layers->count(), 3);
+        // As the user picks it: the next entry with the arrow key.
+        layers->setFocus();
+        layers->setCurrentIndex(0);
+        QKeyEvent down(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
+        QApplication::sendEvent(layers, &down);
+        press(dialog, "1");
+    });
+    ASSERT_NE(block, nullptr);
+    ASSERT_EQ(block->GetPoints()->GetCount(), 1u);
+    EXPECT_EQ(block->GetPoints()->FindPoint(1)->GetX(), 500.0);
+    EXPECT_EQ(block->GetTraits()->GetLayerName(), cp1251("Стены"));
+    freeBlock(block);
+}
+
+// An existing stepped mark: only its own button works, the layer cannot change, the caller's block stays.
+TEST_F(SymbolModuleTest, existingSectionMarkInEditMode)
+{
+    GEOTYPE_DEFINITION::TGeoBlock incoming;
+    incoming.SetSymbolType(102);
+    incoming.SetSymbolVariant(102);
+    incoming.SetEditMode(1);
+    incoming.SetScale(0.5);
+    incoming.GetExtData()->SetMainText(cp1251("Б-Б"));
+    incoming.GetTraits()->SetLayerName(cp1251("Оси"));
+    incoming.GetPoints()->AddPoint(0, 0, 1.0, 1.0, 0.0);
+    for (std::uint32_t key = 1; key <= 4; ++key)
+        incoming.GetScopePoints()->AddScopePoint(0, key, 0, key * 5.0, 0.0, 0.0, 0, 0, 0, 0);
+
+    IGeoBlock* block = edit("SectionSymbol", &incoming, [](QWidget* dialog) {
+        EXPECT_TRUE(control<QToolButton>(dialog, "12015")->isChecked());
+        EXPECT_TRUE(control<QToolButton>(dialog, "12015")->isEnabled());
+        EXPECT_FALSE(control<QToolButton>(dialog, "12014")->isEnabled());
+        EXPECT_FALSE(control<QComboBox>(dialog, "12013")->isEnabled());
+        EXPECT_EQ(control<QComboBox>(dialog, "12013")->currentText(), "Оси");
+        EXPECT_EQ(control<QLineEdit>(dialog, "12017")->text(), "Б-Б");
+        EXPECT_EQ(control<QPushButton>(dialog, "12019")->text(), "1 : 2");
+        control<QLineEdit>(dialog, "12017")->clear();
+        press(dialog, "1");
+    });
+    ASSERT_NE(block, nullptr);
+    EXPECT_EQ(block->GetExtData()->GetMainText(), "");
+    EXPECT_EQ(block->GetTraits()->GetLayerName(), cp1251("Оси"));
+    EXPECT_EQ(block->GetScale(), 0.5);
+    EXPECT_EQ(block->GetScopePoints()->GetCount(), 4u) << "three or more scope points stay untouched";
+    EXPECT_EQ(incoming.GetExtData()->GetMainText(), cp1251("Б-Б"));
+    freeBlock(block);
+}

@@ -4,6 +4,7 @@
 
 #include <cstdlib>
 #include <fstream>
+#include <new>
 #include <system_error>
 
 #include <dxflib/dl_creationadapter.h>
@@ -74,7 +75,16 @@ private:
 
     std::istream& m_in;
     std::string m_name;
-    DL_Dxf m_dxf;
+    // dxflib's parser leaves some of its members unset and reads them while
+    // parsing; building it over zeroed storage makes those reads defined.
+    struct ZeroedDxf {
+        alignas(DL_Dxf) unsigned char storage[sizeof(DL_Dxf)] = {};
+        DL_Dxf* parser = new (storage) DL_Dxf;
+        ZeroedDxf() = default;
+        ZeroedDxf(const ZeroedDxf&) = delete;
+        ZeroedDxf& operator=(const ZeroedDxf&) = delete;
+        ~ZeroedDxf() { parser->~DL_Dxf(); }
+    } m_dxf;
     TableCollector m_collector;
     // Header variables that decide how names are decoded, read here because dxflib passes on only some of them.
     std::string m_version;
@@ -150,7 +160,7 @@ std::unique_ptr<DxfDrawing> DxfDrawing::Loader::load(std::string& error)
         }
         // The last record of a table reaches dxflib only with the group that follows it.
         std::string value = group.value.substr(0, DL_DXF_MAXLINE);
-        m_dxf.processDXFGroup(&m_collector, group.code, value);
+        m_dxf.parser->processDXFGroup(&m_collector, group.code, value);
         if (place == Place::BeforeSection && section == "TABLES")
             return build(error);
     }

@@ -142,17 +142,23 @@ const std::vector<TraitField>& traitFields()
 }  // namespace
 
 // Read past the parameter service: a register not written yet is no failure worth a log line.
+// A register lives for one call of the library, so a value read once is kept.
 std::string UserRegisters::read(const std::string& name)
 {
+    if (auto known = m_read.find(name); known != m_read.end())
+        return known->second;
     services::StoredValue value;
-    if (m_store.readValue(false, kKey, name, value) != 0 || value.type != static_cast<std::uint32_t>(services::RegistryType::String))
-        return {};
-    return value.data.substr(0, value.data.find('\0'));
+    std::string text;
+    if (m_store.readValue(false, kKey, name, value) == 0 &&
+        value.type == static_cast<std::uint32_t>(services::RegistryType::String))
+        text = value.data.substr(0, value.data.find('\0'));
+    return m_read[name] = text;
 }
 
 void UserRegisters::write(const std::string& name, const std::string& text)
 {
     m_hub.SetStringParams(kKey, name, text, false);
+    m_read[name] = text;
 }
 
 std::vector<RegisteredColor> UserRegisters::colors()

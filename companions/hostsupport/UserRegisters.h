@@ -17,7 +17,8 @@
 /// What the host-support library keeps for the user between calls, in the
 /// user's store: the colours and line types registered from the dialogs,
 /// and the defaults the user saved per symbol type (numeric parameters,
-/// traits, axes). Everything is readable text under one key.
+/// traits, axes). Everything is readable text under one key. An object
+/// serves one call of the library: what it read, it reads once.
 
 namespace tarvelo::hostsupport {
 
@@ -62,6 +63,7 @@ private:
 
     services::CSysHub& m_hub;
     services::IRegistryBackend& m_store;
+    std::map<std::string, std::string> m_read;
 };
 
 }  // namespace tarvelo::hostsupport

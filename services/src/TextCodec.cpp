@@ -2,8 +2,10 @@
 // SPDX-FileCopyrightText: 2026 Tarvelo contributors
 #include "tarvelo/services/TextCodec.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
+#include <vector>
 
 namespace tarvelo::text {
 
@@ -120,8 +122,35 @@ std::string cp1251ToUtf8(std::string_view cp1251)
     return out;
 }
 
+namespace {
+
+// Unicode to the upper half of the code page, sorted for a binary search;
+// names are read by the hundred thousand, so no linear search per character.
+struct ReverseEntry {
+    char32_t code;
+    char byte;
+};
+
+const std::vector<ReverseEntry>& reverseTable()
+{
+    static const std::vector<ReverseEntry> table = [] {
+        std::vector<ReverseEntry> entries;
+        for (std::size_t i = 0; i < kUpperHalf.size(); ++i)
+            if (kUpperHalf[i] != 0)
+                entries.push_back({kUpperHalf[i], static_cast<char>(0x80 + i)});
+        std::sort(entries.begin(), entries.end(), [](const ReverseEntry& a, const ReverseEntry& b) {
+            return a.code < b.code;
+        });
+        return entries;
+    }();
+    return table;
+}
+
+}  // namespace
+
 std::string utf8ToCp1251(std::string_view utf8)
 {
+    const auto& table = reverseTable();
     std::string out;
     out.reserve(utf8.size());
     for (std::size_t pos = 0; pos < utf8.size();) {
@@ -130,14 +159,9 @@ std::string utf8ToCp1251(std::string_view utf8)
             out += static_cast<char>(code);
             continue;
         }
-        char mapped = kCp1251Replacement;
-        for (std::size_t i = 0; i < kUpperHalf.size(); ++i) {
-            if (kUpperHalf[i] != 0 && kUpperHalf[i] == code) {
-                mapped = static_cast<char>(0x80 + i);
-                break;
-            }
-        }
-        out += mapped;
+        auto found = std::lower_bound(table.begin(), table.end(), code,
+                                      [](const ReverseEntry& entry, char32_t wanted) { return entry.code < wanted; });
+        out += found != table.end() && found->code == code ? found->byte : kCp1251Replacement;
     }
     return out;
 }

@@ -106,6 +106,14 @@ std::string sanitizeUtf8(std::string_view text)
     return out;
 }
 
+char16_t cp1251ByteToUtf16(unsigned char byte)
+{
+    if (byte < 0x80)
+        return byte;
+    const char16_t code = kUpperHalf[byte - 0x80];
+    return code != 0 ? code : static_cast<char16_t>(kReplacementCharacter);
+}
+
 std::string cp1251ToUtf8(std::string_view cp1251)
 {
     std::string out;

@@ -17,6 +17,10 @@ inline constexpr char kCp1251Replacement = '?';
 /// Code page 1251 bytes to UTF-8. The one unassigned byte (0x98) becomes U+FFFD.
 std::string cp1251ToUtf8(std::string_view cp1251);
 
+/// The UTF-16 unit of one code page 1251 byte (every character of the code
+/// page lies in the basic plane); U+FFFD for the unassigned byte.
+char16_t cp1251ByteToUtf16(unsigned char byte);
+
 /// UTF-8 to code page 1251. Characters the code page lacks, and malformed
 /// UTF-8 sequences, become kCp1251Replacement, one per character.
 std::string utf8ToCp1251(std::string_view utf8);

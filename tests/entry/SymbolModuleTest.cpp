@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QFile>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
@@ -201,4 +202,13 @@ TEST_F(SymbolModuleTest, existingSectionMarkInEditMode)
     EXPECT_EQ(block->GetScopePoints()->GetCount(), 4u) << "three or more scope points stay untouched";
     EXPECT_EQ(incoming.GetExtData()->GetMainText(), cp1251("Б-Б"));
     freeBlock(block);
+}
+
+// The module's pictures are there while it is loaded and gone once it is unloaded.
+TEST_F(SymbolModuleTest, picturesGoWithTheModule)
+{
+    EXPECT_TRUE(QFile::exists(":/icons/12039.svg"));
+    ASSERT_EQ(dlclose(m_module), 0);
+    m_module = nullptr;
+    EXPECT_FALSE(QFile::exists(":/icons/12039.svg"));
 }

@@ -6,6 +6,7 @@
 #include <QWidget>
 #include <cstdint>
 #include <exception>
+#include <functional>
 #include <memory>
 
 #include "CDlgSymbSection.h"
@@ -52,15 +53,33 @@ void reportFailure(const std::exception& failure)
 
 enum class NewBlockStart { AsConstructed, WithStartPoint };
 
+/// Makes the dialog of one symbol kind for one call.
+using DialogMaker = std::function<std::unique_ptr<dialogs::CSymbolDialog>(QWidget*, tarvelo::services::IServiceEnvironment&)>;
+
+template <typename Dialog>
+DialogMaker dialogOf()
+{
+    return [](QWidget* parent, tarvelo::services::IServiceEnvironment& environment) {
+        return std::make_unique<Dialog>(parent, environment);
+    };
+}
+
+/// The frame alone, for a kind whose own dialog is not there.
+DialogMaker frameOnly(const dialogs::FrameTemplate& frame)
+{
+    return [&frame](QWidget* parent, tarvelo::services::IServiceEnvironment& environment) {
+        return std::make_unique<dialogs::CPlainSymbolDialog>(parent, environment, frame);
+    };
+}
+
 /// The seven editors that hand back an emptied block when the user does not accept.
 IGeoBlock* editSymbol(std::uintptr_t parentWindow, IDrawingDatabase* drawing, IGeoBlock* incoming,
-                      const dialogs::FrameTemplate& frame, NewBlockStart start)
+                      const DialogMaker& makeDialog, NewBlockStart start)
 {
     try {
         tarvelo::module::ensureApplication();
         CallServices services;
-        auto dialog = std::make_unique<dialogs::CPlainSymbolDialog>(parentWidget(parentWindow), services.environment,
-                                                                     frame);
+        auto dialog = makeDialog(parentWidget(parentWindow), services.environment);
         auto result = std::make_unique<TGeoBlock>();
         if (incoming != nullptr)
             result->CopyFrom(incoming);
@@ -104,43 +123,50 @@ SYMBOLS_EXPORT IGeoBlock* SectionSymbol(std::uintptr_t parentWindow, IDrawingDat
 /// Edits a break line; the result is emptied when the user does not accept.
 SYMBOLS_EXPORT IGeoBlock* DivisionSymbol(std::uintptr_t parentWindow, IDrawingDatabase* drawing, IGeoBlock* incoming)
 {
-    return editSymbol(parentWindow, drawing, incoming, dialogs::kDivisionFrame, NewBlockStart::WithStartPoint);
+    return editSymbol(parentWindow, drawing, incoming, frameOnly(dialogs::kDivisionFrame),
+                      NewBlockStart::WithStartPoint);
 }
 
 /// Edits a level mark; the result is emptied when the user does not accept.
 SYMBOLS_EXPORT IGeoBlock* LvlMrkSymbol(std::uintptr_t parentWindow, IDrawingDatabase* drawing, IGeoBlock* incoming)
 {
-    return editSymbol(parentWindow, drawing, incoming, dialogs::kLevelMarkFrame, NewBlockStart::WithStartPoint);
+    return editSymbol(parentWindow, drawing, incoming, frameOnly(dialogs::kLevelMarkFrame),
+                      NewBlockStart::WithStartPoint);
 }
 
 /// Edits a leader note; the result is emptied when the user does not accept.
 SYMBOLS_EXPORT IGeoBlock* MrkCmmSymbol(std::uintptr_t parentWindow, IDrawingDatabase* drawing, IGeoBlock* incoming)
 {
-    return editSymbol(parentWindow, drawing, incoming, dialogs::kNoteFrame, NewBlockStart::AsConstructed);
+    return editSymbol(parentWindow, drawing, incoming, frameOnly(dialogs::kNoteFrame),
+                      NewBlockStart::AsConstructed);
 }
 
 /// Edits a node designation; the result is emptied when the user does not accept.
 SYMBOLS_EXPORT IGeoBlock* JpntSymbol(std::uintptr_t parentWindow, IDrawingDatabase* drawing, IGeoBlock* incoming)
 {
-    return editSymbol(parentWindow, drawing, incoming, dialogs::kJoinPointFrame, NewBlockStart::AsConstructed);
+    return editSymbol(parentWindow, drawing, incoming, frameOnly(dialogs::kJoinPointFrame),
+                      NewBlockStart::AsConstructed);
 }
 
 /// Edits an array of grid axes; the result is emptied when the user does not accept.
 SYMBOLS_EXPORT IGeoBlock* CoordLineSymbol(std::uintptr_t parentWindow, IDrawingDatabase* drawing, IGeoBlock* incoming)
 {
-    return editSymbol(parentWindow, drawing, incoming, dialogs::kAxisArrayFrame, NewBlockStart::AsConstructed);
+    return editSymbol(parentWindow, drawing, incoming, frameOnly(dialogs::kAxisArrayFrame),
+                      NewBlockStart::AsConstructed);
 }
 
 /// Edits a weld seam; the result is emptied when the user does not accept.
 SYMBOLS_EXPORT IGeoBlock* WeldSymbol(std::uintptr_t parentWindow, IDrawingDatabase* drawing, IGeoBlock* incoming)
 {
-    return editSymbol(parentWindow, drawing, incoming, dialogs::kWeldFrame, NewBlockStart::AsConstructed);
+    return editSymbol(parentWindow, drawing, incoming, frameOnly(dialogs::kWeldFrame),
+                      NewBlockStart::AsConstructed);
 }
 
 /// Edits a boundary hatch; the result is emptied when the user does not accept.
 SYMBOLS_EXPORT IGeoBlock* BoundHatchSymbol(std::uintptr_t parentWindow, IDrawingDatabase* drawing, IGeoBlock* incoming)
 {
-    return editSymbol(parentWindow, drawing, incoming, dialogs::kBoundHatchFrame, NewBlockStart::AsConstructed);
+    return editSymbol(parentWindow, drawing, incoming, frameOnly(dialogs::kBoundHatchFrame),
+                      NewBlockStart::AsConstructed);
 }
 
 /// Releases a block returned by one of the editors; null is ignored.

@@ -42,6 +42,8 @@ int CSymbolDialog::EditBlock(hostcad::IDrawingDatabase* drawing, GEOTYPE_DEFINIT
     if (result == kAccepted) {
         writeBackOnAccept();
         saveDefaults();
+    } else {
+        afterCancel();
     }
     m_drawing = nullptr;
     m_block = nullptr;

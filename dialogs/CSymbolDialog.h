@@ -46,10 +46,12 @@ protected:
     virtual void writeBackOnAccept();
     /// After acceptance: the user defaults a dialog keeps; none by default.
     virtual void saveDefaults() {}
+    /// After a cancel: what a dialog undoes itself; nothing by default.
+    virtual void afterCancel() {}
 
     void UpdateScaleCaption(double scale);
-    void OnScaleButton();
-    void OnPropertiesButton();
+    virtual void OnScaleButton();
+    virtual void OnPropertiesButton();
     /// A new symbol's scale: "SymScl" from the store, 1.0 when not above 0.
     void applyNewSymbolScale();
     /// Fills the layer combo from the drawing and binds it to the layer name.

@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
+# SPDX-FileCopyrightText: 2026 Tarvelo contributors
+#
+# Runs the host program's headless demonstration (every entry point with the
+# sample drawing, accepted) under valgrind's memcheck, with a private store in
+# which the companion libraries are registered as an installer would. Fails
+# on any byte definitely lost and on invalid memory accesses.
+set -euo pipefail
+host=$1 register=$2 hostsupport=$3 settings=$4
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+export TARVELO_STORE_DIR="$work/store" HOME="$work" XDG_RUNTIME_DIR="$work/runtime"
+mkdir -p "$TARVELO_STORE_DIR" "$XDG_RUNTIME_DIR" "$work/Documents"
+chmod 700 "$XDG_RUNTIME_DIR"
+unset DISPLAY WAYLAND_DISPLAY
+"$register" --host "$hostsupport" --settings "$settings" >/dev/null
+
+# Uninitialised reads inside system libraries (fonts, dxflib) are their own
+# business; leaks and invalid accesses are ours.
+if ! valgrind --quiet --error-exitcode=99 --leak-check=full --errors-for-leak-kinds=definite \
+    --show-leak-kinds=definite --undef-value-errors=no --num-callers=30 \
+    "$host" --demo "$work/screens" >"$work/demo.out" 2>"$work/valgrind.log"; then
+  cat "$work/valgrind.log" >&2
+  exit 1
+fi
+shots=$(find "$work/screens" -name '*.png' | wc -l)
+if [ "$shots" -ne 8 ]; then
+  echo "the demonstration left $shots screenshots instead of 8" >&2
+  exit 1
+fi
+echo "memcheck: no errors, nothing definitely lost, 8 dialogs shown and accepted"

@@ -1,0 +1,149 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 Tarvelo contributors
+#include "CDialogDivision.h"
+
+#include <QCheckBox>
+
+#include "CComboLayers.h"
+#include "CNumEdit.h"
+#include "DivisionRules.h"
+#include "HostDefaultsLoader.h"
+#include "ImageButton.h"
+#include "NumberText.h"
+#include "tarvelo/geometry/IGeoBlock.h"
+#include "tarvelo/geometry/IScopePointBlock.h"
+#include "tarvelo/services/CSysHub.h"
+
+namespace tarvelo::dialogs {
+
+CDialogDivision::CDialogDivision(QWidget* parent, services::IServiceEnvironment& environment)
+    : CSymbolDialog(parent, environment, kDivisionFrame), m_controls(buildDivisionTemplate(*this, frame()))
+{
+    for (std::size_t index = 0; index < kBreakTypeButtons.size(); ++index) {
+        const std::uint32_t type = kBreakTypeButtons[index].type;
+        connect(m_controls.types[index], &QToolButton::clicked, this, [this, type] { onTypeButton(type); });
+    }
+    connect(m_controls.fixedSize, &QCheckBox::clicked, this, &CDialogDivision::setFixedSize);
+    connect(m_controls.height, &QLineEdit::textChanged, this, [this](const QString& text) {
+        m_height = controls::parseLeadingNumber(text.toStdString());
+        m_sizeChanged = true;
+    });
+    connect(m_controls.width, &QLineEdit::textChanged, this, [this](const QString& text) {
+        m_width = controls::parseLeadingNumber(text.toStdString());
+        m_sizeChanged = true;
+    });
+}
+
+void CDialogDivision::SetDivisionType(std::uint32_t type)
+{
+    m_type = type;
+    if (m_block != nullptr) {
+        m_block->SetSymbolType(type);
+        m_block->SetSymbolVariant(type);
+    }
+    for (std::size_t index = 0; index < kBreakTypeButtons.size(); ++index)
+        m_controls.types[index]->setPushed(kBreakTypeButtons[index].type == type);
+}
+
+void CDialogDivision::SetHeightText(double value)
+{
+    m_height = value;
+    showSize(*m_controls.height, value);
+}
+
+void CDialogDivision::SetWidthText(double value)
+{
+    m_width = value;
+    showSize(*m_controls.width, value);
+}
+
+void CDialogDivision::showSize(controls::CNumEdit& edit, double value)
+{
+    const auto decimals = division::sizeDecimals(services::CSysHub(environment()).GetDwordParams("", "Roundz"));
+    // Not quiet: the field's change handler takes the shown, rounded value.
+    edit.setText(QString::fromStdString(controls::formatWithDecimals(decimals, value)));
+}
+
+void CDialogDivision::onTypeButton(std::uint32_t type)
+{
+    SetDivisionType(type);
+    ApplySymbolType(environment(), m_type, m_block);
+}
+
+void CDialogDivision::setFixedSize(bool fixed)
+{
+    m_fixedSize = fixed;
+    m_controls.fixedSize->setChecked(fixed);
+    m_controls.height->setEnabled(fixed);
+    m_controls.width->setEnabled(fixed);
+}
+
+void CDialogDivision::InitControls()
+{
+    // A picture that cannot be read leaves its button blank; nothing here can stop the dialog opening.
+    for (std::size_t index = 0; index < kBreakTypeButtons.size(); ++index)
+        m_controls.types[index]->LoadBitmaps(kBreakTypeButtons[index].images);
+    CSymbolDialog::InitControls();
+    for (std::size_t index = 0; index < kBreakTypeButtons.size(); ++index)
+        m_tips.AddTool(m_controls.types[index], QString::fromUtf8(kBreakTypeButtons[index].tip));
+    setFixedSize(false);
+}
+
+void CDialogDivision::InitFromBlock()
+{
+    // An existing break is shown as the type its variant names; one without a variant keeps its type.
+    if (!isNewSymbol() && m_block->GetSymbolVariant() != 0)
+        SetDivisionType(m_block->GetSymbolVariant());
+
+    auto* scope = m_block->GetScopePoints();
+    if (!m_block->IsEmpty() && scope != nullptr && scope->GetCount() > 2) {
+        if (const auto sizes = division::measureBreak(*scope)) {
+            SetWidthText(sizes->width);
+            SetHeightText(sizes->height);
+        }
+    }
+
+    if (isNewSymbol()) {
+        frame().layers->setEnabled(true);
+        setFixedSize(false);
+        SetDivisionType(division::typeFromStored(services::CSysHub(environment()).GetDwordParams("", "DivType")));
+        ApplySymbolType(environment(), m_type, m_block);
+        applyNewSymbolScale();
+    } else {
+        frame().layers->setEnabled(false);
+        setFixedSize(true);
+        SetDivisionType(m_block->GetSymbolType());
+    }
+    UpdateScaleCaption(m_block->GetScale());
+    showBlockLayer();
+}
+
+void CDialogDivision::writeBackOnAccept()
+{
+    CSymbolDialog::writeBackOnAccept();
+    const std::uint32_t scopeKey = m_fixedSize ? division::kFixedSizeScopeKey : division::kDrawnSizeScopeKey;
+    if (!m_fixedSize) {
+        m_height = 0.0;
+        m_width = 0.0;
+    }
+    auto* scope = m_block->GetScopePoints();
+    if (scope == nullptr)
+        return;
+    if (isNewSymbol()) {
+        division::layOutNewBreak(*scope, m_height, m_width, scopeKey);
+        return;
+    }
+    // An existing break is resized only to a size the user fixed: with the box
+    // unticked the sizes are 0, and moving to them would fold the break onto
+    // its start point.
+    if (m_fixedSize && m_sizeChanged && !scope->IsEmpty())
+        division::resizeBreak(*scope, m_height, m_width);
+}
+
+void CDialogDivision::saveDefaults()
+{
+    if (isNewSymbol())
+        services::CSysHub(environment()).SetDwordParam("", "DivType", m_block->GetSymbolType());
+}
+
+}  // namespace tarvelo::dialogs

@@ -1,0 +1,80 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 Tarvelo contributors
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDialog>
+#include <QKeyEvent>
+#include <cstdlib>
+#include <functional>
+
+#include "InMemoryDrawing.h"
+#include "ModalDriver.h"
+#include "TestEnvironment.h"
+#include "tarvelo/geometry/TGeoBlock.h"
+#include "tarvelo/services/CSysHub.h"
+#include "tarvelo/services/MakerLibraries.h"
+
+namespace tarvelo::dialogs::testing {
+
+template <typename Control>
+Control* control(QWidget& dialog, const char* name)
+{
+    auto* found = dialog.findChild<Control*>(QString::fromLatin1(name));
+    EXPECT_NE(found, nullptr) << name;
+    return found;
+}
+
+/// Types `text` into the focused field one key event per character, as
+/// QTest::keyClicks cannot for Cyrillic.
+inline void typeText(QWidget& field, const QString& text)
+{
+    field.setFocus();
+    for (QChar character : text) {
+        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(character));
+        QApplication::sendEvent(&field, &press);
+    }
+}
+
+/// A symbol dialog run against a private store that has the real
+/// host-support library registered, a drawing of three layers and a block.
+class SymbolDialogFixture : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        // The library reads the same store as the dialog.
+        ::setenv(services::SqliteRegistryStore::kLocationVariable, environment.storeFile().parent_path().c_str(), 1);
+        hub.SetStringParams(services::CSysHub::kModulesKey, services::kHostSupportLibraryValue, DHOSTSP_LIBRARY,
+                            false);
+        drawing.layers = {{"0"}, {"Стены"}, {"Оси"}};
+    }
+    void TearDown() override { ::unsetenv(services::SqliteRegistryStore::kLocationVariable); }
+
+    /// Runs a new `Dialog` on the block; `drive` works it and may accept or
+    /// cancel, and a dialog it leaves open is cancelled. The EditBlock result.
+    template <typename Dialog>
+    int run(const std::function<void(QDialog&)>& drive)
+    {
+        Dialog dialog(nullptr, environment);
+        bool opened = false;
+        tarvelo::testing::whenModalOpens([&](QWidget* modal) {
+            opened = modal == &dialog;
+            if (opened)
+                drive(dialog);
+            if (modal != nullptr && modal->isVisible())
+                static_cast<QDialog*>(modal)->reject();
+        });
+        const int result = dialog.EditBlock(&drawing, &block);
+        EXPECT_TRUE(opened);
+        return result;
+    }
+
+    services::testing::TestEnvironment environment;
+    services::CSysHub hub{environment};
+    hostcad::InMemoryDrawing drawing;
+    GEOTYPE_DEFINITION::TGeoBlock block;
+};
+
+}  // namespace tarvelo::dialogs::testing

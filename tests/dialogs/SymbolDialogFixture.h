@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
 #include <QKeyEvent>
@@ -25,6 +26,11 @@ Control* control(QWidget& dialog, const char* name)
     auto* found = dialog.findChild<Control*>(QString::fromLatin1(name));
     EXPECT_NE(found, nullptr) << name;
     return found;
+}
+
+inline void press(QWidget& dialog, const char* id)
+{
+    control<QAbstractButton>(dialog, id)->click();
 }
 
 /// Types `text` into the focused field one key event per character, as

@@ -1,0 +1,397 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 Tarvelo contributors
+#include "CDlgAxisArray.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QEvent>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTableWidget>
+
+#include "CComboLayers.h"
+#include "CFxAxisPreview.h"
+#include "CNumEdit.h"
+#include "HostDefaultsLoader.h"
+#include "NumberText.h"
+#include "tarvelo/geometry/IGeoBlock.h"
+#include "tarvelo/services/CSysHub.h"
+#include "tarvelo/services/QtText.h"
+
+namespace tarvelo::dialogs {
+
+using GEOTYPE_DEFINITION::IGeoBlock;
+
+namespace {
+
+constexpr int kNameColumn = 0;
+constexpr int kStepColumn = 1;
+
+QTableWidgetItem* cell(const QString& text)
+{
+    auto* item = new QTableWidgetItem(text);
+    item->setTextAlignment(Qt::AlignCenter);
+    return item;
+}
+
+void appendRow(QTableWidget& table, const QString& name, const QString& step)
+{
+    const int row = table.rowCount();
+    table.insertRow(row);
+    table.setItem(row, kNameColumn, cell(name));
+    table.setItem(row, kStepColumn, cell(step));
+}
+
+QString cellText(const QTableWidget& table, int row, int column)
+{
+    const auto* item = table.item(row, column);
+    return item != nullptr ? item->text() : QString();
+}
+
+void setCellText(QTableWidget& table, int row, int column, const QString& text)
+{
+    if (auto* item = table.item(row, column))
+        item->setText(text);
+    else
+        table.setItem(row, column, cell(text));
+}
+
+double numberIn(const QLineEdit& edit)
+{
+    return controls::parseLeadingNumber(edit.text().toStdString());
+}
+
+void fillChoices(QComboBox& list, std::span<const AxisChoice> choices)
+{
+    for (const AxisChoice& choice : choices)
+        list.addItem(QString::fromUtf8(choice.text), QVariant::fromValue<uint>(choice.data));
+}
+
+}  // namespace
+
+CDlgAxisArray::CDlgAxisArray(QWidget* parent, services::IServiceEnvironment& environment)
+    : CSymbolDialog(parent, environment, kAxisArrayFrame), m_controls(buildAxisArrayTemplate(*this, frame()))
+{
+    fillsLayersInInitControls = false;
+    connect(m_controls.type, &QComboBox::activated, this, &CDlgAxisArray::OnTypeChosen);
+    connect(m_controls.insertionGiven, &QCheckBox::clicked, this, [this](bool ticked) {
+        m_controls.insertionX->setEnabled(ticked);
+        m_controls.insertionY->setEnabled(ticked);
+    });
+    connect(m_controls.angleGiven, &QCheckBox::clicked, m_controls.angle, &QWidget::setEnabled);
+    connect(m_controls.letters.placement, &QComboBox::activated, this,
+            [this](int entry) { m_letterPlacement = m_controls.letters.placement->itemData(entry).toUInt(); });
+    connect(m_controls.numbers.placement, &QComboBox::activated, this,
+            [this](int entry) { m_numberPlacement = m_controls.numbers.placement->itemData(entry).toUInt(); });
+    connect(m_controls.dimensionChain, &QCheckBox::clicked, this,
+            [this](bool ticked) { m_dimensionChain = ticked ? 1.0 : 0.0; });
+    connect(m_controls.overallDimension, &QCheckBox::clicked, this,
+            [this](bool ticked) { m_overallDimension = ticked ? 1.0 : 0.0; });
+    connectTable(m_letters);
+    connectTable(m_numbers);
+}
+
+void CDlgAxisArray::connectTable(AxisTable& table)
+{
+    AxisTableControls& controls = *table.controls;
+    connect(controls.add, &QPushButton::clicked, this, [this, &table] { AddAxis(table); });
+    connect(controls.remove, &QPushButton::clicked, this, [this, &table] { RemoveAxis(table); });
+    connect(controls.table->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            [this, &table](const QItemSelection& selected) {
+                if (!selected.isEmpty() && !m_removingRow)
+                    OpenEditors(table, selected.indexes().first().row());
+            });
+    // Editors laid over a row that moved or went would sit over the wrong row.
+    const auto hide = [&table] { HideEditors(table); };
+    connect(controls.table->verticalScrollBar(), &QScrollBar::valueChanged, this, hide);
+    connect(controls.table->horizontalScrollBar(), &QScrollBar::valueChanged, this, hide);
+    connect(controls.table->model(), &QAbstractItemModel::rowsRemoved, this, hide);
+    connect(controls.name, &QLineEdit::textChanged, this, [this, &table](const QString& text) { CopyName(table, text); });
+    connect(controls.step, &QLineEdit::textChanged, this, [this, &table](const QString& text) { CopyStep(table, text); });
+    controls.table->installEventFilter(this);
+    controls.name->installEventFilter(this);
+    controls.step->installEventFilter(this);
+}
+
+bool CDlgAxisArray::eventFilter(QObject* watched, QEvent* event)
+{
+    for (AxisTable* table : {&m_letters, &m_numbers}) {
+        const AxisTableControls& controls = *table->controls;
+        const bool tableFocused = watched == controls.table && event->type() == QEvent::FocusIn;
+        const bool editorLeft =
+            (watched == controls.name || watched == controls.step) && event->type() == QEvent::FocusOut;
+        if (tableFocused || editorLeft)
+            HideEditorsWithoutFocus(*table);
+    }
+    return CSymbolDialog::eventFilter(watched, event);
+}
+
+void CDlgAxisArray::InitControls()
+{
+    m_tips.AddTool(m_controls.letters.add, QStringLiteral("Добавить буквенную ось"));
+    m_tips.AddTool(m_controls.letters.remove, QStringLiteral("Удалить буквенную ось"));
+    m_tips.AddTool(m_controls.numbers.add, QStringLiteral("Добавить цифровую ось"));
+    m_tips.AddTool(m_controls.numbers.remove, QStringLiteral("Удалить цифровую ось"));
+    m_controls.asPrimitives->setChecked(m_asPrimitives != 0);
+    CSymbolDialog::InitControls();
+}
+
+void CDlgAxisArray::InitFromBlock()
+{
+    auto* items = m_block->GetItems();
+    if (items != nullptr && items->IsEmpty())
+        NewAxisArray(m_block);
+    InitAxisLists();
+    ShowAxes(m_block);
+    FillPlacementLists();
+    ShowPlacements(m_block);
+}
+
+void CDlgAxisArray::NewAxisArray(IGeoBlock* block)
+{
+    block->SetSymbolType(axes::kOrthogonalArray);
+    block->SetSymbolVariant(0);
+    ApplyAxisType(axes::kOrthogonalArray);
+    LoadDefaultAxes(axes::kOrthogonalArray);
+}
+
+void CDlgAxisArray::ApplyAxisType(std::uint32_t symbolType)
+{
+    ApplySymbolType(environment(), symbolType, m_block);
+}
+
+void CDlgAxisArray::LoadDefaultAxes(std::uint32_t symbolType)
+{
+    axes::loadDefaultAxes(environment(), *m_block, symbolType);
+}
+
+void CDlgAxisArray::InitAxisLists()
+{
+    fillChoices(*m_controls.type, kAxisTypeChoices);
+    m_controls.type->setCurrentIndex(0);
+    fillLayerCombo();
+    HostDefaultsLoader(environment()).load(m_block);
+    showBlockLayer();
+}
+
+void CDlgAxisArray::ShowAxes(IGeoBlock* block)
+{
+    m_controls.letters.table->setRowCount(0);
+    m_controls.numbers.table->setRowCount(0);
+    if (block == nullptr || block->IsEmpty())
+        return;
+
+    const axes::AxisRows rows = axes::readAxes(*block);
+    for (const auto& axis : rows.letters)
+        appendRow(*m_controls.letters.table, text::cp1251ToQString(axis.name), formatNumber(axis.step));
+    for (const auto& axis : rows.numbers)
+        appendRow(*m_controls.numbers.table, text::cp1251ToQString(axis.name), formatNumber(axis.step));
+
+    SelectAxisType(block->GetSymbolType());
+
+    const axes::InsertionPoint insertion = axes::readInsertionPoint(*block);
+    if (insertion.state != axes::InsertionPoint::State::Unknown) {
+        const bool given = insertion.state == axes::InsertionPoint::State::Given;
+        m_controls.insertionGiven->setChecked(given);
+        m_controls.insertionX->setText(given ? formatNumber(insertion.x) : QStringLiteral("0.000"));
+        m_controls.insertionY->setText(given ? formatNumber(insertion.y) : QStringLiteral("0.000"));
+        m_controls.insertionX->setEnabled(given);
+        m_controls.insertionY->setEnabled(given);
+    }
+
+    m_controls.angle->setText(formatNumber(block->GetAngle()));
+
+    const bool chain = block->GetParam(axes::kDimensionChainParam) > 0.0;
+    const bool overall = block->GetParam(axes::kOverallDimensionParam) > 0.0;
+    m_controls.dimensionChain->setChecked(chain);
+    m_controls.overallDimension->setChecked(overall);
+    m_dimensionChain = chain ? 1.0 : 0.0;
+    m_overallDimension = overall ? 1.0 : 0.0;
+
+    if (block->GetEditMode() != 0) {
+        // Where an existing array stands and on which layer is not this dialog's to change.
+        m_controls.insertionGiven->setEnabled(false);
+        m_controls.insertionX->setEnabled(false);
+        m_controls.insertionY->setEnabled(false);
+        frame().layers->setEnabled(false);
+    } else {
+        applyNewSymbolScale();
+    }
+    UpdateScaleCaption(block->GetScale());
+}
+
+void CDlgAxisArray::SelectAxisType(std::uint32_t symbolType)
+{
+    const int entry = m_controls.type->findData(QVariant::fromValue<uint>(symbolType));
+    if (entry >= 0)
+        m_controls.type->setCurrentIndex(entry);
+    m_controls.preview->SetAxisType(m_controls.type->currentData().toUInt());
+}
+
+void CDlgAxisArray::FillPlacementLists()
+{
+    QComboBox& letters = *m_controls.letters.placement;
+    QComboBox& numbers = *m_controls.numbers.placement;
+    letters.clear();
+    numbers.clear();
+    const std::uint32_t type = m_controls.type->currentIndex() == 1 ? axes::kPolarArray : axes::kOrthogonalArray;
+    fillChoices(letters, axes::placementChoices(axes::AxisFamily::Letters, type));
+    fillChoices(numbers, axes::placementChoices(axes::AxisFamily::Numbers, type));
+    letters.setCurrentIndex(-1);
+    numbers.setCurrentIndex(-1);
+}
+
+void CDlgAxisArray::ShowPlacements(IGeoBlock* block)
+{
+    m_letterPlacement = axes::placementFromParam(block->GetParam(axes::kLetterPlacementParam));
+    m_numberPlacement = axes::placementFromParam(block->GetParam(axes::kNumberPlacementParam));
+    // A value without an entry stays in the member and goes back unchanged on acceptance.
+    const auto show = [](QComboBox& list, axes::AxisFamily family, std::uint32_t placement) {
+        if (axes::placementInRange(family, placement))
+            list.setCurrentIndex(list.findData(QVariant::fromValue<uint>(placement)));
+        else
+            list.setCurrentIndex(-1);
+    };
+    show(*m_controls.letters.placement, axes::AxisFamily::Letters, m_letterPlacement);
+    show(*m_controls.numbers.placement, axes::AxisFamily::Numbers, m_numberPlacement);
+}
+
+void CDlgAxisArray::OnTypeChosen(int entry)
+{
+    const std::uint32_t type = m_controls.type->itemData(entry).toUInt();
+    m_block->SetSymbolType(type);
+    m_controls.preview->SetAxisType(type);
+    update();
+    LoadDefaultAxes(type);
+    ShowAxes(m_block);
+    FillPlacementLists();
+    ShowPlacements(m_block);
+}
+
+void CDlgAxisArray::AddAxis(AxisTable& table)
+{
+    QTableWidget& rows = *table.controls->table;
+    const int count = rows.rowCount();
+    // A new axis repeats the step of the one before it: grids are mostly regular.
+    const QString step = count > 0 ? cellText(rows, count - 1, kStepColumn) : QString();
+    appendRow(rows, axes::newAxisName(table.family, count), step);
+}
+
+void CDlgAxisArray::RemoveAxis(AxisTable& table)
+{
+    if (!holdsRow(table))
+        return;
+    // The view would choose a neighbour of the removed row; the list leaves no row chosen instead.
+    m_removingRow = true;
+    table.controls->table->removeRow(table.currentRow);
+    table.controls->table->clearSelection();
+    m_removingRow = false;
+}
+
+bool CDlgAxisArray::holdsRow(const AxisTable& table)
+{
+    return table.currentRow >= 0 && table.currentRow < table.controls->table->rowCount();
+}
+
+void CDlgAxisArray::OpenEditors(AxisTable& table, int row)
+{
+    AxisTableControls& controls = *table.controls;
+    table.currentRow = row;
+    const QTableWidget& rows = *controls.table;
+    const QRect area = rows.visualRect(rows.model()->index(row, kNameColumn))
+                           .united(rows.visualRect(rows.model()->index(row, kStepColumn)));
+    const int half = rows.viewport()->width() / 2;
+    const int height = area.height() + 2;
+    controls.name->setGeometry(area.left(), area.top(), half, height);
+    controls.name->show();
+    controls.name->raise();
+    controls.name->setText(cellText(rows, row, kNameColumn));
+    controls.step->setGeometry(area.right() + 1 - half, area.top(), half, height);
+    controls.step->show();
+    controls.step->raise();
+    controls.step->setText(cellText(rows, row, kStepColumn));
+    controls.name->setFocus(Qt::OtherFocusReason);
+}
+
+void CDlgAxisArray::HideEditors(AxisTable& table)
+{
+    table.controls->name->hide();
+    table.controls->step->hide();
+    table.controls->table->viewport()->update();
+}
+
+void CDlgAxisArray::HideEditorsWithoutFocus(AxisTable& table)
+{
+    // Focus moving to another control keeps the editors; only the application losing it hides them.
+    if (QApplication::focusWidget() == nullptr)
+        HideEditors(table);
+}
+
+void CDlgAxisArray::CopyName(AxisTable& table, const QString& text)
+{
+    if (holdsRow(table))
+        setCellText(*table.controls->table, table.currentRow, kNameColumn, text);
+}
+
+void CDlgAxisArray::CopyStep(AxisTable& table, const QString& text)
+{
+    if (holdsRow(table))
+        setCellText(*table.controls->table, table.currentRow, kStepColumn,
+                    formatNumber(controls::parseLeadingNumber(text.toStdString())));
+}
+
+std::vector<axes::AxisRow> CDlgAxisArray::rowsOf(const AxisTable& table) const
+{
+    const QTableWidget& rows = *table.controls->table;
+    std::vector<axes::AxisRow> result;
+    result.reserve(static_cast<std::size_t>(rows.rowCount()));
+    for (int row = 0; row < rows.rowCount(); ++row)
+        result.push_back({text::qStringToCp1251(cellText(rows, row, kNameColumn)),
+                        controls::parseLeadingNumber(cellText(rows, row, kStepColumn).toStdString())});
+    return result;
+}
+
+QString CDlgAxisArray::formatNumber(double value) const
+{
+    const std::uint32_t decimals = services::CSysHub(environment()).GetDwordParams("", "Roundz");
+    return QString::fromStdString(controls::formatWithDecimals(decimals, value));
+}
+
+void CDlgAxisArray::WriteAxes()
+{
+    if (m_controls.insertionGiven->isChecked())
+        axes::writeInsertionPoint(*m_block, true, numberIn(*m_controls.insertionX), numberIn(*m_controls.insertionY));
+    else
+        axes::writeInsertionPoint(*m_block, false);
+    axes::writeAxes(*m_block, {rowsOf(m_letters), rowsOf(m_numbers)});
+    if (m_controls.angleGiven->isChecked()) {
+        m_block->SetAngle(numberIn(*m_controls.angle));
+        m_block->SetAngleMode(1);
+    } else {
+        m_block->SetAngleMode(0);
+    }
+}
+
+void CDlgAxisArray::accept()
+{
+    if (m_block != nullptr)
+        WriteAxes();
+    m_asPrimitives = m_controls.asPrimitives->isChecked() ? 1 : 0;
+    CSymbolDialog::accept();
+}
+
+void CDlgAxisArray::writeBackOnAccept()
+{
+    axes::saveDefaultAxes(environment(), *m_block);
+    HostDefaultsLoader(environment()).load(m_block);
+    CSymbolDialog::writeBackOnAccept();
+    m_block->SetParam(axes::kLetterPlacementParam, static_cast<double>(m_letterPlacement));
+    m_block->SetParam(axes::kNumberPlacementParam, static_cast<double>(m_numberPlacement));
+    m_block->SetParam(axes::kDimensionChainParam, m_dimensionChain);
+    m_block->SetParam(axes::kOverallDimensionParam, m_overallDimension);
+    m_block->SetParam(axes::kAsPrimitivesParam, m_asPrimitives != 0 ? 1.0 : 0.0);
+}
+
+}  // namespace tarvelo::dialogs

@@ -1,0 +1,78 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 Tarvelo contributors
+#pragma once
+
+#include <cstdint>
+
+#include "AxisArrayRules.h"
+#include "AxisArrayTemplate.h"
+#include "CSymbolDialog.h"
+
+namespace tarvelo::dialogs {
+
+/// The axis array dialog: an orthogonal (801) or polar (802) array of grid
+/// axes, lettered and numbered, each with its step; where their marks go,
+/// the dimension options, the insertion point and the rotation angle.
+///
+/// The type, and with it the host's default axes, reaches the block at once;
+/// the tables, the insertion point and the angle on acceptance; placements,
+/// dimension options and "В виде примитивов" after it, as parameters 11 to 15.
+class CDlgAxisArray final : public CSymbolDialog {
+    Q_OBJECT
+public:
+    CDlgAxisArray(QWidget* parent, services::IServiceEnvironment& environment);
+
+public slots:
+    /// Writes the axes, the insertion point and the angle, then closes with 1.
+    void accept() override;
+
+protected:
+    void InitControls() override;
+    void InitFromBlock() override;
+    void writeBackOnAccept() override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    /// One axis table with the row its editors and "-" act on (-1: none yet).
+    struct AxisTable {
+        AxisTableControls* controls;
+        axes::AxisFamily family;
+        int currentRow = -1;
+    };
+
+    void NewAxisArray(GEOTYPE_DEFINITION::IGeoBlock* block);
+    void ApplyAxisType(std::uint32_t symbolType);
+    void LoadDefaultAxes(std::uint32_t symbolType);
+    void InitAxisLists();
+    void ShowAxes(GEOTYPE_DEFINITION::IGeoBlock* block);
+    void FillPlacementLists();
+    void ShowPlacements(GEOTYPE_DEFINITION::IGeoBlock* block);
+    void SelectAxisType(std::uint32_t symbolType);
+    void WriteAxes();
+    void OnTypeChosen(int entry);
+
+    void connectTable(AxisTable& table);
+    void AddAxis(AxisTable& table);
+    void RemoveAxis(AxisTable& table);
+    void OpenEditors(AxisTable& table, int row);
+    static void HideEditors(AxisTable& table);
+    static void HideEditorsWithoutFocus(AxisTable& table);
+    static bool holdsRow(const AxisTable& table);
+    void CopyName(AxisTable& table, const QString& text);
+    void CopyStep(AxisTable& table, const QString& text);
+    [[nodiscard]] std::vector<axes::AxisRow> rowsOf(const AxisTable& table) const;
+    /// A number with the "Roundz" decimals, read anew each time.
+    [[nodiscard]] QString formatNumber(double value) const;
+
+    AxisArrayControls m_controls;
+    AxisTable m_letters{&m_controls.letters, axes::AxisFamily::Letters};
+    AxisTable m_numbers{&m_controls.numbers, axes::AxisFamily::Numbers};
+    int m_asPrimitives = 1;
+    std::uint32_t m_letterPlacement = 0;
+    std::uint32_t m_numberPlacement = 0;
+    double m_dimensionChain = 0.0;
+    double m_overallDimension = 0.0;
+    bool m_removingRow = false;
+};
+
+}  // namespace tarvelo::dialogs

@@ -91,12 +91,8 @@ void CDialogDivision::InitControls()
 
 void CDialogDivision::InitFromBlock()
 {
-    // An existing break is shown as the type its variant names; one without a variant keeps its type.
-    if (!isNewSymbol() && m_block->GetSymbolVariant() != 0)
-        SetDivisionType(m_block->GetSymbolVariant());
-
     auto* scope = m_block->GetScopePoints();
-    if (!m_block->IsEmpty() && scope != nullptr && scope->GetCount() > 2) {
+    if (scope != nullptr && scope->GetCount() > 2) {
         if (const auto sizes = division::measureBreak(*scope)) {
             SetWidthText(sizes->width);
             SetHeightText(sizes->height);
@@ -112,7 +108,9 @@ void CDialogDivision::InitFromBlock()
     } else {
         frame().layers->setEnabled(false);
         setFixedSize(true);
-        SetDivisionType(m_block->GetSymbolType());
+        // The variant names the break's type; a break without one keeps the type it has.
+        const std::uint32_t variant = m_block->GetSymbolVariant();
+        SetDivisionType(variant != 0 ? variant : m_block->GetSymbolType());
     }
     UpdateScaleCaption(m_block->GetScale());
     showBlockLayer();
@@ -121,22 +119,20 @@ void CDialogDivision::InitFromBlock()
 void CDialogDivision::writeBackOnAccept()
 {
     CSymbolDialog::writeBackOnAccept();
-    const std::uint32_t scopeKey = m_fixedSize ? division::kFixedSizeScopeKey : division::kDrawnSizeScopeKey;
-    if (!m_fixedSize) {
-        m_height = 0.0;
-        m_width = 0.0;
-    }
     auto* scope = m_block->GetScopePoints();
     if (scope == nullptr)
         return;
     if (isNewSymbol()) {
-        division::layOutNewBreak(*scope, m_height, m_width, scopeKey);
+        // Unticked, the size is chosen in the drawing: all three points start at the origin.
+        if (m_fixedSize)
+            division::layOutNewBreak(*scope, m_height, m_width, division::kFixedSizeScopeKey);
+        else
+            division::layOutNewBreak(*scope, 0.0, 0.0, division::kDrawnSizeScopeKey);
         return;
     }
-    // An existing break is resized only to a size the user fixed: with the box
-    // unticked the sizes are 0, and moving to them would fold the break onto
-    // its start point.
-    if (m_fixedSize && m_sizeChanged && !scope->IsEmpty())
+    // An existing break is resized only to a size the user fixed: unticked, its
+    // sizes count as 0, and moving to them would fold the break onto its start point.
+    if (m_fixedSize && m_sizeChanged)
         division::resizeBreak(*scope, m_height, m_width);
 }
 

@@ -1,0 +1,375 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 Tarvelo contributors
+#include <gtest/gtest.h>
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+#include <cstdlib>
+#include <functional>
+
+#include "CDialogNote.h"
+#include "InMemoryDrawing.h"
+#include "ModalDriver.h"
+#include "NoteRules.h"
+#include "TestEnvironment.h"
+#include "tarvelo/geometry/IGeoPoint.h"
+#include "tarvelo/geometry/TGeoBlock.h"
+#include "tarvelo/services/CSysHub.h"
+#include "tarvelo/services/MakerLibraries.h"
+
+using namespace tarvelo;
+using services::CSysHub;
+using services::testing::cp1251;
+using tarvelo::dialogs::NotePoint;
+
+namespace {
+
+template <typename Control = QWidget>
+Control* control(QWidget& dialog, const char* name)
+{
+    auto* found = dialog.findChild<Control*>(QString::fromLatin1(name));
+    EXPECT_NE(found, nullptr) << name;
+    return found;
+}
+
+QString shown(QWidget& dialog, const char* comboName)
+{
+    return control<QComboBox>(dialog, comboName)->currentText();
+}
+
+QStringList entries(QWidget& dialog, const char* comboName)
+{
+    QStringList texts;
+    for (int entry = 0; entry < control<QComboBox>(dialog, comboName)->count(); ++entry)
+        texts << control<QComboBox>(dialog, comboName)->itemText(entry);
+    return texts;
+}
+
+// Opens the drop-down list and clicks the entry that carries `value`, as the user chooses it.
+void choose(QWidget& dialog, const char* name, std::uint32_t value)
+{
+    auto* combo = control<QComboBox>(dialog, name);
+    const int entry = combo->findData(QVariant::fromValue(value));
+    ASSERT_GE(entry, 0) << name << " has no entry " << value;
+    combo->showPopup();
+    QAbstractItemView* view = combo->view();
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(view->model()->index(entry, 0)).center());
+}
+
+void click(QWidget& dialog, const char* name)
+{
+    QTest::mouseClick(control(dialog, name), Qt::LeftButton);
+}
+
+// Types into a field one character at a time, as keyClicks cannot send Cyrillic.
+void typeText(QWidget* field, const QString& text)
+{
+    for (QChar character : text) {
+        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(character));
+        QApplication::sendEvent(field, &press);
+    }
+}
+
+QStringList records(QWidget& dialog)
+{
+    QStringList texts;
+    for (int row = 0; row < control<QListWidget>(dialog, "12059")->count(); ++row)
+        texts << control<QListWidget>(dialog, "12059")->item(row)->text();
+    return texts;
+}
+
+void clickRecord(QWidget& dialog, int row)
+{
+    auto* list = control<QListWidget>(dialog, "12059");
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
+}
+
+class NoteDialogTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        // The host-support library reads the same store as the dialog.
+        ::setenv(services::SqliteRegistryStore::kLocationVariable, environment.storeFile().parent_path().c_str(), 1);
+        hub.SetStringParams(CSysHub::kModulesKey, services::kHostSupportLibraryValue, DHOSTSP_LIBRARY, false);
+        drawing.layers = {{"0"}, {"Стены"}, {"Оси"}};
+    }
+    void TearDown() override { ::unsetenv(services::SqliteRegistryStore::kLocationVariable); }
+
+    /// Runs the dialog on the block with `drive` acting on it; EditBlock's result.
+    int run(const std::function<void(QDialog&)>& drive)
+    {
+        dialogs::CDialogNote dialog(nullptr, environment);
+        bool opened = false;
+        tarvelo::testing::whenModalOpens([&](QWidget* modal) {
+            opened = modal == &dialog;
+            if (opened) {
+                // Leaving the record editor is a focus change, which needs an active window.
+                dialog.activateWindow();
+                EXPECT_TRUE(QTest::qWaitForWindowActive(&dialog));
+                drive(dialog);
+            }
+            if (modal != nullptr && modal->isVisible())
+                static_cast<QDialog*>(modal)->reject();
+        });
+        const int result = dialog.EditBlock(&drawing, &block);
+        EXPECT_TRUE(opened);
+        return result;
+    }
+
+    std::vector<NotePoint> scopePoints()
+    {
+        std::vector<NotePoint> points;
+        auto* scope = block.GetScopePoints();
+        for (std::uint32_t key = 1; key <= scope->GetMaxKey(); ++key)
+            points.push_back({scope->FindPoint(key)->GetX(), scope->FindPoint(key)->GetY()});
+        return points;
+    }
+
+    /// An existing leader of the type, as the host hands it over for editing.
+    void existingLeader(std::uint32_t type)
+    {
+        block.SetEditMode(1);
+        block.SetSymbolType(type);
+        block.GetScopePoints()->AddScopePoint(1, 1, 2, 7.0, 8.0, 0.0, 0, 0, 0, 0);
+        block.GetTraits()->SetLayerName(cp1251("Стены"));
+    }
+
+    bool stored(const char* name)
+    {
+        services::StoredValue value;
+        return environment.store().readValue(false, CSysHub::kParamsKey, name, value) == 0;
+    }
+
+    services::testing::TestEnvironment environment;
+    CSysHub hub{environment};
+    hostcad::InMemoryDrawing drawing;
+    GEOTYPE_DEFINITION::TGeoBlock block;
+};
+
+const std::vector<NotePoint> kBend{{0, 0}, {0, 10}, {10, 10}};
+const std::vector<NotePoint> kDoubledBend{{0, 0}, {0, 10}, {0, 10}, {10, 10}};
+const std::vector<NotePoint> kExistingShape{{7, 8}};
+
+}  // namespace
+
+// A new leader without stored defaults: a position leader with its shape and host defaults, first entries, scale 1.
+TEST_F(NoteDialogTest, newLeaderStartsAsPositionLeader)
+{
+    const int result = run([&](QDialog& dialog) {
+        EXPECT_EQ(dialog.objectName(), QStringLiteral("12054"));
+        EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Выноска"));
+        EXPECT_EQ(entries(dialog, "12013"),
+                  (QStringList{"Позиционная выноска", "Гребенчатая выноска", "Выноска для многослойных конструкций"}));
+        EXPECT_EQ(entries(dialog, "12002"),
+                  (QStringList{" Линия ", "Откр. стрелка", "Закр. стрелка", "Пол. стрелка", "Точка", "Засечка"}));
+        EXPECT_EQ(entries(dialog, "12003"), (QStringList{"Произвольный", "15", "30", "45", "90"}));
+        EXPECT_FALSE(control<QComboBox>(dialog, "12002")->itemIcon(5).isNull());
+        EXPECT_EQ(control<QPushButton>(dialog, "12050")->text(), QStringLiteral("1 : 1"));
+        EXPECT_TRUE(control(dialog, "12042")->isVisible() && !control(dialog, "12059")->isVisible());
+        EXPECT_EQ(control(dialog, "12060")->toolTip(), QStringLiteral("Добавление записи"));
+        EXPECT_EQ(control(dialog, "12061")->toolTip(), QStringLiteral("Удаление записи"));
+        click(dialog, "1");
+    });
+    EXPECT_EQ(result, dialogs::kAccepted);
+    EXPECT_EQ(block.GetSymbolType(), 401u);
+    EXPECT_EQ(scopePoints(), kBend);
+    EXPECT_EQ(block.GetScopePoints()->GetPointTag(3), 3u);
+    EXPECT_EQ(block.GetScopePoints()->GetPointScopeKey(3), 2u);
+    EXPECT_EQ(block.GetAngle(), 0.0);
+    EXPECT_EQ(block.GetSymbolVariant(), 0u) << "the first ending is shown, not written";
+    EXPECT_EQ(block.GetParam(1), 3.5) << "the leader's host defaults";
+    EXPECT_EQ(block.GetTraits()->GetLayerName(), "0");
+    EXPECT_TRUE(stored("NoteEndline") && stored("NoteDefaultAngle"));
+    EXPECT_EQ(hub.GetDwordParams("", "NoteEndline"), 0u);
+    EXPECT_EQ(hub.GetDwordParams("", "NoteDefaultAngle"), 0u);
+}
+
+// Stored defaults that match preselect their entries and go into the block; accepting stores them again.
+TEST_F(NoteDialogTest, storedDefaultsArePreselected)
+{
+    hub.SetDwordParam("", "NoteDefaultAngle", 45);
+    hub.SetDwordParam("", "NoteEndline", 3);
+    run([&](QDialog& dialog) {
+        EXPECT_EQ(shown(dialog, "12003"), QStringLiteral("45"));
+        EXPECT_EQ(shown(dialog, "12002"), QStringLiteral("Закр. стрелка"));
+        EXPECT_EQ(block.GetAngle(), 45.0);
+        EXPECT_EQ(block.GetSymbolVariant(), 3u);
+        hub.SetDwordParam("", "NoteDefaultAngle", 0);
+        hub.SetDwordParam("", "NoteEndline", 0);
+        click(dialog, "1");
+    });
+    EXPECT_EQ(hub.GetDwordParams("", "NoteDefaultAngle"), 45u);
+    EXPECT_EQ(hub.GetDwordParams("", "NoteEndline"), 3u);
+}
+
+// Stored defaults that no entry carries leave the first entries shown and the block's own values in place.
+TEST_F(NoteDialogTest, unmatchedDefaultsChangeNothing)
+{
+    hub.SetDwordParam("", "NoteDefaultAngle", 20);
+    hub.SetDwordParam("", "NoteEndline", 9);
+    block.SetAngle(12.5);
+    block.SetSymbolVariant(77);
+    run([&](QDialog& dialog) {
+        EXPECT_EQ(shown(dialog, "12003"), QStringLiteral("Произвольный"));
+        EXPECT_EQ(shown(dialog, "12002"), QStringLiteral(" Линия "));
+        click(dialog, "1");
+    });
+    EXPECT_EQ(hub.GetDwordParams("", "NoteDefaultAngle"), 12u);
+    EXPECT_EQ(hub.GetDwordParams("", "NoteEndline"), 77u);
+}
+
+// Choices go into the block at once: angle step, end mark, texts, "Многоточечная" and the comb leader's shape.
+TEST_F(NoteDialogTest, choicesAreWrittenAtOnce)
+{
+    run([&](QDialog& dialog) {
+        choose(dialog, "12003", 45);
+        EXPECT_EQ(block.GetAngle(), 45.0);
+        choose(dialog, "12002", 6);
+        EXPECT_EQ(block.GetSymbolVariant(), 6u);
+        typeText(control(dialog, "12042"), QStringLiteral("Поз. 1"));
+        typeText(control(dialog, "12043"), QStringLiteral("ГОСТ"));
+        EXPECT_EQ(block.GetExtData()->GetMainText(), cp1251("Поз. 1"));
+        EXPECT_EQ(block.GetExtData()->GetSubText(), cp1251("ГОСТ"));
+
+        auto* multiPoint = control<QCheckBox>(dialog, "12056");
+        auto* angle = control(dialog, "12003");
+        multiPoint->click();
+        EXPECT_EQ(scopePoints(), kDoubledBend);
+        EXPECT_EQ(shown(dialog, "12003"), QStringLiteral("Произвольный"));
+        EXPECT_FALSE(angle->isEnabled());
+        EXPECT_EQ(block.GetAngle(), 0.0);
+        multiPoint->click();
+        EXPECT_EQ(scopePoints(), kBend);
+        EXPECT_TRUE(angle->isEnabled());
+
+        choose(dialog, "12013", 402);
+        EXPECT_EQ(block.GetSymbolType(), 402u);
+        EXPECT_EQ(scopePoints(), kDoubledBend);
+        EXPECT_TRUE(multiPoint->isChecked());
+        EXPECT_FALSE(multiPoint->isEnabled());
+        choose(dialog, "12013", 401);
+        EXPECT_EQ(scopePoints(), kBend);
+        EXPECT_TRUE(multiPoint->isEnabled() && !multiPoint->isChecked());
+        click(dialog, "2");
+    });
+    EXPECT_EQ(block.GetSymbolVariant(), 6u) << "written before the cancel";
+    EXPECT_FALSE(stored("NoteEndline"));
+}
+
+// A multilayer leader edits records in place, adds them as count + 1, removes the one last picked,
+// and on acceptance, even by Enter in the editor, turns them into its items.
+TEST_F(NoteDialogTest, multilayerLeaderEditsItsRecords)
+{
+    run([&](QDialog& dialog) {
+        choose(dialog, "12003", 30);
+        choose(dialog, "12013", 403);
+        EXPECT_EQ(scopePoints(), (std::vector<NotePoint>{{0, 0}, {0, 10}, {0, 10}}));
+        for (const char* hidden : {"12042", "12043", "12044", "12046", "12003", "12056"})
+            EXPECT_FALSE(control(dialog, hidden)->isVisible()) << hidden;
+        EXPECT_TRUE(control(dialog, "12059")->isVisible() && control(dialog, "12002")->isVisible());
+        EXPECT_EQ(shown(dialog, "12003"), QStringLiteral("Произвольный"));
+        EXPECT_EQ(block.GetAngle(), 30.0) << "resetting the list does not write the block";
+        EXPECT_EQ(records(dialog), (QStringList{"1", "2", "3"}));
+
+        auto* editor = control<QLineEdit>(dialog, "12062");
+        clickRecord(dialog, 0);
+        ASSERT_TRUE(editor->isVisible() && editor->hasFocus());
+        EXPECT_EQ(editor->text(), QStringLiteral("1"));
+        editor->selectAll();
+        typeText(editor, QStringLiteral("Бетон"));
+        clickRecord(dialog, 2);  // leaving the editor puts its text into the record
+        EXPECT_EQ(records(dialog), (QStringList{"Бетон", "2", "3"}));
+        EXPECT_EQ(editor->text(), QStringLiteral("3"));
+
+        clickRecord(dialog, 1);
+        click(dialog, "12061");
+        EXPECT_FALSE(editor->isVisible());
+        click(dialog, "12060");
+        EXPECT_EQ(records(dialog), (QStringList{"Бетон", "3", "3"}));
+        click(dialog, "12061");  // the record that moved up into the removed place
+        click(dialog, "12061");
+        click(dialog, "12061");  // the index now lies beyond the last record
+        EXPECT_EQ(records(dialog), (QStringList{"Бетон"}));
+        EXPECT_TRUE(block.GetItems()->IsEmpty()) << "records wait for acceptance";
+
+        click(dialog, "12060");
+        clickRecord(dialog, 1);
+        editor->selectAll();
+        typeText(editor, QStringLiteral("Утеплитель"));
+        QTest::keyClick(editor, Qt::Key_Return);
+    });
+    EXPECT_EQ(dialogs::readNoteRecords(block), (std::vector<std::string>{cp1251("Бетон"), cp1251("Утеплитель")}));
+    EXPECT_EQ(hub.GetDwordParams("", "NoteDefaultAngle"), 30u);
+}
+
+// An existing multilayer leader lists its items by key, locked; with every record removed its items stay.
+TEST_F(NoteDialogTest, existingMultilayerLeaderKeepsItemsWithoutRecords)
+{
+    existingLeader(403);
+    block.SetSymbolVariant(5);
+    block.SetScale(50.0);
+    for (std::uint32_t key : {8u, 2u, 6u})
+        block.AddItem(GEOTYPE_DEFINITION::kTextItemKind, key, nullptr, "layer " + std::to_string(key), 0);
+    run([&](QDialog& dialog) {
+        EXPECT_EQ(records(dialog), (QStringList{"layer 2", "layer 6", "layer 8"}));
+        EXPECT_EQ(shown(dialog, "12002"), QStringLiteral("Точка"));
+        EXPECT_EQ(control<QPushButton>(dialog, "12050")->text(), QStringLiteral("50 : 1"));
+        EXPECT_FALSE(control(dialog, "12013")->isEnabled() || control(dialog, "12048")->isEnabled());
+        EXPECT_EQ(shown(dialog, "12048"), QStringLiteral("Стены"));
+        clickRecord(dialog, 0);
+        for (int times = 0; times < 4; ++times)
+            click(dialog, "12061");
+        EXPECT_TRUE(records(dialog).isEmpty());
+        click(dialog, "1");
+    });
+    EXPECT_EQ(block.GetItemCount(), 3u);
+    EXPECT_NE(block.GetItems()->FindItem(8), nullptr);
+    EXPECT_EQ(scopePoints(), kExistingShape);
+}
+
+// An existing position leader shows its texts with its angle controls locked; its angle is remembered cut.
+TEST_F(NoteDialogTest, existingPositionLeaderShowsItsTexts)
+{
+    existingLeader(401);
+    block.GetExtData()->SetMainText(cp1251("Поз. 4"));
+    block.GetExtData()->SetSubText(cp1251("2 шт."));
+    block.SetSymbolVariant(3);
+    block.SetAngle(45.9);
+    run([&](QDialog& dialog) {
+        EXPECT_EQ(control<QLineEdit>(dialog, "12042")->text(), QStringLiteral("Поз. 4"));
+        EXPECT_EQ(control<QLineEdit>(dialog, "12043")->text(), QStringLiteral("2 шт."));
+        EXPECT_EQ(shown(dialog, "12002"), QStringLiteral("Закр. стрелка"));
+        for (const char* locked : {"12003", "12056", "12013"})
+            EXPECT_FALSE(control(dialog, locked)->isEnabled()) << locked;
+        choose(dialog, "12002", 2);
+        click(dialog, "1");
+    });
+    EXPECT_EQ(scopePoints(), kExistingShape);
+    EXPECT_EQ(hub.GetDwordParams("", "NoteDefaultAngle"), 45u);
+    EXPECT_EQ(hub.GetDwordParams("", "NoteEndline"), 2u);
+    EXPECT_EQ(block.GetTraits()->GetLayerName(), cp1251("Стены"));
+}
+
+// A leader of a type the list does not offer shows the first entries, locked, and keeps its type and shape.
+TEST_F(NoteDialogTest, existingLeaderOfAnUnofferedType)
+{
+    existingLeader(405);
+    block.SetAngle(30.0);
+    run([&](QDialog& dialog) {
+        EXPECT_EQ(shown(dialog, "12013"), QStringLiteral("Позиционная выноска"));
+        EXPECT_EQ(shown(dialog, "12002"), QStringLiteral(" Линия "));
+        EXPECT_EQ(shown(dialog, "12003"), QStringLiteral("Произвольный"));
+        for (const char* locked : {"12013", "12002", "12003", "12056", "12048"})
+            EXPECT_FALSE(control(dialog, locked)->isEnabled()) << locked;
+    });
+    EXPECT_EQ(block.GetSymbolType(), 405u);
+    EXPECT_EQ(block.GetAngle(), 30.0);
+    EXPECT_EQ(scopePoints(), kExistingShape);
+}

@@ -499,14 +499,22 @@ def weld_picture(corner, site, hidden, intermittent):
         runs = [(x1 + step * k, x1 + step * (k + 1)) for k in (0, 2, 4)]
         for (_, gap_from), (gap_to, _) in zip(runs, runs[1:]):
             body.append(line(gap_from, SEAM_Y, gap_to, SEAM_Y, 0.8))
-    seam_w, dash, mark_w = (1.6, "5,3", 1.0) if hidden else (2.5, None, 1.6)
+    seam_w, mark_w = (1.6, 1.0) if hidden else (2.5, 1.6)
     pitch = 10 if site else 7
     for a, b in runs:
-        body.append(line(a, SEAM_Y, b, SEAM_Y, seam_w, dash=dash))
         count = max(2, int((b - a) // pitch))
         spacing = (b - a) / count
-        for k in range(count):
-            x = a + spacing * (k + 0.5)
+        marks = [a + spacing * (k + 0.5) for k in range(count)]
+        if hidden:
+            # The strokes stand in the gaps of the dashed line: a stroke across
+            # a dash would draw the plus sign of a spot weld.
+            gap = spacing * 0.45
+            ends = [a] + [edge for x in marks for edge in (x - gap / 2, x + gap / 2)] + [b]
+            for start, end in zip(ends[::2], ends[1::2]):
+                body.append(line(start, SEAM_Y, end, SEAM_Y, seam_w))
+        else:
+            body.append(line(a, SEAM_Y, b, SEAM_Y, seam_w))
+        for x in marks:
             y0, y1 = (SEAM_Y, SEAM_Y + 7) if corner else (SEAM_Y - 5, SEAM_Y + 5)
             if site:
                 mid = (y0 + y1) / 2

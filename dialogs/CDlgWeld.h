@@ -1,0 +1,35 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 Tarvelo contributors
+#pragma once
+
+#include <cstdint>
+
+#include "CSymbolDialog.h"
+#include "WeldTemplate.h"
+
+namespace tarvelo::dialogs {
+
+/// The weld seam dialog: one of sixteen seam symbols chosen from a list,
+/// with a picture of the chosen one. The last accepted type is remembered
+/// for the next new weld.
+class CDlgWeld final : public CSymbolDialog {
+    Q_OBJECT
+public:
+    CDlgWeld(QWidget* parent, services::IServiceEnvironment& environment);
+
+    /// Selects the first entry of this code and makes it the weld type; a
+    /// code without an entry changes nothing.
+    void SelectWeldType(std::uint32_t code);
+    /// Makes the code the block's weld type (variant, scope points and host
+    /// defaults included) and shows its picture.
+    void SetWeldType(std::uint32_t code);
+
+protected:
+    void InitFromBlock() override;
+    void saveDefaults() override;
+
+private:
+    WeldControls m_controls;
+};
+
+}  // namespace tarvelo::dialogs

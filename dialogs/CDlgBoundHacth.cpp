@@ -1,0 +1,87 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 Tarvelo contributors
+#include "CDlgBoundHacth.h"
+
+#include <exception>
+
+#include "CComboLayers.h"
+#include "HostDefaultsLoader.h"
+#include "ImageButton.h"
+#include "OriginScopePoints.h"
+#include "tarvelo/geometry/IGeoBlock.h"
+#include "tarvelo/services/IServiceEnvironment.h"
+
+namespace tarvelo::dialogs {
+
+CDlgBoundHacth::CDlgBoundHacth(QWidget* parent, services::IServiceEnvironment& environment)
+    : CSymbolDialog(parent, environment, kBoundHatchFrame), m_controls(buildBoundHatchTemplate(*this, frame()))
+{
+    for (std::size_t index = 0; index < kHatchTypeButtons.size(); ++index) {
+        const std::uint32_t code = kHatchTypeButtons[index].code;
+        connect(m_controls.types[index], &QToolButton::clicked, this, [this, code] { SelectType(code); });
+    }
+}
+
+void CDlgBoundHacth::InitControls()
+{
+    for (std::size_t index = 0; index < kHatchTypeButtons.size(); ++index) {
+        m_controls.types[index]->LoadBitmaps(kHatchTypeButtons[index].images);
+        m_tips.AddTool(m_controls.types[index], QString::fromUtf8(kHatchTypeButtons[index].name));
+    }
+    CSymbolDialog::InitControls();
+}
+
+void CDlgBoundHacth::InitFromBlock()
+{
+    if (isNewSymbol()) {
+        // An incoming type gets its defaults first; the start type then replaces them.
+        HostDefaultsLoader(environment()).load(m_block);
+        applyNewSymbolScale();
+        SelectType(hatch::kBoundaryHatch);
+    } else {
+        SelectType(m_block->GetSymbolType());
+        frame().layers->setEnabled(false);
+    }
+    UpdateScaleCaption(m_block->GetScale());
+}
+
+void CDlgBoundHacth::SelectType(std::uint32_t code)
+{
+    if (m_block == nullptr)
+        return;
+    m_block->SetSymbolType(code);
+    for (std::size_t index = 0; index < kHatchTypeButtons.size(); ++index)
+        m_controls.types[index]->setPushed(kHatchTypeButtons[index].code == code);
+    PrepareBlock(m_block, code);
+    showBlockLayer();
+}
+
+void CDlgBoundHacth::PrepareBlock(GEOTYPE_DEFINITION::IGeoBlock* block, std::uint32_t code)
+{
+    try {
+        hatch::prepareHatchBlock(environment(), block, code);
+    } catch (const std::exception& failure) {
+        reportFailure(failure);
+    }
+}
+
+void CDlgBoundHacth::writeBackOnAccept()
+{
+    try {
+        CSymbolDialog::writeBackOnAccept();
+        // The type's defaults were loaded when it was chosen. Loading them again
+        // here would undo the layer just written and whatever the user changed
+        // in the properties dialog, so acceptance only renews the placeholders.
+        if (isNewSymbol())
+            setOriginScopePointPair(*m_block);
+    } catch (const std::exception& failure) {
+        reportFailure(failure);
+    }
+}
+
+void CDlgBoundHacth::reportFailure(const std::exception& failure)
+{
+    environment().messages().show("", failure.what(), services::MessageIcon::Error);
+}
+
+}  // namespace tarvelo::dialogs

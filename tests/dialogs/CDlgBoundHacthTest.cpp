@@ -1,0 +1,115 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 Tarvelo contributors
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QTest>
+
+#include "CDlgBoundHacth.h"
+#include "ImageButton.h"
+#include "ScopePointsText.h"
+#include "SymbolDialogFixture.h"
+
+using namespace tarvelo;
+using namespace tarvelo::dialogs::testing;
+using dialogs::ImageButton;
+using services::testing::cp1251;
+
+namespace {
+
+class BoundHatchTest : public SymbolDialogFixture {
+protected:
+    int run(const std::function<void(QDialog&)>& drive)
+    {
+        return SymbolDialogFixture::run<dialogs::CDlgBoundHacth>(drive);
+    }
+
+    /// The identifiers of the pushed type buttons.
+    static QStringList pushed(QDialog& dialog)
+    {
+        QStringList ids;
+        for (const char* id : {"12099", "12100", "12101", "12102", "12103"}) {
+            if (control<ImageButton>(dialog, id)->isPushed())
+                ids << QString::fromLatin1(id);
+        }
+        return ids;
+    }
+    static void click(QDialog& dialog, const char* id)
+    {
+        QTest::mouseClick(control<ImageButton>(dialog, id), Qt::LeftButton);
+    }
+    static QComboBox* layers(QDialog& dialog) { return control<QComboBox>(dialog, "12013"); }
+    void addStrayScopePoint() { block.GetScopePoints()->AddScopePoint(3, 3, 1, 7.0, 8.0, 0.0, 0, 0, 0, 0); }
+};
+
+}  // namespace
+
+// A new hatch starts as 601 whatever came in; 12101 sets 602 and 12100 sets 603, each renewing the points,
+// the defaults and the layer shown. Accepting keeps the typed layer and the user's property changes.
+TEST_F(BoundHatchTest, newHatchTypeButtonsRenewTheBlockAndAcceptanceKeepsUserChanges)
+{
+    block.SetSymbolType(602);
+    run([&](QDialog& dialog) {
+        EXPECT_EQ(pushed(dialog), QStringList{"12099"});
+        EXPECT_EQ(block.GetSymbolType(), 601u);
+        EXPECT_FALSE(control<ImageButton>(dialog, "12102")->isVisible());
+        EXPECT_FALSE(control<ImageButton>(dialog, "12103")->isVisible());
+        EXPECT_TRUE(layers(dialog)->isEnabled());
+        const std::pair<const char*, std::uint32_t> choices[] = {{"12101", 602}, {"12100", 603}};
+        for (const auto& [id, code] : choices) {
+            SCOPED_TRACE(id);
+            addStrayScopePoint();
+            block.SetParam(1, 99.0);
+            block.GetTraits()->SetLayerName(cp1251("Оси"));
+            click(dialog, id);
+            EXPECT_EQ(block.GetSymbolType(), code);
+            EXPECT_EQ(pushed(dialog), QStringList{QString::fromLatin1(id)});
+            EXPECT_EQ(scopePointsText(block), kOriginPair);
+            EXPECT_EQ(block.GetParam(1), 2.0) << "the hatch's host defaults";
+            EXPECT_EQ(layers(dialog)->currentText(), QStringLiteral("0")) << "the traits' layer is shown again";
+        }
+        // What the properties dialog would have written into the block.
+        block.SetParam(1, 5.0);
+        block.GetTraits()->SetColorIndex(1005);
+        addStrayScopePoint();
+        layers(dialog)->lineEdit()->clear();
+        typeText(*layers(dialog), QStringLiteral("Стены"));
+        QTest::keyClick(layers(dialog), Qt::Key_Return);
+        press(dialog, "1");
+    });
+    EXPECT_EQ(block.GetSymbolType(), 603u);
+    EXPECT_EQ(block.GetTraits()->GetLayerName(), cp1251("Стены"));
+    EXPECT_EQ(block.GetTraits()->GetColorIndex(), 1005u);
+    EXPECT_EQ(block.GetParam(1), 5.0);
+    EXPECT_EQ(scopePointsText(block), kOriginPair);
+}
+
+// Existing hatches: 604 pushes only its hidden button; 602 pushes 12101; a click changes only the type.
+TEST_F(BoundHatchTest, existingHatchChangesOnlyItsType)
+{
+    block.SetEditMode(1);
+    block.SetParam(1, 7.0);
+    block.GetTraits()->SetLayerName(cp1251("Стены"));
+    addStrayScopePoint();
+    const std::string ownPoints = scopePointsText(block);
+    block.SetSymbolType(604);
+    run([&](QDialog& dialog) {
+        EXPECT_EQ(pushed(dialog), QStringList{"12102"});
+        EXPECT_FALSE(layers(dialog)->isEnabled());
+        EXPECT_EQ(layers(dialog)->currentText(), QStringLiteral("Стены"));
+        press(dialog, "1");
+    });
+    EXPECT_EQ(block.GetSymbolType(), 604u);
+
+    block.SetSymbolType(602);
+    run([&](QDialog& dialog) {
+        EXPECT_EQ(pushed(dialog), QStringList{"12101"});
+        click(dialog, "12100");
+        press(dialog, "1");
+    });
+    EXPECT_EQ(block.GetSymbolType(), 603u);
+    EXPECT_EQ(scopePointsText(block), ownPoints);
+    EXPECT_EQ(block.GetParam(1), 7.0);
+    EXPECT_EQ(block.GetTraits()->GetLayerName(), cp1251("Стены"));
+}

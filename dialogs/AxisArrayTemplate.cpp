@@ -24,13 +24,6 @@ namespace tarvelo::dialogs {
 
 namespace {
 
-template <typename Widget>
-Widget* named(Widget* widget, int number)
-{
-    widget->setObjectName(QString::number(number));
-    return widget;
-}
-
 QGroupBox* group(QDialog& dialog, int number, const char* title)
 {
     return named(new QGroupBox(QString::fromUtf8(title), &dialog), number);

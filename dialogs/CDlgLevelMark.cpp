@@ -144,8 +144,6 @@ void CDlgLevelMark::onAttachClicked()
 void CDlgLevelMark::loadAttachImages()
 {
     m_controls.attach->LoadBitmaps(m_attached ? resources::kLevelAttachOnButton : resources::kLevelAttachOffButton);
-    // The faces are drawn 24 pixels square, to sit beside the level field.
-    m_controls.attach->setIconSize(QSize(24, 24));
 }
 
 void CDlgLevelMark::writeBackOnAccept()

@@ -16,17 +16,6 @@
 
 namespace tarvelo::dialogs {
 
-namespace {
-
-template <typename Widget>
-Widget* named(Widget* widget, int number)
-{
-    widget->setObjectName(QString::number(number));
-    return widget;
-}
-
-}  // namespace
-
 DivisionControls buildDivisionTemplate(QDialog& dialog, const FrameControls& frame)
 {
     DivisionControls controls;

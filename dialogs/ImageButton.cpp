@@ -3,6 +3,7 @@
 #include "ImageButton.h"
 
 #include <QIcon>
+#include <QSvgRenderer>
 
 namespace tarvelo::dialogs {
 
@@ -16,7 +17,10 @@ ImageButton::ImageButton(QWidget* parent) : QToolButton(parent)
 void ImageButton::LoadBitmaps(const resources::ButtonImages& images)
 {
     QIcon icon;
-    const QSize size = QIcon(resources::bitmapPath(images.normal)).availableSizes().value(0, QSize(64, 40));
+    // The picture's own size, as the button shows bitmaps one to one.
+    QSize size = QSvgRenderer(resources::bitmapPath(images.normal)).defaultSize();
+    if (!size.isValid() || size.isEmpty())
+        size = QSize(64, 40);
     auto add = [&](int number, QIcon::Mode mode, QIcon::State state) {
         if (number != 0)
             icon.addFile(resources::bitmapPath(number), size, mode, state);

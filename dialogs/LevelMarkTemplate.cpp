@@ -22,13 +22,6 @@ namespace tarvelo::dialogs {
 
 namespace {
 
-template <typename Widget>
-Widget* named(Widget* widget, int number)
-{
-    widget->setObjectName(QString::number(number));
-    return widget;
-}
-
 // A drop-down list whose entries show a 16 x 16 picture before their text.
 QComboBox* imageList(QDialog& dialog, int number)
 {

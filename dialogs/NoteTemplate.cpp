@@ -23,13 +23,6 @@ namespace tarvelo::dialogs {
 
 namespace {
 
-template <typename Widget>
-Widget* named(Widget* widget, int number)
-{
-    widget->setObjectName(QString::number(number));
-    return widget;
-}
-
 QComboBox* dropDownList(QWidget* parent, int number)
 {
     auto* list = named(new QComboBox(parent), number);

@@ -23,13 +23,6 @@ QString id(int number)
     return QString::number(number);
 }
 
-template <typename Widget>
-Widget* named(Widget* widget, int number)
-{
-    widget->setObjectName(id(number));
-    return widget;
-}
-
 QPushButton* flatButton(QDialog& dialog, int number, const QString& text)
 {
     auto* button = named(new QPushButton(text, &dialog), number);
@@ -105,13 +98,6 @@ SectionControls buildSectionTemplate(QDialog& dialog, const FrameControls& frame
     addLayerRow(*layout, dialog, frame, 12018);
     addButtonRow(*layout, frame);
     return controls;
-}
-
-void buildFrameOnlyTemplate(QDialog& dialog, const FrameControls& frame)
-{
-    auto* layout = new QVBoxLayout(&dialog);
-    addLayerRow(*layout, dialog, frame, 0);
-    addButtonRow(*layout, frame);
 }
 
 }  // namespace tarvelo::dialogs

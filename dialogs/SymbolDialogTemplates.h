@@ -24,6 +24,14 @@ namespace tarvelo::dialogs {
 
 class ImageButton;
 
+/// Gives a template's control its identifier, the name tests and tools find it by.
+template <typename Widget>
+Widget* named(Widget* widget, int identifier)
+{
+    widget->setObjectName(QString::number(identifier));
+    return widget;
+}
+
 /// When the dialog's layer name goes into the block on acceptance.
 enum class LayerOnAccept { Always, OnlyForNewSymbol, WhenNotEmpty };
 
@@ -86,8 +94,5 @@ struct SectionControls {
 
 /// Template 12003: two type buttons, the designation, the layer, the shared buttons.
 SectionControls buildSectionTemplate(QDialog& dialog, const FrameControls& frame);
-
-/// A dialog whose own controls are not built yet: the shared controls only.
-void buildFrameOnlyTemplate(QDialog& dialog, const FrameControls& frame);
 
 }  // namespace tarvelo::dialogs

@@ -15,36 +15,25 @@
 
 namespace tarvelo::dialogs {
 
-namespace {
-
-template <typename Widget>
-Widget* withId(Widget* widget, int number)
-{
-    widget->setObjectName(QString::number(number));
-    return widget;
-}
-
-}  // namespace
-
 WeldControls buildWeldTemplate(QDialog& dialog, const FrameControls& frame)
 {
     WeldControls controls;
     auto* layout = new QVBoxLayout(&dialog);
 
-    controls.typeGroup = withId(new QGroupBox(QStringLiteral("Тип"), &dialog), 12100);
-    controls.picture = withId(new QLabel(controls.typeGroup), 12102);
+    controls.typeGroup = named(new QGroupBox(QStringLiteral("Тип"), &dialog), 12100);
+    controls.picture = named(new QLabel(controls.typeGroup), 12102);
     controls.picture->setAlignment(Qt::AlignCenter);
     const QPixmap first = renderPicture(resources::bitmapPath(resources::kWeldCornerFactoryContinuousVisible));
     controls.picture->setPixmap(first);
     controls.picture->setMinimumSize(first.size());
-    controls.types = withId(new QComboBox(controls.typeGroup), 12013);
+    controls.types = named(new QComboBox(controls.typeGroup), 12013);
     controls.types->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     auto* typeLayout = new QVBoxLayout(controls.typeGroup);
     typeLayout->addWidget(controls.picture);
     typeLayout->addWidget(controls.types);
     layout->addWidget(controls.typeGroup);
 
-    controls.layerGroup = withId(new QGroupBox(QStringLiteral("Слой для объекта"), &dialog), 12101);
+    controls.layerGroup = named(new QGroupBox(QStringLiteral("Слой для объекта"), &dialog), 12101);
     auto* layerLayout = new QVBoxLayout(controls.layerGroup);
     layerLayout->addWidget(frame.layers);
     layout->addWidget(controls.layerGroup);

@@ -9,8 +9,14 @@
 #include <functional>
 #include <memory>
 
+#include "CDlgLevelMark.h"
+#include "CDialogNote.h"
+#include "CDlgAxisArray.h"
+#include "CDialogDivision.h"
+#include "CDlgJoinPoint.h"
+#include "CDlgBoundHacth.h"
 #include "CDlgSymbSection.h"
-#include "CPlainSymbolDialog.h"
+#include "CDlgWeld.h"
 #include "HostCad.h"
 #include "MessageBoxService.h"
 #include "ModuleApplication.h"
@@ -61,14 +67,6 @@ DialogMaker dialogOf()
 {
     return [](QWidget* parent, tarvelo::services::IServiceEnvironment& environment) {
         return std::make_unique<Dialog>(parent, environment);
-    };
-}
-
-/// The frame alone, for a kind whose own dialog is not there.
-DialogMaker frameOnly(const dialogs::FrameTemplate& frame)
-{
-    return [&frame](QWidget* parent, tarvelo::services::IServiceEnvironment& environment) {
-        return std::make_unique<dialogs::CPlainSymbolDialog>(parent, environment, frame);
     };
 }
 
@@ -123,49 +121,49 @@ SYMBOLS_EXPORT IGeoBlock* SectionSymbol(std::uintptr_t parentWindow, IDrawingDat
 /// Edits a break line; the result is emptied when the user does not accept.
 SYMBOLS_EXPORT IGeoBlock* DivisionSymbol(std::uintptr_t parentWindow, IDrawingDatabase* drawing, IGeoBlock* incoming)
 {
-    return editSymbol(parentWindow, drawing, incoming, frameOnly(dialogs::kDivisionFrame),
+    return editSymbol(parentWindow, drawing, incoming, dialogOf<dialogs::CDialogDivision>(),
                       NewBlockStart::WithStartPoint);
 }
 
 /// Edits a level mark; the result is emptied when the user does not accept.
 SYMBOLS_EXPORT IGeoBlock* LvlMrkSymbol(std::uintptr_t parentWindow, IDrawingDatabase* drawing, IGeoBlock* incoming)
 {
-    return editSymbol(parentWindow, drawing, incoming, frameOnly(dialogs::kLevelMarkFrame),
+    return editSymbol(parentWindow, drawing, incoming, dialogOf<dialogs::CDlgLevelMark>(),
                       NewBlockStart::WithStartPoint);
 }
 
 /// Edits a leader note; the result is emptied when the user does not accept.
 SYMBOLS_EXPORT IGeoBlock* MrkCmmSymbol(std::uintptr_t parentWindow, IDrawingDatabase* drawing, IGeoBlock* incoming)
 {
-    return editSymbol(parentWindow, drawing, incoming, frameOnly(dialogs::kNoteFrame),
+    return editSymbol(parentWindow, drawing, incoming, dialogOf<dialogs::CDialogNote>(),
                       NewBlockStart::AsConstructed);
 }
 
 /// Edits a node designation; the result is emptied when the user does not accept.
 SYMBOLS_EXPORT IGeoBlock* JpntSymbol(std::uintptr_t parentWindow, IDrawingDatabase* drawing, IGeoBlock* incoming)
 {
-    return editSymbol(parentWindow, drawing, incoming, frameOnly(dialogs::kJoinPointFrame),
+    return editSymbol(parentWindow, drawing, incoming, dialogOf<dialogs::CDlgJoinPoint>(),
                       NewBlockStart::AsConstructed);
 }
 
 /// Edits an array of grid axes; the result is emptied when the user does not accept.
 SYMBOLS_EXPORT IGeoBlock* CoordLineSymbol(std::uintptr_t parentWindow, IDrawingDatabase* drawing, IGeoBlock* incoming)
 {
-    return editSymbol(parentWindow, drawing, incoming, frameOnly(dialogs::kAxisArrayFrame),
+    return editSymbol(parentWindow, drawing, incoming, dialogOf<dialogs::CDlgAxisArray>(),
                       NewBlockStart::AsConstructed);
 }
 
 /// Edits a weld seam; the result is emptied when the user does not accept.
 SYMBOLS_EXPORT IGeoBlock* WeldSymbol(std::uintptr_t parentWindow, IDrawingDatabase* drawing, IGeoBlock* incoming)
 {
-    return editSymbol(parentWindow, drawing, incoming, frameOnly(dialogs::kWeldFrame),
+    return editSymbol(parentWindow, drawing, incoming, dialogOf<dialogs::CDlgWeld>(),
                       NewBlockStart::AsConstructed);
 }
 
 /// Edits a boundary hatch; the result is emptied when the user does not accept.
 SYMBOLS_EXPORT IGeoBlock* BoundHatchSymbol(std::uintptr_t parentWindow, IDrawingDatabase* drawing, IGeoBlock* incoming)
 {
-    return editSymbol(parentWindow, drawing, incoming, frameOnly(dialogs::kBoundHatchFrame),
+    return editSymbol(parentWindow, drawing, incoming, dialogOf<dialogs::CDlgBoundHacth>(),
                       NewBlockStart::AsConstructed);
 }
 

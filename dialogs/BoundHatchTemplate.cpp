@@ -42,11 +42,7 @@ BoundHatchControls buildBoundHatchTemplate(QDialog& dialog, const FrameControls&
     row->addStretch(1);
     layout->addLayout(row);
 
-    controls.layerGroup = new QGroupBox(QStringLiteral("Слой для объекта"), &dialog);
-    controls.layerGroup->setObjectName(QStringLiteral("12096"));
-    auto* layerLayout = new QVBoxLayout(controls.layerGroup);
-    layerLayout->addWidget(frame.layers);
-    layout->addWidget(controls.layerGroup);
+    controls.layerGroup = addLayerGroup(*layout, dialog, frame, 12096, QStringLiteral("Слой для объекта"));
 
     addButtonRow(*layout, frame);
     return controls;

@@ -48,10 +48,7 @@ DivisionControls buildDivisionTemplate(QDialog& dialog, const FrameControls& fra
     sizes->setColumnStretch(2, 1);
     layout->addLayout(sizes);
 
-    auto* layerGroup = named(new QGroupBox(QStringLiteral("Слой в чертеже"), &dialog), 12031);
-    auto* layerLayout = new QHBoxLayout(layerGroup);
-    layerLayout->addWidget(frame.layers);
-    layout->addWidget(layerGroup);
+    addLayerGroup(*layout, dialog, frame, 12031, QStringLiteral("Слой в чертеже"));
 
     addButtonRow(*layout, frame);
     return controls;

@@ -38,11 +38,7 @@ JoinPointControls buildJoinPointTemplate(QDialog& dialog, const FrameControls& f
     layout->addWidget(identification);
 
     // The group shares its number with the template, as the resource numbers them.
-    auto* layerGroup = new QGroupBox(QStringLiteral("Слой для объекта"), &dialog);
-    layerGroup->setObjectName(QStringLiteral("12055"));
-    auto* layerLayout = new QHBoxLayout(layerGroup);
-    layerLayout->addWidget(frame.layers);
-    layout->addWidget(layerGroup);
+    addLayerGroup(*layout, dialog, frame, 12055, QStringLiteral("Слой для объекта"));
 
     addButtonRow(*layout, frame);
     return controls;

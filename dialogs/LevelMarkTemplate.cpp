@@ -77,10 +77,7 @@ LevelMarkControls buildLevelMarkTemplate(QDialog& dialog, const FrameControls& f
     noteLayout->addWidget(controls.extension, 0, 0);
     layout->addWidget(controls.noteGroup);
 
-    controls.layerGroup = named(new QGroupBox(QStringLiteral("Слой для объекта"), &dialog), 12037);
-    auto* layerLayout = new QHBoxLayout(controls.layerGroup);
-    layerLayout->addWidget(frame.layers);
-    layout->addWidget(controls.layerGroup);
+    controls.layerGroup = addLayerGroup(*layout, dialog, frame, 12037, QStringLiteral("Слой для объекта"));
 
     addButtonRow(*layout, frame);
     return controls;

@@ -116,11 +116,7 @@ NoteControls buildNoteTemplate(QDialog& dialog, const FrameControls& frame)
     group->addLayout(choices);
     layout->addWidget(controls.group);
 
-    controls.layerGroup = named(new QGroupBox(QStringLiteral("Слой для объекта"), &dialog), 12047);
-    auto* layerRow = new QHBoxLayout(controls.layerGroup);
-    frame.layers->setParent(controls.layerGroup);
-    layerRow->addWidget(frame.layers);
-    layout->addWidget(controls.layerGroup);
+    controls.layerGroup = addLayerGroup(*layout, dialog, frame, 12047, QStringLiteral("Слой для объекта"));
 
     addButtonRow(*layout, frame);
     dialog.setMinimumWidth(360);

@@ -3,6 +3,7 @@
 #include "SymbolDialogTemplates.h"
 
 #include <QDialog>
+#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QIcon>
 #include <QLabel>
@@ -60,6 +61,17 @@ void addLayerRow(QBoxLayout& layout, QDialog& dialog, const FrameControls& frame
     row->addWidget(label);
     row->addWidget(frame.layers, 1);
     layout.addLayout(row);
+}
+
+QGroupBox* addLayerGroup(QBoxLayout& layout, QDialog& dialog, const FrameControls& frame, int groupId,
+                         const QString& caption)
+{
+    auto* group = named(new QGroupBox(caption, &dialog), groupId);
+    auto* row = new QHBoxLayout(group);
+    frame.layers->setParent(group);
+    row->addWidget(frame.layers);
+    layout.addWidget(group);
+    return group;
 }
 
 void addButtonRow(QBoxLayout& layout, const FrameControls& frame)

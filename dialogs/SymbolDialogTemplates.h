@@ -6,6 +6,7 @@
 
 class QBoxLayout;
 class QDialog;
+class QGroupBox;
 class QLineEdit;
 class QPushButton;
 
@@ -83,6 +84,9 @@ FrameControls createFrameControls(QDialog& dialog, const FrameTemplate& frame, s
 
 /// The row under a template's own controls: layer label (0: no identifier) and combo.
 void addLayerRow(QBoxLayout& layout, QDialog& dialog, const FrameControls& frame, int labelId);
+/// The layer combo in a group box of its own, as most templates hold it.
+QGroupBox* addLayerGroup(QBoxLayout& layout, QDialog& dialog, const FrameControls& frame, int groupId,
+                         const QString& caption);
 /// The bottom row: properties and scale buttons, then accept and cancel.
 void addButtonRow(QBoxLayout& layout, const FrameControls& frame);
 

@@ -33,10 +33,7 @@ WeldControls buildWeldTemplate(QDialog& dialog, const FrameControls& frame)
     typeLayout->addWidget(controls.types);
     layout->addWidget(controls.typeGroup);
 
-    controls.layerGroup = named(new QGroupBox(QStringLiteral("Слой для объекта"), &dialog), 12101);
-    auto* layerLayout = new QVBoxLayout(controls.layerGroup);
-    layerLayout->addWidget(frame.layers);
-    layout->addWidget(controls.layerGroup);
+    controls.layerGroup = addLayerGroup(*layout, dialog, frame, 12101, QStringLiteral("Слой для объекта"));
 
     addButtonRow(*layout, frame);
     return controls;

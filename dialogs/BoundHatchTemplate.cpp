@@ -3,7 +3,6 @@
 #include "BoundHatchTemplate.h"
 
 #include <QDialog>
-#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 

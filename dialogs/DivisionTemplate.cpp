@@ -5,7 +5,6 @@
 #include <QCheckBox>
 #include <QDialog>
 #include <QGridLayout>
-#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QVBoxLayout>

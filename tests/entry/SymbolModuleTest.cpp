@@ -212,3 +212,28 @@ TEST_F(SymbolModuleTest, picturesGoWithTheModule)
     m_module = nullptr;
     EXPECT_FALSE(QFile::exists(":/icons/12039.svg"));
 }
+
+// Each dialog tips its shared buttons with its own texts; the weld dialog's differ from the others'.
+TEST_F(SymbolModuleTest, sharedButtonsCarryTheirDialogsTips)
+{
+    struct Tips {
+        const char* exportName;
+        const char* properties;
+        const char* scale;
+        const char* propertiesTip;
+        const char* scaleTip;
+    };
+    const Tips expected[] = {
+        {"WeldSymbol", "12103", "12104", "Параметры объекта", "Масштаб создания объекта"},
+        {"LvlMrkSymbol", "12040", "12039", "Свойства объекта", "Коэффициент масштабирования объекта"},
+        {"CoordLineSymbol", "12084", "12085", "Параметры объекта", "Коэффициент масштабирования объекта"},
+    };
+    for (const auto& tips : expected) {
+        IGeoBlock* block = edit(tips.exportName, nullptr, [&tips](QWidget* dialog) {
+            EXPECT_EQ(control<QWidget>(dialog, tips.properties)->toolTip(), QString::fromUtf8(tips.propertiesTip));
+            EXPECT_EQ(control<QWidget>(dialog, tips.scale)->toolTip(), QString::fromUtf8(tips.scaleTip));
+            press(dialog, "2");
+        });
+        freeBlock(block);
+    }
+}

@@ -17,6 +17,7 @@
 #include "CDialogNote.h"
 #include "InMemoryDrawing.h"
 #include "ModalDriver.h"
+#include "UserInput.h"
 #include "NoteRules.h"
 #include "TestEnvironment.h"
 #include "tarvelo/geometry/IGeoPoint.h"
@@ -69,13 +70,7 @@ void click(QWidget& dialog, const char* name)
 }
 
 // Types into a field one character at a time, as keyClicks cannot send Cyrillic.
-void typeText(QWidget* field, const QString& text)
-{
-    for (QChar character : text) {
-        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(character));
-        QApplication::sendEvent(field, &press);
-    }
-}
+using tarvelo::testing::typeText;
 
 QStringList records(QWidget& dialog)
 {

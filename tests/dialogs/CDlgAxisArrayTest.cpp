@@ -11,7 +11,7 @@
 #include <cstdlib>
 #include <functional>
 
-#include "../controls/UserInput.h"
+#include "UserInput.h"
 #include "AxisArrayRules.h"
 #include "CDlgAxisArray.h"
 #include "CFxAxisPreview.h"

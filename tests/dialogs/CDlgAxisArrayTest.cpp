@@ -11,6 +11,7 @@
 #include <cstdlib>
 #include <functional>
 
+#include "SymbolDialogFixture.h"
 #include "UserInput.h"
 #include "AxisArrayRules.h"
 #include "CDlgAxisArray.h"
@@ -33,13 +34,7 @@ using services::testing::cp1251;
 
 namespace {
 
-template <typename Control>
-Control* control(QWidget& dialog, const char* name)
-{
-    auto* found = dialog.findChild<Control*>(QString::fromLatin1(name));
-    EXPECT_NE(found, nullptr) << name;
-    return found;
-}
+using dialogs::testing::control;
 
 /// "name|step" of every row of a table.
 QStringList rows(QWidget& dialog, const char* table)
@@ -108,16 +103,13 @@ void replaceText(QLineEdit* edit, const QString& text)
     tarvelo::testing::typeText(edit, text);
 }
 
-class AxisArrayTest : public ::testing::Test {
+class AxisArrayTest : public dialogs::testing::SymbolDialogFixture {
 protected:
     void SetUp() override
     {
-        // The library reads the same store as the dialog.
-        ::setenv(services::SqliteRegistryStore::kLocationVariable, environment.storeFile().parent_path().c_str(), 1);
-        useHostSupport(DHOSTSP_LIBRARY);
+        SymbolDialogFixture::SetUp();
         drawing.layers = {{"0"}, {"Оси"}, {"Стены"}};
     }
-    void TearDown() override { ::unsetenv(services::SqliteRegistryStore::kLocationVariable); }
 
     void useHostSupport(const std::string& path)
     {
@@ -133,21 +125,9 @@ protected:
         dialogs::axes::writeAxes(block, axes);
     }
 
-    /// Runs the dialog on the block; `drive` works it and may accept. The result of EditBlock.
     int run(const std::function<void(QDialog&)>& drive)
     {
-        dialogs::CDlgAxisArray dialog(nullptr, environment);
-        bool opened = false;
-        tarvelo::testing::whenModalOpens([&](QWidget* modal) {
-            opened = modal == &dialog;
-            if (opened)
-                drive(dialog);
-            if (modal != nullptr && modal->isVisible())
-                static_cast<QDialog*>(modal)->reject();
-        });
-        const int result = dialog.EditBlock(&drawing, &block);
-        EXPECT_TRUE(opened);
-        return result;
+        return SymbolDialogFixture::run<dialogs::CDlgAxisArray>(drive);
     }
 
     /// The default axes the host-support library now gives for a type.
@@ -159,11 +139,6 @@ protected:
         library.find<services::exports::FreeBlock>("FreeBlock")(defaults);
         return axes;
     }
-
-    services::testing::TestEnvironment environment;
-    CSysHub hub{environment};
-    hostcad::InMemoryDrawing drawing;
-    GEOTYPE_DEFINITION::TGeoBlock block;
 };
 
 const AxisRows kThreeByTwo{

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "CDlgLevelMark.h"
+#include "SymbolDialogFixture.h"
 #include "InMemoryDrawing.h"
 #include "LevelMarkRules.h"
 #include "ModalDriver.h"
@@ -51,13 +52,7 @@ Points points(GEOTYPE_DEFINITION::IGeoBlock& block)
     return found;
 }
 
-template <typename Control>
-Control* control(QWidget& dialog, const char* name)
-{
-    auto* found = dialog.findChild<Control*>(QString::fromLatin1(name));
-    EXPECT_NE(found, nullptr) << name;
-    return found;
-}
+using dialogs::testing::control;
 
 // Confirms the entry with this value, as the user picks it from the list.
 void choose(QWidget& dialog, const char* list, std::uint32_t value)
@@ -72,41 +67,25 @@ bool shown(QWidget& dialog, const char* name)
     return control<QWidget>(dialog, name)->isVisible();
 }
 
-class LevelMarkTest : public ::testing::Test {
+class LevelMarkTest : public dialogs::testing::SymbolDialogFixture {
 protected:
     void SetUp() override
     {
-        // The host-support library reads the same private store.
-        ::setenv(services::SqliteRegistryStore::kLocationVariable, environment.storeFile().parent_path().c_str(), 1);
-        hub.SetStringParams(services::CSysHub::kModulesKey, services::kHostSupportLibraryValue, DHOSTSP_LIBRARY, false);
-        for (const char* layer : {"0", "Оси", "Отметки"})
-            drawing.layers.push_back({layer});
+        SymbolDialogFixture::SetUp();
+        drawing.layers = {{"0"}, {"Оси"}, {"Отметки"}};
         block.GetPoints()->AddPoint(0, 0, 500.0, 0.0, 0.0);
     }
-    void TearDown() override { ::unsetenv(services::SqliteRegistryStore::kLocationVariable); }
 
     /// Runs the dialog on the block; `drive` leaves it with "1" or "2".
     int run(const std::function<void(QDialog&)>& drive)
     {
-        CDlgLevelMark dialog(nullptr, environment);
-        tarvelo::testing::whenModalOpens([&](QWidget* modal) {
-            ASSERT_EQ(modal, &dialog);
-            drive(dialog);
-            if (dialog.isVisible())
-                dialog.reject();
-        });
-        return dialog.EditBlock(&drawing, &block);
+        return SymbolDialogFixture::run<CDlgLevelMark>(drive);
     }
     static void accept(QDialog& dialog) { control<QPushButton>(dialog, "1")->click(); }
     static void cancel(QDialog& dialog) { control<QPushButton>(dialog, "2")->click(); }
 
     std::string mainText() { return block.GetExtData()->GetMainText(); }
     std::uint32_t rememberedKind() { return hub.GetDwordParams("", kLevelDefaultTypeValue); }
-
-    services::testing::TestEnvironment environment;
-    services::CSysHub hub{environment};
-    hostcad::InMemoryDrawing drawing;
-    GEOTYPE_DEFINITION::TGeoBlock block;
 };
 
 }  // namespace

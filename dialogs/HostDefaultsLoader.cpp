@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 Tarvelo contributors
 #include "HostDefaultsLoader.h"
 
+#include "HostSupportCall.h"
 #include "tarvelo/geometry/IGeoBlock.h"
 #include "tarvelo/geometry/IGeoItemTraits.h"
 #include "tarvelo/services/CompanionApi.h"
@@ -12,25 +13,20 @@ bool HostDefaultsLoader::load(GEOTYPE_DEFINITION::IGeoBlock* block)
 {
     if (block == nullptr || block->GetSymbolType() == 0)
         return false;
-    m_library = services::LoadHostLibrary(m_environment);
-    auto getAttribs = reinterpret_cast<services::exports::GetAttribs>(services::FindExport(m_library, "GetAttribs"));
-    auto freeBlock = reinterpret_cast<services::exports::FreeBlock>(services::FindExport(m_library, "FreeBlock"));
-    bool loaded = false;
-    if (getAttribs != nullptr) {
-        if (GEOTYPE_DEFINITION::IGeoBlock* defaults = getAttribs(block->GetSymbolType())) {
-            // The map is replaced, not merged: keys the type does not have must go.
-            block->GetParamMap() = defaults->GetParamMap();
-            if (block->GetTraits() != nullptr && defaults->GetTraits() != nullptr)
-                block->GetTraits()->CopyFrom(defaults->GetTraits());
-            // The block belongs to the library and goes back to it before the library goes.
-            if (freeBlock != nullptr)
-                freeBlock(defaults);
-            loaded = true;
-        }
-    }
-    services::ReleaseLibrary(m_library);
-    m_library = nullptr;
-    return loaded;
+    const HostSupportSession library(m_environment);
+    auto getAttribs = library.find<services::exports::GetAttribs>("GetAttribs");
+    auto freeBlock = library.find<services::exports::FreeBlock>("FreeBlock");
+    GEOTYPE_DEFINITION::IGeoBlock* defaults = getAttribs != nullptr ? getAttribs(block->GetSymbolType()) : nullptr;
+    if (defaults == nullptr)
+        return false;
+    // The map is replaced, not merged: keys the type does not have must go.
+    block->GetParamMap() = defaults->GetParamMap();
+    if (block->GetTraits() != nullptr && defaults->GetTraits() != nullptr)
+        block->GetTraits()->CopyFrom(defaults->GetTraits());
+    // The block belongs to the library and goes back to it before the library goes.
+    if (freeBlock != nullptr)
+        freeBlock(defaults);
+    return true;
 }
 
 void ApplySymbolType(services::IServiceEnvironment& environment, std::uint32_t symbolType,

@@ -4,7 +4,9 @@
 
 #include <cstdint>
 
-#include "tarvelo/services/MakerLibraries.h"
+namespace tarvelo::services {
+class IServiceEnvironment;
+}
 
 namespace GEOTYPE_DEFINITION {
 class IGeoBlock;
@@ -13,12 +15,11 @@ class IGeoBlock;
 namespace tarvelo::dialogs {
 
 /// Loads the host-support library's defaults of a block's symbol type into
-/// the block: its numeric parameters and its traits, nothing else.
+/// the block: its numeric parameters and its traits, nothing else. The
+/// library is loaded for the one load and released after it.
 class HostDefaultsLoader {
 public:
     explicit HostDefaultsLoader(services::IServiceEnvironment& environment) : m_environment(environment) {}
-    HostDefaultsLoader(const HostDefaultsLoader&) = delete;
-    HostDefaultsLoader& operator=(const HostDefaultsLoader&) = delete;
 
     /// True when the library gave defaults for the block's type. Nothing
     /// happens for a null block or a block of type 0; the block keeps its
@@ -27,7 +28,6 @@ public:
 
 private:
     services::IServiceEnvironment& m_environment;
-    services::LibraryHandle m_library = nullptr;
 };
 
 /// Gives the block the symbol type (when it differs) and loads that type's

@@ -11,41 +11,6 @@
 using namespace tarvelo::dialogs;
 using GEOTYPE_DEFINITION::TGeoBlock;
 
-// Each leader type starts in its own shape; only the position leader depends on "Многоточечная".
-TEST(NoteRules, startingShapeFollowsTheType)
-{
-    const std::vector<NotePoint> bend{{0, 0}, {0, 10}, {10, 10}};
-    const std::vector<NotePoint> doubledBend{{0, 0}, {0, 10}, {0, 10}, {10, 10}};
-    const std::vector<NotePoint> upright{{0, 0}, {0, 10}, {0, 10}};
-    EXPECT_EQ(noteScopeLayout(401, false), bend);
-    EXPECT_EQ(noteScopeLayout(401, true), doubledBend);
-    for (bool multiPoint : {false, true}) {
-        EXPECT_EQ(noteScopeLayout(402, multiPoint), doubledBend);
-        EXPECT_EQ(noteScopeLayout(407, multiPoint), doubledBend);
-        for (std::uint32_t type : {403u, 404u, 405u})
-            EXPECT_EQ(noteScopeLayout(type, multiPoint), upright) << type;
-        EXPECT_EQ(noteScopeLayout(406, multiPoint), (std::vector<NotePoint>{{0, 0}, {0, 0}}));
-        for (std::uint32_t type : {0u, 400u, 408u, 101u})
-            EXPECT_TRUE(noteScopeLayout(type, multiPoint).empty()) << type;
-    }
-}
-
-// The types the list does not offer: which lists are reset and locked, and which have several ends.
-TEST(NoteRules, unofferedTypesLockTheirLists)
-{
-    for (std::uint32_t type : {404u, 405u, 406u, 407u}) {
-        const auto layout = noteControlsLayout(type, false);
-        ASSERT_TRUE(layout.has_value()) << type;
-        EXPECT_TRUE(layout->endingToFirst && !layout->endingEnabled && layout->textsShown && !layout->recordsShown)
-            << type;
-        EXPECT_EQ(layout->angleEnabled, type == 404) << type;
-        EXPECT_EQ(layout->angleToFirst, type != 404) << type;
-        EXPECT_EQ(layout->multiPoint && layout->multiPointTicked, type == 407) << type;
-    }
-    for (std::uint32_t type : {0u, 400u, 408u})
-        EXPECT_FALSE(noteControlsLayout(type, true).has_value()) << type;
-}
-
 // Records come out of the items in key order and go back under keys 1, 2, 3 as text items.
 TEST(NoteRules, recordsTravelBetweenItemsAndList)
 {

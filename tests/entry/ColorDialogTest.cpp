@@ -117,16 +117,6 @@ TEST(ColorDialog, arrowKeysAndEnterChoose)
     EXPECT_EQ(run.colorNumber, 34);
 }
 
-// A double click on a cell chooses it at once.
-TEST(ColorDialog, doubleClickAccepts)
-{
-    const DialogRun run = runColorDialog(1, false, 7, [](QDialog& dialog) {
-        QTest::mouseDClick(control<QWidget>(dialog, "color-252"), Qt::LeftButton);
-    });
-    EXPECT_TRUE(run.accepted);
-    EXPECT_EQ(run.colorNumber, 252);
-}
-
 // Tab leads from the palette to the field; a typed number is chosen, while text outside the numbering disables OK.
 TEST(ColorDialog, typedNumberIsChosen)
 {

@@ -23,7 +23,6 @@ using EXTEND_DEFINITION::IExtData;
 
 namespace {
 
-
 #define WRITE_FIELD(Stem, value) object.Set##Stem(value);
 #define EXPECT_FIELD(Stem, value) EXPECT_EQ(object.Get##Stem(), value) << #Stem;
 #define COPY_FIELD(Stem, value) Set##Stem(source->Get##Stem());

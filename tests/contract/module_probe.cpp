@@ -21,7 +21,6 @@ using EXTEND_DEFINITION::IExtData;
 
 namespace {
 
-
 #define FILL_FIELD(Stem, value) object.Set##Stem(value);
 #define CHECK_FIELD(Stem, value) report.expect(where + #Stem, object.Get##Stem(), value);
 

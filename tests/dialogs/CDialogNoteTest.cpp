@@ -17,6 +17,7 @@
 #include "CDialogNote.h"
 #include "InMemoryDrawing.h"
 #include "ModalDriver.h"
+#include "SymbolDialogFixture.h"
 #include "UserInput.h"
 #include "NoteRules.h"
 #include "TestEnvironment.h"
@@ -32,13 +33,7 @@ using tarvelo::dialogs::NotePoint;
 
 namespace {
 
-template <typename Control = QWidget>
-Control* control(QWidget& dialog, const char* name)
-{
-    auto* found = dialog.findChild<Control*>(QString::fromLatin1(name));
-    EXPECT_NE(found, nullptr) << name;
-    return found;
-}
+using dialogs::testing::control;
 
 QString shown(QWidget& dialog, const char* comboName)
 {
@@ -86,36 +81,11 @@ void clickRecord(QWidget& dialog, int row)
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
 }
 
-class NoteDialogTest : public ::testing::Test {
+class NoteDialogTest : public dialogs::testing::SymbolDialogFixture {
 protected:
-    void SetUp() override
-    {
-        // The host-support library reads the same store as the dialog.
-        ::setenv(services::SqliteRegistryStore::kLocationVariable, environment.storeFile().parent_path().c_str(), 1);
-        hub.SetStringParams(CSysHub::kModulesKey, services::kHostSupportLibraryValue, DHOSTSP_LIBRARY, false);
-        drawing.layers = {{"0"}, {"Стены"}, {"Оси"}};
-    }
-    void TearDown() override { ::unsetenv(services::SqliteRegistryStore::kLocationVariable); }
-
-    /// Runs the dialog on the block with `drive` acting on it; EditBlock's result.
     int run(const std::function<void(QDialog&)>& drive)
     {
-        dialogs::CDialogNote dialog(nullptr, environment);
-        bool opened = false;
-        tarvelo::testing::whenModalOpens([&](QWidget* modal) {
-            opened = modal == &dialog;
-            if (opened) {
-                // Leaving the record editor is a focus change, which needs an active window.
-                dialog.activateWindow();
-                EXPECT_TRUE(QTest::qWaitForWindowActive(&dialog));
-                drive(dialog);
-            }
-            if (modal != nullptr && modal->isVisible())
-                static_cast<QDialog*>(modal)->reject();
-        });
-        const int result = dialog.EditBlock(&drawing, &block);
-        EXPECT_TRUE(opened);
-        return result;
+        return SymbolDialogFixture::run<dialogs::CDialogNote>(drive);
     }
 
     std::vector<NotePoint> scopePoints()
@@ -141,11 +111,6 @@ protected:
         services::StoredValue value;
         return environment.store().readValue(false, CSysHub::kParamsKey, name, value) == 0;
     }
-
-    services::testing::TestEnvironment environment;
-    CSysHub hub{environment};
-    hostcad::InMemoryDrawing drawing;
-    GEOTYPE_DEFINITION::TGeoBlock block;
 };
 
 const std::vector<NotePoint> kBend{{0, 0}, {0, 10}, {10, 10}};

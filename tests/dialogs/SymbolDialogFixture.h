@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QKeyEvent>
+#include <QTest>
 #include <cstdlib>
 #include <functional>
 
@@ -20,7 +21,7 @@
 
 namespace tarvelo::dialogs::testing {
 
-template <typename Control>
+template <typename Control = QWidget>
 Control* control(QWidget& dialog, const char* name)
 {
     auto* found = dialog.findChild<Control*>(QString::fromLatin1(name));
@@ -67,8 +68,12 @@ protected:
         bool opened = false;
         tarvelo::testing::whenModalOpens([&](QWidget* modal) {
             opened = modal == &dialog;
-            if (opened)
+            if (opened) {
+                // Leaving an in-place editor is a focus change, which needs an active window.
+                dialog.activateWindow();
+                EXPECT_TRUE(QTest::qWaitForWindowActive(&dialog));
                 drive(dialog);
+            }
             if (modal != nullptr && modal->isVisible())
                 static_cast<QDialog*>(modal)->reject();
         });

@@ -45,7 +45,7 @@ void blockCopyFrom(benchmark::State& state)
     }
     state.SetItemsProcessed(state.iterations() * count);
 }
-BENCHMARK(blockCopyFrom)->Arg(1000)->Arg(10000)->Unit(benchmark::kMicrosecond);
+BENCHMARK(blockCopyFrom)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMicrosecond);
 
 // The last scope point sits under the largest key, so a walk over the key range would never end.
 void extendScopeXWithLargestKey(benchmark::State& state)
@@ -62,7 +62,7 @@ void extendScopeXWithLargestKey(benchmark::State& state)
     }
     state.SetItemsProcessed(state.iterations() * count);
 }
-BENCHMARK(extendScopeXWithLargestKey)->Arg(1000)->Arg(10000)->Unit(benchmark::kMicrosecond);
+BENCHMARK(extendScopeXWithLargestKey)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

@@ -2,15 +2,12 @@
 // SPDX-FileCopyrightText: 2026 Tarvelo contributors
 #include <gtest/gtest.h>
 
-#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QStringListModel>
 #include <QVBoxLayout>
-#include <algorithm>
 
 #include "CComboLayers.h"
 #include "InMemoryDrawing.h"
-#include "TableWalk.h"
 #include "TestEnvironment.h"
 #include "UserInput.h"
 
@@ -99,35 +96,4 @@ TEST_F(LayerComboTest, nothingToListAndBrokenWalk)
         {"Системное окружение", "Ошибка при считывании слоев", tarvelo::services::MessageIcon::Error}};
     EXPECT_EQ(messages.shown, told);
     EXPECT_EQ(items(), QStringList({"0", QStringLiteral("Стены")}));
-}
-
-// With 100,000 layers a dialog is filled, shown and its list opened in a few times the walk's own
-// time, where measuring every name costs ten times more; the best of three keeps a busy machine out.
-TEST(LayerComboSpeed, manyLayersCostLittleMoreThanReadingThem)
-{
-    InMemoryDrawing drawing;
-    for (int i = 0; i < 100'000; ++i)
-        drawing.layers.push_back({"Слой " + std::to_string(i)});
-    tarvelo::services::testing::RecordingMessages messages;
-    std::string layerName;
-    qint64 walk = 1'000'000;
-    qint64 dialog = walk;
-    for (int run = 0; run < 3; ++run) {
-        QElapsedTimer clock;
-        clock.start();
-        tarvelo::hostcad::readTableNames(&drawing, tarvelo::hostcad::TableKind::Layers,
-                                         tarvelo::hostcad::FailedRecords::Skip);
-        walk = std::min(walk, clock.restart());
-        QWidget window;
-        auto* layers = new tarvelo::controls::CComboLayers(messages, &window);
-        (new QVBoxLayout(&window))->addWidget(layers);
-        layers->FillLayers(&drawing, &layerName);
-        window.show();
-        QCoreApplication::processEvents();
-        layers->showPopup();
-        QCoreApplication::processEvents();
-        dialog = std::min(dialog, clock.elapsed());
-        layers->hidePopup();
-    }
-    EXPECT_LT(dialog, 4 * walk + 20) << "walk " << walk << " ms, dialog " << dialog << " ms";
 }

@@ -2,7 +2,6 @@
 // SPDX-FileCopyrightText: 2026 Tarvelo contributors
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <cmath>
 #include <limits>
 #include <map>
@@ -291,7 +290,8 @@ TEST(Block, scopeWalkSkipsKeyZeroButMovesIt)
     EXPECT_EQ(scopeXs(block), (std::vector<double>{102.0, 3.0}));
 }
 
-// The largest possible key gives the walk's result at once, not after four billion steps.
+// The largest possible key is walked like any other: the walk visits the points filed, not the key
+// range, so it ends at once instead of after four billion steps.
 TEST(Block, scopeWalkWithLargestKeyIsProportionalToPoints)
 {
     TGeoBlock block;
@@ -300,12 +300,10 @@ TEST(Block, scopeWalkWithLargestKeyIsProportionalToPoints)
     scope->AddScopePoint(0, 1000, 2, -7.0, 0, 0, 0, 0, 0, 0);
     scope->AddScopePoint(0, kLargestKey, 2, 6.0, -9.0, 0, 0, 0, 0, 0);
 
-    const auto started = std::chrono::steady_clock::now();
     EXPECT_EQ(block.GetScopeMaxAbsX(), 7.0);
     EXPECT_EQ(block.GetScopeMaxAbsY(), 9.0);
     EXPECT_TRUE(block.ExtendScopeX(10.0));
     EXPECT_TRUE(block.ExtendScopeY(10.0));
-    EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(1));
     EXPECT_EQ(scopeXs(block), (std::vector<double>{0.0, -10.0, 3.0}));
     EXPECT_EQ(scope->FindPoint(kLargestKey)->GetY(), -10.0);
 }

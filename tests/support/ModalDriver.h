@@ -3,7 +3,7 @@
 #pragma once
 
 #include <QApplication>
-#include <QElapsedTimer>
+#include <QDeadlineTimer>
 #include <QTimer>
 #include <QWidget>
 #include <functional>
@@ -13,15 +13,14 @@ namespace tarvelo::testing {
 
 struct ModalPoll {
     std::function<void(QWidget*)> driver;
-    QElapsedTimer clock;
-    int timeoutMs = 0;
+    QDeadlineTimer deadline;
 };
 
 inline void pollForModal(const std::shared_ptr<ModalPoll>& poll)
 {
     if (QWidget* modal = QApplication::activeModalWidget()) {
         poll->driver(modal);
-    } else if (poll->clock.elapsed() > poll->timeoutMs) {
+    } else if (poll->deadline.hasExpired()) {
         poll->driver(nullptr);
     } else {
         QTimer::singleShot(10, [poll] { pollForModal(poll); });
@@ -35,8 +34,7 @@ inline void whenModalOpens(std::function<void(QWidget*)> driver, int timeoutMs =
 {
     auto poll = std::make_shared<ModalPoll>();
     poll->driver = std::move(driver);
-    poll->timeoutMs = timeoutMs;
-    poll->clock.start();
+    poll->deadline = QDeadlineTimer(timeoutMs);
     QTimer::singleShot(0, [poll] { pollForModal(poll); });
 }
 

@@ -49,7 +49,9 @@ std::unique_ptr<TGeoBlock> axisArray(int lettered, int numbered)
     std::uint32_t id = 0;
     auto add = [&](std::uint32_t kind, int index) {
         const double step = index == 0 ? 0.0 : 6000.0;
-        const std::uint32_t point = block->GetPoints()->AddPoint(0, 0, kind == 4 ? step : 0.0, kind == 7 ? step : 0.0, 0.0);
+        const double x = kind == 4 ? step : 0.0;
+        const double y = kind == 7 ? step : 0.0;
+        const std::uint32_t point = block->GetPoints()->AddPoint(0, 0, x, y, 0.0);
         const GEOTYPE_DEFINITION::ValueMap values{{1, point}};
         block->AddItem(kind, ++id, &values, std::to_string(index + 1), 0);
     };

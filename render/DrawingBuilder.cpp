@@ -92,7 +92,8 @@ QColor colorOf(const IGeoItemTraits& traits, int number)
 
 }  // namespace
 
-DrawingBuilder::DrawingBuilder(GEOTYPE_DEFINITION::IGeoBlock& block) : m_block(block), m_unit(usableScale(block.GetScale()))
+DrawingBuilder::DrawingBuilder(GEOTYPE_DEFINITION::IGeoBlock& block)
+    : m_block(block), m_unit(usableScale(block.GetScale()))
 {
     m_drawing.unitsPerMillimetre = m_unit;
     const IGeoItemTraits& traits = *block.GetTraits();

@@ -28,11 +28,8 @@ class Painter {
 public:
     Painter(QPainter& painter, const Drawing& drawing, const QTransform& toDevice, const PaintOptions& options)
         : m_painter(painter), m_drawing(drawing), m_options(options),
-          m_pixelsPerUnit(std::sqrt(std::abs(toDevice.determinant()))), m_font(QStringLiteral("DejaVu Sans"))
+          m_pixelsPerUnit(std::sqrt(std::abs(toDevice.determinant()))), m_font(layoutFont()), m_metrics(m_font)
     {
-        m_font.setPixelSize(kLayoutPixels);
-        m_font.setStyleStrategy(QFont::ForceOutline);
-        m_font.setHintingPreference(QFont::PreferNoHinting);
         for (std::size_t role = 0; role < kPenRoleCount; ++role) {
             const Pen& pen = drawing.pens[role];
             m_colors[role] = pen.color.isValid() ? pen.color : options.ink;
@@ -101,9 +98,8 @@ public:
             m_painter.drawLine(QLineF((corners[0] + corners[3]) / 2.0, (corners[1] + corners[2]) / 2.0));
             return;
         }
-        const QFontMetricsF metrics(m_font);
-        const double advance = metrics.horizontalAdvance(text.text);
-        const double capHeight = metrics.capHeight();
+        const double advance = m_metrics.horizontalAdvance(text.text);
+        const double capHeight = m_metrics.capHeight();
         if (advance <= 0.0 || capHeight <= 0.0)
             return;
         // Glyph space runs Y down: turned over, sized to the text's box, slanted, turned, placed.
@@ -134,6 +130,15 @@ public:
     }
 
 private:
+    static QFont layoutFont()
+    {
+        QFont font(QStringLiteral("DejaVu Sans"));
+        font.setPixelSize(kLayoutPixels);
+        font.setStyleStrategy(QFont::ForceOutline);
+        font.setHintingPreference(QFont::PreferNoHinting);
+        return font;
+    }
+
     // A pen `width` drawing units wide, never thinner on the device than the
     // options allow, dashed after its line type.
     [[nodiscard]] QPen makePen(const Pen& pen, double width, const QColor& color) const
@@ -168,6 +173,7 @@ private:
     const PaintOptions& m_options;
     double m_pixelsPerUnit;
     QFont m_font;
+    QFontMetricsF m_metrics;
     std::array<QColor, kPenRoleCount> m_colors;
     std::array<QPen, kPenRoleCount> m_pens;
     std::size_t m_role = 0;

@@ -41,7 +41,8 @@ TEST(SymbolPreviewTest, showsEveryKindOfSymbol)
     }
 }
 
-// The pane draws the block as it was at the last refresh: a changed level shows once the pane is refreshed.
+// The pane draws the block as it was at the last refresh: a changed level shows once the pane is refreshed;
+// without a block it is an empty sheet.
 TEST(SymbolPreviewTest, refreshShowsTheChangedBlock)
 {
     auto block = newSymbol(301, 100.0);
@@ -50,9 +51,11 @@ TEST(SymbolPreviewTest, refreshShowsTheChangedBlock)
     preview.resize(preview.sizeHint());
     preview.setBlock(block.get());
     auto shows = [&](const char* text) {
-        for (const auto& primitive : preview.drawing().primitives)
-            if (const auto* shown = std::get_if<render::TextPrimitive>(&primitive.shape); shown && shown->text == QString::fromUtf8(text))
+        for (const auto& primitive : preview.drawing().primitives) {
+            const auto* shown = std::get_if<render::TextPrimitive>(&primitive.shape);
+            if (shown != nullptr && shown->text == QString::fromUtf8(text))
                 return true;
+        }
         return false;
     };
     EXPECT_TRUE(shows("+3,250"));
@@ -62,14 +65,8 @@ TEST(SymbolPreviewTest, refreshShowsTheChangedBlock)
     preview.refresh();
     EXPECT_TRUE(shows("−12,500"));
     EXPECT_NE(preview.grab().toImage(), before);
-}
 
-// Without a block the pane is an empty sheet.
-TEST(SymbolPreviewTest, noBlockShowsAnEmptySheet)
-{
-    dialogs::SymbolPreview preview;
-    preview.resize(preview.sizeHint());
     preview.setBlock(nullptr);
     EXPECT_TRUE(preview.drawing().isEmpty());
-    EXPECT_EQ(inkedPixels(preview), 0);
+    EXPECT_EQ(inkedPixels(preview), 0) << "an empty sheet without a block";
 }

@@ -18,6 +18,7 @@ namespace {
 constexpr double kScale = 100.0;
 
 // The axis lines: the thin lines drawn with the main (dash-dot) line type.
+std::vector<const LinePrimitive*> axisLines(const Drawing&& drawing) = delete;
 std::vector<const LinePrimitive*> axisLines(const Drawing& drawing)
 {
     std::vector<const LinePrimitive*> lines;
@@ -97,7 +98,8 @@ TEST(AxisArrayTest, axesStandAtTheSumOfTheirStepsFromTheInsertionPoint)
 
     block->SetAngleMode(0);
     std::set<long> upright;
-    for (const LinePrimitive* axis : axisLines(renderSymbol(block.get())))
+    const Drawing unturned = renderSymbol(block.get());
+    for (const LinePrimitive* axis : axisLines(unturned))
         if (near(axis->from.x(), axis->to.x(), kScale))
             upright.insert(std::lround(axis->from.x() - insertion.x()));
     EXPECT_EQ(upright, (std::set<long>{0, 6000, 12000, 18000, 24000})) << "an angle not given is not applied";

@@ -28,11 +28,16 @@ std::vector<Found<Shape>> shapesOf(const Drawing& drawing, std::optional<PenRole
 {
     std::vector<Found<Shape>> found;
     for (const Primitive& primitive : drawing.primitives) {
-        if (const Shape* shape = std::get_if<Shape>(&primitive.shape); shape != nullptr && (!pen || *pen == primitive.pen))
+        const Shape* shape = std::get_if<Shape>(&primitive.shape);
+        if (shape != nullptr && (!pen || *pen == primitive.pen))
             found.push_back({shape, primitive.pen});
     }
     return found;
 }
+
+/// The shapes point into the drawing: a drawing about to go away cannot be asked.
+template <typename Shape>
+std::vector<Found<Shape>> shapesOf(const Drawing&& drawing, std::optional<PenRole> pen = std::nullopt) = delete;
 
 inline std::vector<QString> textsOf(const Drawing& drawing)
 {
@@ -50,6 +55,8 @@ inline const TextPrimitive* findText(const Drawing& drawing, const QString& cont
     }
     return nullptr;
 }
+
+const TextPrimitive* findText(const Drawing&& drawing, const QString& content) = delete;
 
 inline double lengthOf(const LinePrimitive& line)
 {

@@ -29,6 +29,7 @@ std::unique_ptr<TGeoBlock> placedLeader(std::uint32_t ending)
 }
 
 // Horizontal lines at the height of `y`.
+std::vector<const LinePrimitive*> shelvesAt(const Drawing&& drawing, double y) = delete;
 std::vector<const LinePrimitive*> shelvesAt(const Drawing& drawing, double y)
 {
     std::vector<const LinePrimitive*> shelves;
@@ -62,7 +63,8 @@ TEST(LeaderTest, shelfIsAsLongAsItsTextPlusTheOvershoot)
 
     // The last point on the left puts the shelf on the left.
     setScopePoints(*block, {kObject, kBend, kBend - QPointF(100, 0)});
-    const auto leftShelf = shelvesAt(renderSymbol(block.get()), kBend.y());
+    const Drawing left = renderSymbol(block.get());
+    const auto leftShelf = shelvesAt(left, kBend.y());
     ASSERT_EQ(leftShelf.size(), 1u);
     EXPECT_LT(leftShelf[0]->to.x(), kBend.x());
 }
@@ -78,14 +80,12 @@ TEST(LeaderTest, endMarksFollowTheChosenEnding)
     }
     {
         const Drawing open = renderSymbol(placedLeader(2).get());
-        int sides = 0;
-        for (const auto& line : shapesOf<LinePrimitive>(open, PenRole::ThinSolid)) {
-            EXPECT_TRUE(near(line.shape->from, kObject));
-            EXPECT_NEAR(dot(line.shape->from - line.shape->to, along) / lengthOf(*line.shape), std::cos(std::atan(0.2)),
-                        1e-9);
-            ++sides;
+        const auto sides = shapesOf<LinePrimitive>(open, PenRole::ThinSolid);
+        ASSERT_EQ(sides.size(), 2u) << "an open arrow";
+        for (const auto& side : sides) {
+            EXPECT_TRUE(near(side.shape->from, kObject));
+            EXPECT_LT(dot(side.shape->to - side.shape->from, along), 0.0);
         }
-        EXPECT_EQ(sides, 2);
     }
     for (const std::uint32_t ending : {3u, 4u}) {
         const Drawing arrow = renderSymbol(placedLeader(ending).get());
@@ -135,28 +135,4 @@ TEST(LeaderTest, multilayerLeaderHasAShelfPerRecordTopFirst)
     for (const TextPrimitive* record : records)
         EXPECT_EQ(shelvesAt(drawing, record->position.y() - 1.0 * kScale).size(), 1u) << record->text.toStdString();
     EXPECT_NEAR(records[2]->position.y(), kBend.y() + 1.0 * kScale, 1e-9) << "the last record on the bend's shelf";
-}
-
-// A comb leader reaches every object through a tooth of its comb and marks each with the ending.
-TEST(LeaderTest, combReachesEveryObject)
-{
-    auto block = newSymbol(402, kScale);
-    block->SetSymbolVariant(5);
-    const std::vector<QPointF> objects{{0, 0}, {150, 0}, {300, 0}};
-    setScopePoints(*block, {objects[0], objects[1], objects[2], {100, 250}, {200, 250}});
-    const Drawing drawing = renderSymbol(block.get());
-    const auto dots = shapesOf<CirclePrimitive>(drawing);
-    ASSERT_EQ(dots.size(), objects.size());
-    for (std::size_t i = 0; i < objects.size(); ++i)
-        EXPECT_TRUE(near(dots[i].shape->centre, objects[i]));
-    int teeth = 0;
-    for (const auto& line : shapesOf<LinePrimitive>(drawing, PenRole::Thin)) {
-        const auto reaches = std::find_if(objects.begin(), objects.end(),
-                                          [&](QPointF object) { return near(line.shape->to, object); });
-        if (reaches != objects.end()) {
-            EXPECT_TRUE(near(line.shape->from.x(), reaches->x())) << "a tooth stands upright";
-            ++teeth;
-        }
-    }
-    EXPECT_EQ(teeth, 3);
 }

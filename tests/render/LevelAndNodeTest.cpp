@@ -2,8 +2,6 @@
 // SPDX-FileCopyrightText: 2026 Tarvelo contributors
 #include <gtest/gtest.h>
 
-#include <QPolygonF>
-
 #include "DrawingQueries.h"
 #include "SymbolBlocks.h"
 #include "SymbolRenderer.h"
@@ -82,31 +80,6 @@ TEST(LevelMarkTest, valueIsWrittenAsADraughtsmanWritesIt)
                 shelf = lengthOf(*line.shape);
         EXPECT_GE(shelf, value->width() + 2.0);
     }
-}
-
-// On a plan the value stands in a frame; with extension lines a leader runs from a dot at the point to it.
-TEST(LevelMarkTest, planMarkFramesTheValue)
-{
-    auto block = newSymbol(302, 1.0);
-    block->GetExtData()->SetMainText("-0.450000*3");
-    const Drawing plain = renderSymbol(block.get());
-    const auto frames = shapesOf<PolylinePrimitive>(plain);
-    ASSERT_EQ(frames.size(), 1u);
-    EXPECT_TRUE(frames[0].shape->closed);
-    const TextPrimitive* value = findText(plain, QStringLiteral("\u22120,450"));
-    ASSERT_NE(value, nullptr);
-    const QPolygonF frame(QList<QPointF>(frames[0].shape->points.begin(), frames[0].shape->points.end()));
-    for (const QPointF& corner : value->corners())
-        EXPECT_TRUE(frame.containsPoint(corner, Qt::OddEvenFill));
-
-    setScopePoints(*block, {{0, 0}, {10, 0}, {0, 20}});
-    const Drawing withLines = renderSymbol(block.get());
-    ASSERT_EQ(shapesOf<CirclePrimitive>(withLines).size(), 1u);
-    EXPECT_TRUE(shapesOf<CirclePrimitive>(withLines)[0].shape->filled);
-    const auto leader = shapesOf<PolylinePrimitive>(withLines);
-    ASSERT_EQ(leader.size(), 2u);
-    EXPECT_TRUE(near(leader[0].shape->points.front(), {0, 0}));
-    EXPECT_TRUE(near(leader[0].shape->points[1], {0, 20}));
 }
 
 // A node designation circles the node with the parameter's diameter; the node number stands above the shelf and

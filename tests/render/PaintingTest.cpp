@@ -143,9 +143,10 @@ TEST(PaintingTest, textInkFillsItsBox)
     const QImage turnedImage = paint(slanted, {600, 400}, scale);
     forEachInk(turnedImage, [&](QPoint pixel) {
         // Round letters overshoot the capital height a little, and antialiasing adds a pixel.
+        const QPointF centre = QPointF(pixel) + QPointF(0.5, 0.5);
         bool within = false;
         for (const QPointF offset : {QPointF(0, 0), QPointF(2.5, 0), QPointF(-2.5, 0), QPointF(0, 2.5), QPointF(0, -2.5)})
-            within = within || box.containsPoint(QPointF(pixel) + QPointF(0.5, 0.5) + offset, Qt::OddEvenFill);
+            within = within || box.containsPoint(centre + offset, Qt::OddEvenFill);
         (within ? inside : outside)++;
     });
     EXPECT_GT(inside, 500);

@@ -159,5 +159,6 @@ TEST(BreakLineTest, breakInAPartHasItsSecondLineAtTheWidth)
     }
     auto cutOff = newSymbol(201, 1.0);
     setScopePoints(*cutOff, {{0, 0}, {0, 40}, {-15, 0}});
-    EXPECT_EQ(shapesOf<PolylinePrimitive>(renderSymbol(cutOff.get())).size(), 1u);
+    const Drawing oneLine = renderSymbol(cutOff.get());
+    EXPECT_EQ(shapesOf<PolylinePrimitive>(oneLine).size(), 1u);
 }

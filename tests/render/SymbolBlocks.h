@@ -47,7 +47,8 @@ struct AxisStep {
 
 /// Files axes as the axis array dialog writes them: lettered items (kind 7)
 /// first, then numbered ones (kind 4), each naming a point with its step.
-inline void setAxes(TGeoBlock& block, std::initializer_list<AxisStep> lettered, std::initializer_list<AxisStep> numbered)
+inline void setAxes(TGeoBlock& block, std::initializer_list<AxisStep> lettered,
+                    std::initializer_list<AxisStep> numbered)
 {
     block.GetItems()->RemoveAll();
     block.GetPoints()->RemoveAll();

@@ -54,7 +54,8 @@ TEST(SymbolRendererTest, levelMarkIsDrawnAsTheKindChosen)
     block->SetSymbolVariant(302);
     setScopePoints(*block, {{0, 0}});
     EXPECT_EQ(drawnType(*block), 302u);
-    const auto frames = shapesOf<PolylinePrimitive>(renderSymbol(block.get()));
+    const Drawing drawing = renderSymbol(block.get());
+    const auto frames = shapesOf<PolylinePrimitive>(drawing);
     ASSERT_EQ(frames.size(), 1u);
     EXPECT_TRUE(frames[0].shape->closed);
 }

@@ -1,0 +1,31 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 Tarvelo contributors
+#pragma once
+
+#include <QRectF>
+#include <array>
+#include <vector>
+
+#include "Primitives.h"
+
+namespace tarvelo::render {
+
+/// A symbol drawn: its primitives in drawing units and the pens they refer to.
+class Drawing {
+public:
+    /// The pens by role (PenRole as index).
+    std::array<Pen, kPenRoleCount> pens;
+    std::vector<Primitive> primitives;
+    /// Drawing units per millimetre of the sheet: the symbol's scale. Line
+    /// weights and dash lengths, given in millimetres, are converted with it.
+    double unitsPerMillimetre = 1.0;
+
+    [[nodiscard]] const Pen& pen(PenRole role) const { return pens[static_cast<std::size_t>(role)]; }
+    [[nodiscard]] bool isEmpty() const { return primitives.empty(); }
+
+    /// The smallest rectangle that holds every primitive's geometry (line
+    /// weights left out); a null rectangle for an empty drawing.
+    [[nodiscard]] QRectF bounds() const;
+};
+
+}  // namespace tarvelo::render

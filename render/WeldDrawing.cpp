@@ -1,0 +1,134 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 Tarvelo contributors
+//
+// Weld seams. The seam line is solid for a visible seam and dashed for a
+// hidden one; an intermittent seam is welded in separate lengths joined by
+// thin lines. Factory seams carry short strokes, site seams small crosses:
+// across the joint for butt seams, on one side of the edge for corner seams.
+// The dashes of a hidden seam are laid out one by one so that every mark
+// stands in a gap: a mark across a dash would read as the plus of a spot weld.
+//
+// Type codes: 700 + 10 x group + kind; groups corner factory, butt factory,
+// corner site, butt site; kinds continuous visible, continuous hidden,
+// intermittent visible, intermittent hidden.
+//
+// Points: the seam runs from scope point 1 to scope point 2; the marks of a
+// corner seam stand on the right of that direction.
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+#include "DrawingBuilder.h"
+#include "KindDrawings.h"
+#include "PlaneMath.h"
+#include "tarvelo/geometry/IGeoBlock.h"
+
+namespace tarvelo::render {
+
+namespace {
+
+// Parameter rows of the weld seam (the shelf and text rows belong to a seam designation, not drawn here).
+constexpr std::uint32_t kMarkSize = 3;
+constexpr std::uint32_t kHiddenDash = 4;
+constexpr std::uint32_t kMarkPitch = 5;
+
+constexpr double kNominalLengthMm = 40.0;
+// An intermittent seam is welded in lengths of about three mark pitches.
+constexpr double kPitchesPerLength = 3.0;
+// A seam far longer than its pitch gets sparser marks rather than millions of them.
+constexpr double kMostMarks = 2000.0;
+
+struct WeldKind {
+    bool butt;
+    bool site;
+    bool hidden;
+    bool intermittent;
+};
+
+WeldKind kindOf(std::uint32_t code)
+{
+    const std::uint32_t group = (code - 700) / 10;
+    const std::uint32_t kind = (code - 700) % 10;
+    return {group == 1 || group == 3, group >= 2, kind == 2 || kind == 4, kind >= 3};
+}
+
+struct Seam {
+    QPointF from;
+    QPointF along;
+    QPointF side;
+    double length = 0.0;
+
+    [[nodiscard]] QPointF at(double t) const { return from + along * t; }
+};
+
+void drawMark(DrawingBuilder& out, const Seam& seam, const WeldKind& kind, double t, double size, PenRole pen)
+{
+    const QPointF onSeam = seam.at(t);
+    if (kind.site) {
+        const QPointF centre = kind.butt ? onSeam : onSeam + seam.side * (size / 2.0);
+        const QPointF diagonal = (seam.along + seam.side) * (size / 2.0);
+        const QPointF antiDiagonal = (seam.along - seam.side) * (size / 2.0);
+        out.line(centre - diagonal, centre + diagonal, pen);
+        out.line(centre - antiDiagonal, centre + antiDiagonal, pen);
+        return;
+    }
+    if (kind.butt)
+        out.line(onSeam - seam.side * (size / 2.0), onSeam + seam.side * (size / 2.0), pen);
+    else
+        out.line(onSeam, onSeam + seam.side * size, pen);
+}
+
+}  // namespace
+
+void drawWeldSeam(DrawingBuilder& out)
+{
+    const WeldKind kind = kindOf(out.block().GetSymbolType());
+    const double size = out.positiveSize(kMarkSize, 3.0);
+    const double pitch = out.positiveSize(kMarkPitch, 3.0);
+    const double dash = out.positiveSize(kHiddenDash, 2.0);
+
+    const std::vector<QPointF> points = out.scopePoints();
+    Seam seam;
+    seam.from = points.empty() ? out.anchor() : points[0];
+    const QPointF to = points.size() > 1 ? points[1] : seam.from;
+    seam.along = unit(to - seam.from);
+    seam.side = rightNormal(seam.along);
+    seam.length = distance(seam.from, to);
+    if (seam.length < 4.0 * pitch)
+        seam.length = out.mm(kNominalLengthMm);
+
+    // Welded lengths at the even places of an odd number of equal parts, so both ends are welded.
+    int parts = 1;
+    if (kind.intermittent) {
+        parts = static_cast<int>(std::clamp(std::round(seam.length / (kPitchesPerLength * pitch)), 3.0, kMostMarks));
+        if (parts % 2 == 0)
+            --parts;
+    }
+    const double part = seam.length / parts;
+    const double spacing = kind.site ? 2.0 * pitch : pitch;
+    const PenRole markPen = kind.hidden ? PenRole::ThinSolid : PenRole::ThickSolid;
+    for (int index = 0; index < parts; ++index) {
+        const double start = part * index;
+        const double end = start + part;
+        if (index % 2 == 1) {
+            out.line(seam.at(start), seam.at(end), PenRole::ThinSolid);
+            continue;
+        }
+        const int marks = static_cast<int>(std::clamp(std::floor(part / spacing), 2.0, kMostMarks / parts + 2.0));
+        const double step = part / marks;
+        // A dash leaves a gap around each mark; it never takes the whole step.
+        const double gap = step - std::min(dash, 0.7 * step);
+        double dashStart = start;
+        for (int k = 0; k < marks; ++k) {
+            const double t = start + step * (k + 0.5);
+            drawMark(out, seam, kind, t, size, markPen);
+            if (kind.hidden) {
+                out.line(seam.at(dashStart), seam.at(t - gap / 2.0), PenRole::ThickSolid);
+                dashStart = t + gap / 2.0;
+            }
+        }
+        out.line(seam.at(kind.hidden ? dashStart : start), seam.at(end), PenRole::ThickSolid);
+    }
+}
+
+}  // namespace tarvelo::render

@@ -272,9 +272,13 @@ public:
     bool parse_error(std::size_t position, const std::string& token,
                      const nlohmann::detail::exception& error) override
     {
-        const std::size_t at = std::min(position, m_text.size() + 1) - 1;
+        std::size_t at = std::min(position, m_text.size() + 1) - 1;
+        const std::string_view what = error.what();
+        // A text out of place, most often after a forgotten comma, is shown where it begins.
+        if (what.find("unexpected string literal") != std::string_view::npos && m_text[at] == '"')
+            at = nameStart(at + 1);
         if (error.id != kNumberOverflow)
-            return fail(at, syntaxProblem(error.what(), at));
+            return fail(at, syntaxProblem(what, at));
         const std::string problem = "число " + token + " выходит за пределы чисел двойной точности";
         if (m_open.empty())
             return fail(at, problem);
@@ -320,7 +324,7 @@ private:
 
     [[nodiscard]] std::size_t consumed() const { return static_cast<std::size_t>(m_reached - m_text.data()); }
 
-    // Where the name that ends just before @p end begins: the first quote,
+    // Where the text that ends just before @p end begins: the first quote,
     // going back, that no backslash escapes.
     [[nodiscard]] std::size_t nameStart(std::size_t end) const
     {

@@ -11,11 +11,13 @@
 
 #include "DefaultsFile.h"
 #include "TestEnvironment.h"
+#include "UserRegisters.h"
 #include "tarvelo/geometry/IGeoItem.h"
 #include "tarvelo/geometry/IGeoItemCollection.h"
 #include "tarvelo/geometry/IGeoPoint.h"
 #include "tarvelo/geometry/IGeoPointsBlock.h"
 #include "tarvelo/geometry/TGeoBlock.h"
+#include "tarvelo/geometry/TraitField.h"
 #include "tarvelo/services/CSysHub.h"
 #include "tarvelo/services/CompanionApi.h"
 #include "tarvelo/services/MakerLibraries.h"
@@ -261,6 +263,30 @@ TEST_F(HostSupportTest, registeredColorsAndLineTypesPersist)
     EXPECT_EQ(call<exports::AppendLineTypeDb>("AppendLineTypeDb", cp1251("Осевая тонкая").c_str()), added);
     EXPECT_EQ(call<exports::AppendLineTypeDb>("AppendLineTypeDb", ""), 0u);
     EXPECT_EQ(choicesOfRow(kMainLineTypeRow).back(), std::pair(cp1251("Осевая тонкая"), kLineTypeIndexBase + added));
+}
+
+// Traits saved for a type come back in a later call as a traits copy carries
+// them: every picked name and position, not the record's working values.
+TEST_F(HostSupportTest, savedTraitsComeBackAsACopyCarriesThem)
+{
+    GEOTYPE_DEFINITION::TGeoItemTraits picked;
+    picked.SetLayerName(cp1251("Оси\tи отметки"));
+    picked.SetThickLineWeight(cp1251("0.70 мм"));
+    picked.SetTextValue2(1.0 / 3.0);
+    picked.SetMainLineCode2(0xFFFFFFFEu);
+    picked.SetTriple(1, 2, 3);
+    picked.SetLayerIndex(7);
+    picked.SetFactor(0.5);
+    picked.SetChanged(1);
+    tarvelo::hostsupport::UserRegisters(hub, environment.store()).saveTraits(501, picked);
+
+    GEOTYPE_DEFINITION::TGeoItemTraits loaded;
+    ASSERT_TRUE(tarvelo::hostsupport::UserRegisters(hub, environment.store()).loadSavedTraits(501, loaded));
+    GEOTYPE_DEFINITION::TGeoItemTraits expected;
+    picked.SetLayerName(cp1251("Оси и отметки"));
+    expected.CopyFrom(&picked);
+    GEOTYPE_DEFINITION::forEachTraitField(
+        [&](const auto& field) { EXPECT_EQ(field.get(loaded), field.get(expected)) << field.name; });
 }
 
 // Saving the graphics page keeps the traits as the type's defaults; the geometry page keeps the parameters.

@@ -2,7 +2,6 @@
 // SPDX-FileCopyrightText: 2026 Tarvelo contributors
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <set>
@@ -43,12 +42,7 @@ struct Choices final : IChoiceSink {
 /// call, export looked up by name, library freed after.
 class HostSupportTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        ::setenv(SqliteRegistryStore::kLocationVariable, environment.storeFile().parent_path().c_str(), 1);
-        useLibrary(DHOSTSP_LIBRARY);
-    }
-    void TearDown() override { ::unsetenv(SqliteRegistryStore::kLocationVariable); }
+    void SetUp() override { useLibrary(DHOSTSP_LIBRARY); }
 
     void useLibrary(const std::filesystem::path& library)
     {
@@ -101,6 +95,7 @@ protected:
     }
 
     TestEnvironment environment;
+    const tarvelo::testing::EnvironmentGuard sharedStore = environment.shareStore();
     CSysHub hub{environment};
 };
 
@@ -416,12 +411,12 @@ TEST_F(HostSupportTest, brokenDataFileGivesNoDefaultsAndIsLogged)
     std::ofstream(folder / "symbol-defaults.txt") << "[colors]\n256 = ПоСлою\n300 = Чужой\n";
     useLibrary(folder / "libdhostsp.so");
 
-    const std::string home = std::getenv("HOME") != nullptr ? std::getenv("HOME") : "";
-    ::setenv("HOME", environment.root().c_str(), 1);
-    ::setenv("XDG_CONFIG_HOME", (environment.root() / "config").c_str(), 1);
-    const bool gotBlock = withBlock("GetAttribs", 101, [](IGeoBlock&) {});
-    ::setenv("HOME", home.c_str(), 1);
-    ::unsetenv("XDG_CONFIG_HOME");
+    bool gotBlock = false;
+    {
+        const tarvelo::testing::EnvironmentGuard home("HOME", environment.root().string());
+        const tarvelo::testing::EnvironmentGuard config("XDG_CONFIG_HOME", (environment.root() / "config").string());
+        gotBlock = withBlock("GetAttribs", 101, [](IGeoBlock&) {});
+    }
 
     EXPECT_FALSE(gotBlock);
     EXPECT_NE(environment.logText().find(cp1251("файле умолчаний библиотеки поддержки")), std::string::npos);

@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 Tarvelo contributors
 #include "BlockJson.h"
 
+#include <QString>
 #include <algorithm>
 #include <array>
 #include <charconv>
@@ -272,18 +273,21 @@ public:
     bool parse_error(std::size_t position, const std::string& token,
                      const nlohmann::detail::exception& error) override
     {
-        std::size_t at = std::min(position, m_text.size() + 1) - 1;
+        const std::size_t at = std::min(position, m_text.size() + 1) - 1;
+        if (error.id == kNumberOverflow) {
+            const std::string problem = "число " + token + " выходит за пределы чисел двойной точности";
+            if (m_open.empty())
+                return fail(at, problem);
+            m_error = "Поле «" + path() + "»: " + problem + ".";
+            return false;
+        }
         const std::string_view what = error.what();
+        const std::size_t dash = what.find(" - ");
+        const std::string_view detail = dash == std::string_view::npos ? what : what.substr(dash + 3);
         // A text out of place, most often after a forgotten comma, is shown where it begins.
-        if (what.find("unexpected string literal") != std::string_view::npos && m_text[at] == '"')
-            at = nameStart(at + 1);
-        if (error.id != kNumberOverflow)
-            return fail(at, syntaxProblem(what, at));
-        const std::string problem = "число " + token + " выходит за пределы чисел двойной точности";
-        if (m_open.empty())
-            return fail(at, problem);
-        m_error = "Поле «" + path() + "»: " + problem + ".";
-        return false;
+        if (detail.starts_with("unexpected string literal"))
+            return fail(nameStart(at + 1), syntaxProblem(detail, at));
+        return fail(at, syntaxProblem(detail, at));
     }
 
 private:
@@ -359,10 +363,9 @@ private:
         return placeName(segments);
     }
 
-    [[nodiscard]] std::string_view syntaxProblem(std::string_view what, std::size_t at) const
+    // The parser's account of a syntax error at byte @p at, in the user's words.
+    [[nodiscard]] std::string_view syntaxProblem(std::string_view detail, std::size_t at) const
     {
-        const std::size_t dash = what.find(" - ");
-        const std::string_view detail = dash == std::string_view::npos ? what : what.substr(dash + 3);
         // "; last read:" follows the parser's account of a token it could not read.
         if (const auto lastRead = detail.find("; last read: '"); lastRead != std::string_view::npos) {
             for (const auto& [words, problem] : kTokenProblems) {
@@ -387,10 +390,9 @@ private:
     bool fail(std::size_t at, std::string_view what)
     {
         const std::string_view before = m_text.substr(0, std::min(at, m_text.size()));
-        const std::size_t lineStart = before.rfind('\n') == std::string_view::npos ? 0 : before.rfind('\n') + 1;
+        const std::string_view lineBefore = before.substr(before.find_last_of('\n') + 1);
         const auto line = 1 + std::count(before.begin(), before.end(), '\n');
-        const auto column = 1 + std::count_if(before.begin() + static_cast<std::ptrdiff_t>(lineStart), before.end(),
-                                              [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; });
+        const auto column = 1 + QString::fromUtf8(lineBefore.data(), qsizetype(lineBefore.size())).size();
         m_error = "Ошибка в записи JSON, строка " + std::to_string(line) + ", позиция " + std::to_string(column) +
                   ": " + std::string(what) + ".";
         return false;

@@ -9,8 +9,8 @@
 namespace tarvelo::testing {
 
 /// A fresh private folder under the system's temporary folder, removed with
-/// all it holds when the object goes. Tests that have Qt use QTemporaryDir;
-/// this serves those of the parts built without it.
+/// all it holds when the object goes. QTemporaryDir does this where Qt is at
+/// hand; this serves the fixtures shared with the parts built without Qt.
 class TemporaryFolder {
 public:
     explicit TemporaryFolder(const std::string& prefix = "tarvelo-test-")

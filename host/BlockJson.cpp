@@ -2,19 +2,22 @@
 // SPDX-FileCopyrightText: 2026 Tarvelo contributors
 #include "BlockJson.h"
 
+#include <QString>
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <functional>
+#include <iterator>
 #include <limits>
+#include <nlohmann/json.hpp>
 #include <optional>
 #include <set>
 #include <string_view>
 #include <vector>
 
-#include "JsonValue.h"
 #include "tarvelo/geometry/TGeoItem.h"
+#include "tarvelo/geometry/TraitField.h"
 #include "tarvelo/services/TextCodec.h"
 
 namespace tarvelo::host {
@@ -22,249 +25,398 @@ namespace tarvelo::host {
 namespace {
 
 using namespace GEOTYPE_DEFINITION;
+using nlohmann::ordered_json;
 
-// A small streaming writer: objects and arrays, commas and indentation.
-class JsonWriter {
-public:
-    std::string take() { return std::move(m_out); }
-
-    void open(std::string_view name, char bracket)
-    {
-        key(name);
-        m_out += bracket;
-        m_first = true;
-        ++m_depth;
-    }
-    void close(char bracket)
-    {
-        --m_depth;
-        if (!m_first)
-            newline();
-        m_out += bracket;
-        m_first = false;
-    }
-    void number(std::string_view name, double value)
-    {
-        key(name);
-        if (std::isfinite(value)) {
-            char buffer[32];
-            const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
-            m_out.append(buffer, result.ptr);
-        } else {
-            // JSON has no NaN or infinity; keep them readable as strings.
-            m_out += std::isnan(value) ? "\"NaN\"" : (value > 0 ? "\"Infinity\"" : "\"-Infinity\"");
-        }
-    }
-    void number(std::string_view name, std::uint32_t value)
-    {
-        key(name);
-        m_out += std::to_string(value);
-    }
-    void text(std::string_view name, const std::string& cp1251)
-    {
-        key(name);
-        m_out += '"';
-        for (const char c : text::cp1251ToUtf8(cp1251)) {
-            switch (c) {
-            case '"': m_out += "\\\""; break;
-            case '\\': m_out += "\\\\"; break;
-            case '\n': m_out += "\\n"; break;
-            case '\r': m_out += "\\r"; break;
-            case '\t': m_out += "\\t"; break;
-            default:
-                if (static_cast<unsigned char>(c) < 0x20) {
-                    char escaped[8];
-                    std::snprintf(escaped, sizeof escaped, "\\u%04x", c);
-                    m_out += escaped;
-                } else {
-                    m_out += c;
-                }
-            }
-        }
-        m_out += '"';
-    }
-
-private:
-    // Writes the separator and, inside an object, the member name.
-    void key(std::string_view name)
-    {
-        if (m_depth > 0) {
-            if (!m_first)
-                m_out += ',';
-            newline();
-        }
-        m_first = false;
-        if (!name.empty()) {
-            m_out += '"';
-            m_out += name;
-            m_out += "\": ";
-        }
-    }
-    void newline()
-    {
-        m_out += '\n';
-        m_out.append(static_cast<std::size_t>(m_depth) * 2, ' ');
-    }
-
-    std::string m_out;
-    int m_depth = 0;
-    bool m_first = true;
-};
-
-void writeTraits(JsonWriter& json, std::string_view name, IGeoItemTraits* traits)
+// Appends without the search for an existing name that ordered_json's
+// operator[] makes, which costs quadratic time on objects with many members.
+void append(ordered_json& object, std::string name, ordered_json value)
 {
-    if (traits == nullptr)
-        return;
-    json.open(name, '{');
-    json.text("colorName", traits->GetColorName());
-    json.number("colorIndex", traits->GetColorIndex());
-    json.text("layerName", traits->GetLayerName());
-    json.number("layerIndex", traits->GetLayerIndex());
-    json.text("mainLineType", traits->GetMainLineType());
-    json.number("mainLineTypeIndex", traits->GetMainLineTypeIndex());
-    json.number("mainLineCode", traits->GetMainLineCode());
-    json.number("mainLineCode2", traits->GetMainLineCode2());
-    json.text("mainLineWeight", traits->GetMainLineWeight());
-    json.number("mainLineWeightIndex", traits->GetMainLineWeightIndex());
-    json.number("mainLineValue", traits->GetMainLineValue());
-    json.text("thickLineType", traits->GetThickLineType());
-    json.number("thickLineTypeIndex", traits->GetThickLineTypeIndex());
-    json.number("thickLineCode", traits->GetThickLineCode());
-    json.number("thickLineCode2", traits->GetThickLineCode2());
-    json.text("thickLineWeight", traits->GetThickLineWeight());
-    json.number("thickLineWeightIndex", traits->GetThickLineWeightIndex());
-    json.number("thickLineValue", traits->GetThickLineValue());
-    json.text("textStyle", traits->GetTextStyle());
-    json.number("textStyleIndex", traits->GetTextStyleIndex());
-    json.number("textValue1", traits->GetTextValue1());
-    json.number("textValue2", traits->GetTextValue2());
-    json.number("textValue3", traits->GetTextValue3());
-    json.number("textValue4", traits->GetTextValue4());
-    json.number("textCode1", traits->GetTextCode1());
-    json.number("textCode2", traits->GetTextCode2());
-    json.number("codeA", traits->GetCodeA());
-    json.number("codeB", traits->GetCodeB());
-    json.number("codeC", traits->GetCodeC());
-    std::uint32_t triple[3] = {};
-    traits->GetTriple(triple[0], triple[1], triple[2]);
-    json.open("triple", '[');
-    for (const std::uint32_t value : triple)
-        json.number({}, value);
-    json.close(']');
-    json.number("factor", traits->GetFactor());
-    json.number("realValue", traits->GetRealValue());
-    json.number("changed", std::uint32_t{traits->IsChanged()});
-    json.close('}');
+    object.get_ref<ordered_json::object_t&>().emplace_back(std::move(name), std::move(value));
 }
 
-void writePoint(JsonWriter& json, std::uint32_t key, IGeoPoint& point, bool withScope)
+ordered_json toJson(const std::string& cp1251)
 {
-    json.open({}, '{');
-    json.number("key", key);
-    json.number("x", point.GetX());
-    json.number("y", point.GetY());
-    json.number("z", point.GetZ());
-    json.number("pointType", std::uint32_t{point.GetPointType()});
-    json.number("pointFlag", std::uint32_t{point.GetPointFlag()});
-    json.number("pointTag", point.GetPointTag());
-    if (withScope) {
-        json.number("scopeKey", point.GetScopeKey());
-        json.number("scopeKind", std::uint32_t{point.GetScopeKind()});
-        json.number("scopeValue1", point.GetScopeValue1());
-        json.number("scopeValue2", point.GetScopeValue2());
-    }
-    json.close('}');
+    return text::cp1251ToUtf8(cp1251);
+}
+
+ordered_json toJson(double value)
+{
+    if (std::isfinite(value))
+        return value;
+    // JSON has no NaN or infinity; keep them readable as strings.
+    return std::isnan(value) ? "NaN" : (value > 0 ? "Infinity" : "-Infinity");
+}
+
+template <class Whole>
+    requires std::is_unsigned_v<Whole>
+ordered_json toJson(Whole value)
+{
+    return value;
+}
+
+ordered_json toJson(const TraitTriple& triple)
+{
+    return ordered_json::array({triple[0], triple[1], triple[2]});
+}
+
+ordered_json traitsJson(const IGeoItemTraits& traits)
+{
+    ordered_json json = ordered_json::object();
+    forEachTraitField([&](const auto& field) { append(json, field.name, toJson(field.get(traits))); });
+    return json;
+}
+
+template <class Map>
+ordered_json keyedValuesJson(const Map& values)
+{
+    ordered_json json = ordered_json::object();
+    for (const auto& [key, value] : values)
+        append(json, std::to_string(key), toJson(value));
+    return json;
 }
 
 // Both point collections share the iteration protocol but not a base interface.
 template <class Collection>
-void writePoints(JsonWriter& json, std::string_view name, Collection* points, bool withScope)
+ordered_json pointsJson(Collection* points, bool withScope)
 {
-    json.open(name, '[');
-    if (points != nullptr) {
-        const POSITION end = points->GetEndPosition();
-        for (POSITION position = points->GetStartPosition(); position != end;) {
-            std::uint32_t key = 0;
-            IGeoPoint* point = nullptr;
-            points->GetNextPoint(position, key, point);
-            if (point == nullptr)
-                break;
-            writePoint(json, key, *point, withScope);
+    ordered_json json = ordered_json::array();
+    if (points == nullptr)
+        return json;
+    const POSITION end = points->GetEndPosition();
+    for (POSITION position = points->GetStartPosition(); position != end;) {
+        std::uint32_t key = 0;
+        IGeoPoint* point = nullptr;
+        points->GetNextPoint(position, key, point);
+        if (point == nullptr)
+            break;
+        ordered_json& element = json.emplace_back(ordered_json::object());
+        element["key"] = key;
+        element["x"] = toJson(point->GetX());
+        element["y"] = toJson(point->GetY());
+        element["z"] = toJson(point->GetZ());
+        element["pointType"] = point->GetPointType();
+        element["pointFlag"] = point->GetPointFlag();
+        element["pointTag"] = point->GetPointTag();
+        if (withScope) {
+            element["scopeKey"] = point->GetScopeKey();
+            element["scopeKind"] = point->GetScopeKind();
+            element["scopeValue1"] = point->GetScopeValue1();
+            element["scopeValue2"] = point->GetScopeValue2();
         }
     }
-    json.close(']');
+    return json;
 }
 
-void writeItems(JsonWriter& json, IGeoItemCollection* items)
+ordered_json itemsJson(IGeoItemCollection* items)
 {
-    json.open("items", '[');
-    if (items != nullptr) {
-        const POSITION end = items->GetEndPosition();
-        for (POSITION position = items->GetStartPosition(); position != end;) {
-            std::uint32_t key = 0;
-            IGeoItem* item = nullptr;
-            items->GetNextItem(position, key, item);
-            if (item == nullptr)
-                break;
-            json.open({}, '{');
-            json.number("key", key);
-            json.number("kind", item->GetKind());
-            json.number("id", item->GetId());
-            json.text("text", item->GetText());
-            json.number("length", item->GetLength());
-            json.number("style", std::uint32_t{item->GetStyle()});
-            json.open("values", '{');
-            for (const auto& [valueKey, value] : item->GetValueMap())
-                json.number(std::to_string(valueKey), value);
-            json.close('}');
-            writeTraits(json, "traits", item->GetTraits());
-            json.close('}');
-        }
+    ordered_json json = ordered_json::array();
+    if (items == nullptr)
+        return json;
+    const POSITION end = items->GetEndPosition();
+    for (POSITION position = items->GetStartPosition(); position != end;) {
+        std::uint32_t key = 0;
+        IGeoItem* item = nullptr;
+        items->GetNextItem(position, key, item);
+        if (item == nullptr)
+            break;
+        ordered_json& element = json.emplace_back(ordered_json::object());
+        element["key"] = key;
+        element["kind"] = item->GetKind();
+        element["id"] = item->GetId();
+        element["text"] = toJson(item->GetText());
+        element["length"] = item->GetLength();
+        element["style"] = item->GetStyle();
+        element["values"] = keyedValuesJson(item->GetValueMap());
+        if (const IGeoItemTraits* traits = item->GetTraits())
+            element["traits"] = traitsJson(*traits);
     }
-    json.close(']');
+    return json;
 }
 
 }  // namespace
 
+ordered_json blockToJsonDocument(IGeoBlock& block)
+{
+    ordered_json json = ordered_json::object();
+    json["symbolType"] = block.GetSymbolType();
+    json["symbolVariant"] = block.GetSymbolVariant();
+    json["scale"] = toJson(block.GetScale());
+    json["angle"] = toJson(block.GetAngle());
+    json["angleMode"] = block.GetAngleMode();
+    json["editMode"] = block.GetEditMode();
+    json["number"] = block.GetNumber();
+    json["stateByte"] = block.GetStateByte();
+    json["code"] = block.GetCode();
+    json["tag"] = block.GetTag();
+    json["params"] = keyedValuesJson(block.GetParamMap());
+    if (const EXTEND_DEFINITION::IExtData* ext = block.GetExtData()) {
+        ordered_json& extData = json["extData"] = ordered_json::object();
+        extData["dataId"] = ext->GetDataId();
+        extData["symbolType"] = ext->GetSymbolType();
+        extData["symbolVariant"] = ext->GetSymbolVariant();
+        extData["mainText"] = toJson(ext->GetMainText());
+        extData["subText"] = toJson(ext->GetSubText());
+        extData["flags"] = ext->GetFlags();
+    }
+    if (const IGeoItemTraits* traits = block.GetTraits())
+        json["traits"] = traitsJson(*traits);
+    json["items"] = itemsJson(block.GetItems());
+    json["scopePoints"] = pointsJson(block.GetScopePoints(), true);
+    json["points"] = pointsJson(block.GetPoints(), false);
+    return json;
+}
+
 std::string blockToJson(IGeoBlock& block)
 {
-    JsonWriter json;
-    json.open({}, '{');
-    json.number("symbolType", block.GetSymbolType());
-    json.number("symbolVariant", block.GetSymbolVariant());
-    json.number("scale", block.GetScale());
-    json.number("angle", block.GetAngle());
-    json.number("angleMode", block.GetAngleMode());
-    json.number("editMode", std::uint32_t{block.GetEditMode()});
-    json.number("number", block.GetNumber());
-    json.number("stateByte", std::uint32_t{block.GetStateByte()});
-    json.number("code", block.GetCode());
-    json.number("tag", std::uint32_t{block.GetTag()});
-    json.open("params", '{');
-    for (const auto& [key, value] : block.GetParamMap())
-        json.number(std::to_string(key), value);
-    json.close('}');
-    if (EXTEND_DEFINITION::IExtData* ext = block.GetExtData()) {
-        json.open("extData", '{');
-        json.number("dataId", ext->GetDataId());
-        json.number("symbolType", ext->GetSymbolType());
-        json.number("symbolVariant", ext->GetSymbolVariant());
-        json.text("mainText", ext->GetMainText());
-        json.text("subText", ext->GetSubText());
-        json.number("flags", ext->GetFlags());
-        json.close('}');
-    }
-    writeTraits(json, "traits", block.GetTraits());
-    writeItems(json, block.GetItems());
-    writePoints(json, "scopePoints", block.GetScopePoints(), true);
-    writePoints(json, "points", block.GetPoints(), false);
-    json.close('}');
-    std::string out = json.take();
-    out += '\n';
-    return out;
+    return blockToJsonDocument(block).dump(2, ' ', false, ordered_json::error_handler_t::replace) + '\n';
 }
 
 namespace {
+
+// Deep enough for any block, shallow enough that hostile input cannot
+// exhaust the stack of whoever walks the document.
+constexpr std::size_t kMaxDepth = 64;
+
+// The parser's error for a number literal no double holds.
+constexpr int kNumberOverflow = 406;
+
+// A place in a document as the messages name it: "items[0].traits.factor".
+std::string placeName(const std::vector<std::string>& segments)
+{
+    std::string place;
+    for (const std::string& segment : segments) {
+        if (!place.empty() && segment.front() != '[')
+            place += '.';
+        place += segment;
+    }
+    return place;
+}
+
+// The parser tells its handler no positions; this iterator tells how far
+// the parser has read.
+struct TrackingIterator {
+    using iterator_category = std::input_iterator_tag;
+    using value_type = char;
+    using difference_type = std::ptrdiff_t;
+    using pointer = const char*;
+    using reference = const char&;
+
+    const char* at;
+    const char** reached;
+
+    reference operator*() const { return *at; }
+    TrackingIterator& operator++()
+    {
+        *reached = ++at;
+        return *this;
+    }
+    TrackingIterator operator++(int)
+    {
+        TrackingIterator before = *this;
+        ++*this;
+        return before;
+    }
+    bool operator==(const TrackingIterator& other) const { return at == other.at; }
+};
+
+// The parser's diagnostics, matched in its own words, and what the user reads.
+constexpr std::array<std::pair<std::string_view, std::string_view>, 10> kTokenProblems{{
+    {"missing closing quote", "текст в кавычках не закрыт"},
+    {"must be escaped", "управляющий символ внутри текста; его нужно записать как «\\u00XX»"},
+    {"forbidden character after backslash", "недопустимый знак после «\\»"},
+    {"must be followed by 4 hex digits", "после «\\u» нужны четыре шестнадцатеричные цифры"},
+    {"U+D800..U+DBFF must be followed", "первая половина суррогатной пары без второй"},
+    {"U+DC00..U+DFFF must follow", "вторая половина суррогатной пары без первой"},
+    {"ill-formed UTF-8", "текст не в кодировке UTF-8"},
+    {"expected digit after '.'", "недопустимое число: после точки нет цифр"},
+    {"after exponent", "недопустимое число: нет цифр порядка"},
+    {"invalid number", "недопустимое число"},
+}};
+constexpr std::array<std::pair<std::string_view, std::string_view>, 5> kExpectedTokens{{
+    {"expected end of input", "после значения идёт лишний текст"},
+    {"expected string literal", "ожидалось имя поля в кавычках"},
+    {"expected ':'", "после имени поля ожидалось «:»"},
+    {"expected '}'", "ожидалась «,» или «}»"},
+    {"expected ']'", "ожидалась «,» или «]»"},
+}};
+
+// Builds the document the parser reads and refuses what the parser lets
+// through: a name used twice in one object and nesting deeper than any block.
+class DocumentBuilder final : public nlohmann::json_sax<ordered_json> {
+public:
+    DocumentBuilder(std::string_view text, const char* const& reached) : m_text(text), m_reached(reached) {}
+
+    ordered_json take() { return std::move(m_root); }
+    [[nodiscard]] const std::string& error() const { return m_error; }
+
+    bool null() override { return place(nullptr) != nullptr; }
+    bool boolean(bool value) override { return place(value) != nullptr; }
+    bool number_integer(number_integer_t value) override { return place(value) != nullptr; }
+    bool number_unsigned(number_unsigned_t value) override { return place(value) != nullptr; }
+    bool number_float(number_float_t value, const string_t&) override { return place(value) != nullptr; }
+    bool string(string_t& value) override { return place(std::move(value)) != nullptr; }
+    bool binary(binary_t&) override { return false; }
+    bool start_object(std::size_t) override { return open(ordered_json::object()); }
+    bool start_array(std::size_t) override { return open(ordered_json::array()); }
+    bool end_object() override { return close(); }
+    bool end_array() override { return close(); }
+
+    bool key(string_t& name) override
+    {
+        Container& object = m_open.back();
+        if (!object.names.insert(name).second)
+            return fail(nameStart(consumed()), "поле «" + name + "» повторяется");
+        object.name = std::move(name);
+        return true;
+    }
+
+    bool parse_error(std::size_t position, const std::string& token,
+                     const nlohmann::detail::exception& error) override
+    {
+        const std::size_t at = std::min(position, m_text.size() + 1) - 1;
+        if (error.id == kNumberOverflow) {
+            const std::string problem = "число " + token + " выходит за пределы чисел двойной точности";
+            if (m_open.empty())
+                return fail(at, problem);
+            m_error = "Поле «" + path() + "»: " + problem + ".";
+            return false;
+        }
+        const std::string_view what = error.what();
+        const std::size_t dash = what.find(" - ");
+        const std::string_view detail = dash == std::string_view::npos ? what : what.substr(dash + 3);
+        // A text out of place, most often after a forgotten comma, is shown where it begins.
+        if (detail.starts_with("unexpected string literal"))
+            return fail(nameStart(at + 1), syntaxProblem(detail, at));
+        return fail(at, syntaxProblem(detail, at));
+    }
+
+private:
+    struct Container {
+        ordered_json* json;
+        std::set<std::string> names;
+        std::string name;
+    };
+
+    // Files a value in the open container; a container stays where it is
+    // filed while it is open, since nothing else is filed beside it until it closes.
+    ordered_json* place(ordered_json value)
+    {
+        if (m_open.empty()) {
+            m_root = std::move(value);
+            return &m_root;
+        }
+        Container& parent = m_open.back();
+        if (parent.json->is_array())
+            return &parent.json->emplace_back(std::move(value));
+        append(*parent.json, parent.name, std::move(value));
+        return &parent.json->get_ref<ordered_json::object_t&>().back().second;
+    }
+
+    bool open(ordered_json container)
+    {
+        if (m_open.size() == kMaxDepth)
+            return fail(consumed() - 1, "слишком глубокая вложенность");
+        m_open.push_back({place(std::move(container)), {}, {}});
+        return true;
+    }
+
+    bool close()
+    {
+        m_open.pop_back();
+        return true;
+    }
+
+    [[nodiscard]] std::size_t consumed() const { return static_cast<std::size_t>(m_reached - m_text.data()); }
+
+    // Where the text that ends just before @p end begins: the first quote,
+    // going back, that no backslash escapes.
+    [[nodiscard]] std::size_t nameStart(std::size_t end) const
+    {
+        std::size_t at = end - 1;
+        while (at > 0) {
+            --at;
+            if (m_text[at] != '"')
+                continue;
+            std::size_t backslashes = 0;
+            while (backslashes < at && m_text[at - 1 - backslashes] == '\\')
+                ++backslashes;
+            if (backslashes % 2 == 0)
+                break;
+        }
+        return at;
+    }
+
+    // The place of the value being read, for a number that no double holds.
+    [[nodiscard]] std::string path() const
+    {
+        std::vector<std::string> segments;
+        for (std::size_t i = 0; i < m_open.size(); ++i) {
+            const Container& container = m_open[i];
+            if (container.json->is_object()) {
+                segments.push_back(container.name);
+            } else {
+                // An outer array already holds the open container it leads to.
+                const std::size_t index = container.json->size() - (i + 1 < m_open.size() ? 1 : 0);
+                segments.push_back("[" + std::to_string(index) + "]");
+            }
+        }
+        return placeName(segments);
+    }
+
+    // The parser's account of a syntax error at byte @p at, in the user's words.
+    [[nodiscard]] std::string_view syntaxProblem(std::string_view detail, std::size_t at) const
+    {
+        // "; last read:" follows the parser's account of a token it could not read.
+        if (const auto lastRead = detail.find("; last read: '"); lastRead != std::string_view::npos) {
+            for (const auto& [words, problem] : kTokenProblems) {
+                if (detail.substr(0, lastRead).find(words) != std::string_view::npos)
+                    return problem;
+            }
+        }
+        // "01" and "1.5.3" come as a number followed by more of one.
+        const auto isDigit = [](char c) { return c >= '0' && c <= '9'; };
+        if (at > 0 && at < m_text.size() && isDigit(m_text[at - 1]) && (isDigit(m_text[at]) || m_text[at] == '.'))
+            return "недопустимое число";
+        for (const auto& [words, problem] : kExpectedTokens) {
+            if (detail.ends_with(words))
+                return problem;
+        }
+        if (detail.starts_with("unexpected end of input"))
+            return "текст кончился, а значение не найдено";
+        return "ожидалось значение: число, текст в кавычках, объект или массив";
+    }
+
+    // Records a failure at a byte of the text, with its line and column (in characters, from 1).
+    bool fail(std::size_t at, std::string_view what)
+    {
+        const std::string_view before = m_text.substr(0, std::min(at, m_text.size()));
+        const std::string_view lineBefore = before.substr(before.find_last_of('\n') + 1);
+        const auto line = 1 + std::count(before.begin(), before.end(), '\n');
+        const auto column = 1 + QString::fromUtf8(lineBefore.data(), qsizetype(lineBefore.size())).size();
+        m_error = "Ошибка в записи JSON, строка " + std::to_string(line) + ", позиция " + std::to_string(column) +
+                  ": " + std::string(what) + ".";
+        return false;
+    }
+
+    std::string_view m_text;
+    const char* const& m_reached;
+    ordered_json m_root;
+    std::vector<Container> m_open;
+    std::string m_error;
+};
+
+std::optional<ordered_json> parseDocument(std::string_view text, std::string& errorUtf8)
+{
+    const char* reached = text.data();
+    DocumentBuilder builder(text, reached);
+    const TrackingIterator begin{text.data(), &reached};
+    const TrackingIterator end{text.data() + text.size(), &reached};
+    if (!ordered_json::sax_parse(begin, end, &builder)) {
+        errorUtf8 = builder.error();
+        return std::nullopt;
+    }
+    return builder.take();
+}
 
 class BlockReader;
 
@@ -272,7 +424,7 @@ class BlockReader;
 template <class Target>
 struct Field {
     std::string_view name;
-    std::function<bool(BlockReader&, Target&, const JsonValue&)> read;
+    std::function<bool(BlockReader&, Target&, const ordered_json&)> read;
 };
 
 template <class Target>
@@ -301,47 +453,54 @@ public:
 
     bool fail(std::string_view what)
     {
-        std::string place;
-        for (const std::string& segment : m_path) {
-            if (!place.empty() && segment.front() != '[')
-                place += '.';
-            place += segment;
-        }
-        m_error = "Поле «" + place + "»: ";
+        m_error = "Поле «" + placeName(m_path) + "»: ";
         m_error += what;
         m_error += '.';
         return false;
     }
 
     template <class Value>
-    std::optional<Value> read(const JsonValue& json)
+    std::optional<Value> read(const ordered_json& json)
     {
         if constexpr (std::is_same_v<Value, double>) {
             return real(json);
         } else if constexpr (std::is_same_v<Value, std::string>) {
-            if (!json.isString()) {
+            if (!json.is_string()) {
                 fail("ожидался текст в кавычках");
                 return std::nullopt;
             }
-            return text::utf8ToCp1251(json.text());
-        } else {
-            static_assert(std::is_unsigned_v<Value>);
-            const std::optional<std::uint32_t> value =
-                json.isNumber() ? unsignedNumber(json.text(), std::numeric_limits<Value>::max()) : std::nullopt;
-            if (!value) {
-                fail("ожидалось целое число от 0 до " + std::to_string(std::numeric_limits<Value>::max()));
+            return text::utf8ToCp1251(json.get_ref<const std::string&>());
+        } else if constexpr (std::is_same_v<Value, TraitTriple>) {
+            if (!json.is_array() || json.size() != 3) {
+                fail("ожидался массив из трёх целых чисел");
                 return std::nullopt;
             }
-            return static_cast<Value>(*value);
+            TraitTriple triple{};
+            for (std::size_t i = 0; i < triple.size(); ++i) {
+                Scope scope(*this, "[" + std::to_string(i) + "]");
+                const std::optional<std::uint32_t> value = read<std::uint32_t>(json[i]);
+                if (!value)
+                    return std::nullopt;
+                triple[i] = *value;
+            }
+            return triple;
+        } else {
+            static_assert(std::is_unsigned_v<Value>);
+            constexpr auto max = std::numeric_limits<Value>::max();
+            if (!json.is_number_unsigned() || json.get<std::uint64_t>() > max) {
+                fail("ожидалось целое число от 0 до " + std::to_string(max));
+                return std::nullopt;
+            }
+            return json.get<Value>();
         }
     }
 
     template <class Target>
-    bool object(const JsonValue& json, Target& target, const Fields<Target>& fields, std::string_view skipped = {})
+    bool object(const ordered_json& json, Target& target, const Fields<Target>& fields, std::string_view skipped = {})
     {
-        if (!json.isObject())
+        if (!json.is_object())
             return fail("ожидался объект");
-        for (const auto& [name, value] : json.members()) {
+        for (const auto& [name, value] : json.get_ref<const ordered_json::object_t&>()) {
             if (name == skipped)
                 continue;
             Scope scope(*this, name);
@@ -358,19 +517,19 @@ public:
     // An array of objects filed by their member "key": @p file files a new
     // element under a key and returns it to be filled.
     template <class Target>
-    bool keyedArray(const JsonValue& json, const Fields<Target>& fields,
+    bool keyedArray(const ordered_json& json, const Fields<Target>& fields,
                     const std::function<Target*(std::uint32_t)>& file)
     {
-        if (!json.isArray())
+        if (!json.is_array())
             return fail("ожидался массив");
         std::set<std::uint32_t> keys;
-        for (std::size_t i = 0; i < json.elements().size(); ++i) {
-            const JsonValue& element = json.elements()[i];
+        for (std::size_t i = 0; i < json.size(); ++i) {
+            const ordered_json& element = json[i];
             Scope scope(*this, "[" + std::to_string(i) + "]");
-            if (!element.isObject())
+            if (!element.is_object())
                 return fail("ожидался объект");
-            const JsonValue* keyJson = element.find("key");
-            if (keyJson == nullptr)
+            const auto keyJson = element.find("key");
+            if (keyJson == element.end())
                 return fail("нет поля «key»");
             std::optional<std::uint32_t> key;
             {
@@ -392,56 +551,42 @@ public:
 
     // An object whose member names are numeric keys: params and item values.
     template <class Value>
-    bool keyedValues(const JsonValue& json, const std::function<void(std::uint32_t, Value)>& store)
+    bool keyedValues(const ordered_json& json, const std::function<void(std::uint32_t, Value)>& store)
     {
-        if (!json.isObject())
+        if (!json.is_object())
             return fail("ожидался объект");
-        for (const auto& [name, valueJson] : json.members()) {
+        for (const auto& [name, valueJson] : json.get_ref<const ordered_json::object_t&>()) {
             Scope scope(*this, name);
-            const std::optional<std::uint32_t> key = unsignedNumber(name, std::numeric_limits<std::uint32_t>::max());
-            if (!key)
+            std::uint32_t key = 0;
+            const auto [end, status] = std::from_chars(name.data(), name.data() + name.size(), key);
+            if (name.empty() || status != std::errc{} || end != name.data() + name.size())
                 return fail("имя должно быть целым числом от 0 до 4294967295");
             const std::optional<Value> value = read<Value>(valueJson);
             if (!value)
                 return false;
-            store(*key, *value);
+            store(key, *value);
         }
         return true;
     }
 
 private:
-    static std::optional<std::uint32_t> unsignedNumber(std::string_view digits, std::uint32_t max)
-    {
-        std::uint32_t value = 0;
-        const auto [end, status] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
-        if (digits.empty() || status != std::errc{} || end != digits.data() + digits.size() || value > max)
-            return std::nullopt;
-        return value;
-    }
-
     // Numbers as written, and the three names blockToJson gives the values JSON lacks.
-    std::optional<double> real(const JsonValue& json)
+    std::optional<double> real(const ordered_json& json)
     {
-        if (json.isString()) {
-            if (json.text() == "NaN")
+        if (json.is_string()) {
+            const std::string& name = json.get_ref<const std::string&>();
+            if (name == "NaN")
                 return std::numeric_limits<double>::quiet_NaN();
-            if (json.text() == "Infinity")
+            if (name == "Infinity")
                 return std::numeric_limits<double>::infinity();
-            if (json.text() == "-Infinity")
+            if (name == "-Infinity")
                 return -std::numeric_limits<double>::infinity();
         }
-        if (!json.isNumber()) {
+        if (!json.is_number()) {
             fail("ожидалось число");
             return std::nullopt;
         }
-        const std::string& literal = json.text();
-        double value = 0.0;
-        const auto [end, status] = std::from_chars(literal.data(), literal.data() + literal.size(), value);
-        if (status != std::errc{} || end != literal.data() + literal.size()) {
-            fail("число " + literal + " выходит за пределы чисел двойной точности");
-            return std::nullopt;
-        }
-        return value;
+        return json.get<double>();
     }
 
     std::string& m_error;
@@ -453,7 +598,7 @@ template <class Target, class Result, class Argument>
 Field<Target> field(std::string_view name, Result (Target::*setter)(Argument))
 {
     using Value = std::remove_cvref_t<Argument>;
-    return {name, [setter](BlockReader& reader, Target& target, const JsonValue& json) {
+    return {name, [setter](BlockReader& reader, Target& target, const ordered_json& json) {
                 const std::optional<Value> value = reader.read<Value>(json);
                 if (value)
                     (target.*setter)(*value);
@@ -465,7 +610,7 @@ Field<Target> field(std::string_view name, Result (Target::*setter)(Argument))
 template <class Target, class Part>
 Field<Target> part(std::string_view name, Part* (Target::*getter)(), const Fields<Part>& (*fields)())
 {
-    return {name, [getter, fields](BlockReader& reader, Target& target, const JsonValue& json) {
+    return {name, [getter, fields](BlockReader& reader, Target& target, const ordered_json& json) {
                 Part* own = (target.*getter)();
                 return own != nullptr ? reader.object(json, *own, fields()) : reader.fail("у блока нет этой части");
             }};
@@ -473,56 +618,20 @@ Field<Target> part(std::string_view name, Part* (Target::*getter)(), const Field
 
 const Fields<IGeoItemTraits>& traitsFields()
 {
-    using T = IGeoItemTraits;
-    static const Fields<T> fields{
-        field("colorName", &T::SetColorName),
-        field("colorIndex", &T::SetColorIndex),
-        field("layerName", &T::SetLayerName),
-        field("layerIndex", &T::SetLayerIndex),
-        field("mainLineType", &T::SetMainLineType),
-        field("mainLineTypeIndex", &T::SetMainLineTypeIndex),
-        field("mainLineCode", &T::SetMainLineCode),
-        field("mainLineCode2", &T::SetMainLineCode2),
-        field("mainLineWeight", &T::SetMainLineWeight),
-        field("mainLineWeightIndex", &T::SetMainLineWeightIndex),
-        field("mainLineValue", &T::SetMainLineValue),
-        field("thickLineType", &T::SetThickLineType),
-        field("thickLineTypeIndex", &T::SetThickLineTypeIndex),
-        field("thickLineCode", &T::SetThickLineCode),
-        field("thickLineCode2", &T::SetThickLineCode2),
-        field("thickLineWeight", &T::SetThickLineWeight),
-        field("thickLineWeightIndex", &T::SetThickLineWeightIndex),
-        field("thickLineValue", &T::SetThickLineValue),
-        field("textStyle", &T::SetTextStyle),
-        field("textStyleIndex", &T::SetTextStyleIndex),
-        field("textValue1", &T::SetTextValue1),
-        field("textValue2", &T::SetTextValue2),
-        field("textValue3", &T::SetTextValue3),
-        field("textValue4", &T::SetTextValue4),
-        field("textCode1", &T::SetTextCode1),
-        field("textCode2", &T::SetTextCode2),
-        field("codeA", &T::SetCodeA),
-        field("codeB", &T::SetCodeB),
-        field("codeC", &T::SetCodeC),
-        {"triple",
-         [](BlockReader& reader, T& traits, const JsonValue& json) {
-             if (!json.isArray() || json.elements().size() != 3)
-                 return reader.fail("ожидался массив из трёх целых чисел");
-             std::uint32_t triple[3] = {};
-             for (std::size_t i = 0; i < 3; ++i) {
-                 BlockReader::Scope scope(reader, "[" + std::to_string(i) + "]");
-                 const std::optional<std::uint32_t> value = reader.read<std::uint32_t>(json.elements()[i]);
-                 if (!value)
-                     return false;
-                 triple[i] = *value;
-             }
-             traits.SetTriple(triple[0], triple[1], triple[2]);
-             return true;
-         }},
-        field("factor", &T::SetFactor),
-        field("realValue", &T::SetRealValue),
-        field("changed", &T::SetChanged),
-    };
+    static const Fields<IGeoItemTraits> fields = [] {
+        Fields<IGeoItemTraits> all;
+        forEachTraitField([&all](const auto& trait) {
+            using Value = typename std::remove_cvref_t<decltype(trait)>::ValueType;
+            all.push_back({trait.name, [set = trait.set](BlockReader& reader, IGeoItemTraits& traits,
+                                                          const ordered_json& json) {
+                               const std::optional<Value> value = reader.read<Value>(json);
+                               if (value)
+                                   set(traits, *value);
+                               return value.has_value();
+                           }});
+        });
+        return all;
+    }();
     return fields;
 }
 
@@ -579,7 +688,7 @@ const Fields<IGeoItem>& itemFields()
         field("length", &T::SetLength),
         field("style", &T::SetStyle),
         {"values",
-         [](BlockReader& reader, T& item, const JsonValue& json) {
+         [](BlockReader& reader, T& item, const ordered_json& json) {
              return reader.keyedValues<std::uint32_t>(
                  json, [&item](std::uint32_t key, std::uint32_t value) { item.GetValueMap()[key] = value; });
          }},
@@ -603,14 +712,14 @@ const Fields<IGeoBlock>& blockFields()
         field("code", &T::SetCode),
         field("tag", &T::SetTag),
         {"params",
-         [](BlockReader& reader, T& block, const JsonValue& json) {
+         [](BlockReader& reader, T& block, const ordered_json& json) {
              return reader.keyedValues<double>(
                  json, [&block](std::uint32_t key, double value) { block.SetParam(key, value); });
          }},
         part("extData", &T::GetExtData, &extDataFields),
         part("traits", &T::GetTraits, &traitsFields),
         {"items",
-         [](BlockReader& reader, T& block, const JsonValue& json) {
+         [](BlockReader& reader, T& block, const ordered_json& json) {
              IGeoItemCollection* items = block.GetItems();
              return reader.keyedArray<IGeoItem>(json, itemFields(), [items](std::uint32_t key) {
                  TGeoItem blank;
@@ -619,7 +728,7 @@ const Fields<IGeoBlock>& blockFields()
              });
          }},
         {"scopePoints",
-         [](BlockReader& reader, T& block, const JsonValue& json) {
+         [](BlockReader& reader, T& block, const ordered_json& json) {
              IScopePointBlock* points = block.GetScopePoints();
              return reader.keyedArray<IGeoPoint>(json, scopePointFields(), [points](std::uint32_t key) {
                  points->AddScopePoint(0, key, 0, 0.0, 0.0, 0.0, 0, 0, 0, 0);
@@ -627,7 +736,7 @@ const Fields<IGeoBlock>& blockFields()
              });
          }},
         {"points",
-         [](BlockReader& reader, T& block, const JsonValue& json) {
+         [](BlockReader& reader, T& block, const ordered_json& json) {
              IGeoPointsBlock* points = block.GetPoints();
              return reader.keyedArray<IGeoPoint>(json, pointFields(), [points](std::uint32_t key) {
                  points->SetPoint(key, 0, 0, 0.0, 0.0, 0.0);
@@ -643,13 +752,10 @@ const Fields<IGeoBlock>& blockFields()
 std::unique_ptr<TGeoBlock> blockFromJson(std::string_view json, std::string& errorUtf8)
 {
     errorUtf8.clear();
-    std::string syntaxError;
-    const std::optional<JsonValue> document = JsonValue::parse(json, syntaxError);
-    if (!document) {
-        errorUtf8 = "Ошибка в записи JSON, " + syntaxError;
+    const std::optional<ordered_json> document = parseDocument(json, errorUtf8);
+    if (!document)
         return nullptr;
-    }
-    if (!document->isObject()) {
+    if (!document->is_object()) {
         errorUtf8 = "Блок должен быть записан как объект JSON в фигурных скобках.";
         return nullptr;
     }

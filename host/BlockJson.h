@@ -3,6 +3,7 @@
 #pragma once
 
 #include <memory>
+#include <nlohmann/json_fwd.hpp>
 #include <string>
 #include <string_view>
 
@@ -16,6 +17,9 @@ namespace tarvelo::host {
 /// points, collections in their iteration order. Texts are converted from
 /// code page 1251. Used to show and save returned blocks.
 std::string blockToJson(GEOTYPE_DEFINITION::IGeoBlock& block);
+
+/// The document that blockToJson writes out, for showing it otherwise.
+nlohmann::ordered_json blockToJsonDocument(GEOTYPE_DEFINITION::IGeoBlock& block);
 
 /// The block that blockToJson wrote: for every document it wrote, the new
 /// block writes the same document again (but for the one byte code page

@@ -3,16 +3,20 @@
 #include "BlockTree.h"
 
 #include <QTreeWidget>
+#include <charconv>
 #include <map>
+#include <nlohmann/json.hpp>
 #include <string_view>
 
-#include "JsonValue.h"
+#include "tarvelo/geometry/TraitField.h"
 
 namespace tarvelo::host {
 
 namespace {
 
-// Field names of the JSON form and how the tree calls them.
+using nlohmann::ordered_json;
+
+// Field names of the JSON form and how the tree calls them; the traits' own come with their list.
 const std::map<std::string_view, const char*>& fieldCaptions()
 {
     static const std::map<std::string_view, const char*> captions{
@@ -33,39 +37,6 @@ const std::map<std::string_view, const char*>& fieldCaptions()
         {"subText", "Дополнительный текст"},
         {"flags", "Флаги"},
         {"traits", "Графические свойства"},
-        {"colorName", "Цвет"},
-        {"colorIndex", "Цвет, номер в списке"},
-        {"layerName", "Слой"},
-        {"layerIndex", "Слой, номер в списке"},
-        {"mainLineType", "Тип основных линий"},
-        {"mainLineTypeIndex", "Тип основных линий, номер в списке"},
-        {"mainLineCode", "Код основных линий"},
-        {"mainLineCode2", "Второй код основных линий"},
-        {"mainLineWeight", "Толщина основных линий"},
-        {"mainLineWeightIndex", "Толщина основных линий, номер в списке"},
-        {"mainLineValue", "Величина основных линий"},
-        {"thickLineType", "Тип утолщённых линий"},
-        {"thickLineTypeIndex", "Тип утолщённых линий, номер в списке"},
-        {"thickLineCode", "Код утолщённых линий"},
-        {"thickLineCode2", "Второй код утолщённых линий"},
-        {"thickLineWeight", "Толщина утолщённых линий"},
-        {"thickLineWeightIndex", "Толщина утолщённых линий, номер в списке"},
-        {"thickLineValue", "Величина утолщённых линий"},
-        {"textStyle", "Стиль текста"},
-        {"textStyleIndex", "Стиль текста, номер в списке"},
-        {"textValue1", "Величина текста 1"},
-        {"textValue2", "Величина текста 2"},
-        {"textValue3", "Величина текста 3"},
-        {"textValue4", "Величина текста 4"},
-        {"textCode1", "Код текста 1"},
-        {"textCode2", "Код текста 2"},
-        {"codeA", "Код A"},
-        {"codeB", "Код B"},
-        {"codeC", "Код C"},
-        {"triple", "Тройка кодов"},
-        {"factor", "Коэффициент"},
-        {"realValue", "Вещественная величина"},
-        {"changed", "Изменены"},
         {"items", "Элементы"},
         {"key", "Ключ"},
         {"kind", "Вид"},
@@ -108,42 +79,56 @@ const char* entryCaption(std::string_view branch)
 
 QString fieldCaption(std::string_view name, std::string_view branch)
 {
+    const QString asWritten = QString::fromUtf8(name.data(), qsizetype(name.size()));
     if (const char* entry = entryCaption(branch))
-        return QString::fromUtf8(entry) + QLatin1Char(' ') + QString::fromUtf8(name.data(), qsizetype(name.size()));
-    const auto known = fieldCaptions().find(name);
-    return known != fieldCaptions().end() ? QString::fromUtf8(known->second)
-                                          : QString::fromUtf8(name.data(), qsizetype(name.size()));
+        return QString::fromUtf8(entry) + QLatin1Char(' ') + asWritten;
+    QString caption = asWritten;
+    if (branch == "traits") {
+        GEOTYPE_DEFINITION::forEachTraitField([&](const auto& field) {
+            if (name == field.name)
+                caption = QString::fromUtf8(field.caption);
+        });
+    } else if (const auto known = fieldCaptions().find(name); known != fieldCaptions().end()) {
+        caption = QString::fromUtf8(known->second);
+    }
+    return caption;
 }
 
-QString valueText(const JsonValue& value)
+QString valueText(const ordered_json& value)
 {
     switch (value.type()) {
-    case JsonValue::Type::Null: return QStringLiteral("—");
-    case JsonValue::Type::Boolean: return value.boolean() ? QStringLiteral("да") : QStringLiteral("нет");
-    case JsonValue::Type::Number:
-    case JsonValue::Type::String: return QString::fromStdString(value.text());
-    case JsonValue::Type::Array:
-        return value.elements().empty() ? QStringLiteral("нет") : QString::number(value.elements().size());
-    case JsonValue::Type::Object:
-        return value.members().empty() ? QStringLiteral("нет") : QString();
+    case ordered_json::value_t::null: return QStringLiteral("—");
+    case ordered_json::value_t::boolean: return value.get<bool>() ? QStringLiteral("да") : QStringLiteral("нет");
+    case ordered_json::value_t::number_float: {
+        // The shortest form that reads back the same, without the JSON's ".0".
+        char digits[32];
+        const auto written = std::to_chars(digits, digits + sizeof digits, value.get<double>());
+        return QString::fromLatin1(digits, written.ptr - digits);
     }
-    return {};
+    case ordered_json::value_t::number_integer:
+    case ordered_json::value_t::number_unsigned: return QString::fromStdString(value.dump());
+    case ordered_json::value_t::string: return QString::fromStdString(value.get_ref<const std::string&>());
+    case ordered_json::value_t::array:
+        return value.empty() ? QStringLiteral("нет") : QString::number(value.size());
+    case ordered_json::value_t::object: return value.empty() ? QStringLiteral("нет") : QString();
+    default: return {};
+    }
 }
 
-void addEntry(QTreeWidget& tree, QTreeWidgetItem* parent, const QString& caption, const JsonValue& value,
+void addEntry(QTreeWidget& tree, QTreeWidgetItem* parent, const QString& caption, const ordered_json& value,
               std::string_view name);
 
-void addChildren(QTreeWidget& tree, QTreeWidgetItem* parent, const JsonValue& value, std::string_view branch)
+void addChildren(QTreeWidget& tree, QTreeWidgetItem* parent, const ordered_json& value, std::string_view branch)
 {
-    if (value.isObject()) {
-        for (const auto& [name, member] : value.members())
+    if (value.is_object()) {
+        for (const auto& [name, member] : value.get_ref<const ordered_json::object_t&>())
             addEntry(tree, parent, fieldCaption(name, branch), member, name);
-    } else if (value.isArray()) {
+    } else if (value.is_array()) {
         const char* entry = entryCaption(branch);
-        for (std::size_t i = 0; i < value.elements().size(); ++i) {
-            const JsonValue& element = value.elements()[i];
-            const JsonValue* key = element.find("key");
-            const QString caption = entry != nullptr && key != nullptr
+        for (std::size_t i = 0; i < value.size(); ++i) {
+            const ordered_json& element = value[i];
+            const auto key = element.find("key");
+            const QString caption = entry != nullptr && key != element.end()
                                         ? QString::fromUtf8(entry) + QLatin1Char(' ') + valueText(*key)
                                         : QString::number(i + 1);
             addEntry(tree, parent, caption, element, {});
@@ -151,7 +136,7 @@ void addChildren(QTreeWidget& tree, QTreeWidgetItem* parent, const JsonValue& va
     }
 }
 
-void addEntry(QTreeWidget& tree, QTreeWidgetItem* parent, const QString& caption, const JsonValue& value,
+void addEntry(QTreeWidget& tree, QTreeWidgetItem* parent, const QString& caption, const ordered_json& value,
               std::string_view name)
 {
     auto* item = parent != nullptr ? new QTreeWidgetItem(parent) : new QTreeWidgetItem(&tree);
@@ -165,7 +150,7 @@ void addEntry(QTreeWidget& tree, QTreeWidgetItem* parent, const QString& caption
 
 }  // namespace
 
-void fillBlockTree(QTreeWidget& tree, const JsonValue& block)
+void fillBlockTree(QTreeWidget& tree, const nlohmann::ordered_json& block)
 {
     tree.clear();
     addChildren(tree, nullptr, block, {});

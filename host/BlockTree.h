@@ -2,15 +2,15 @@
 // SPDX-FileCopyrightText: 2026 Tarvelo contributors
 #pragma once
 
+#include <nlohmann/json_fwd.hpp>
+
 class QTreeWidget;
 
 namespace tarvelo::host {
 
-class JsonValue;
-
 /// Shows a block's JSON form (as blockToJson writes it) in a two-column tree:
 /// Russian field names and values, with parameters, extended data, traits,
 /// items and points as branches. Replaces what the tree held.
-void fillBlockTree(QTreeWidget& tree, const JsonValue& block);
+void fillBlockTree(QTreeWidget& tree, const nlohmann::ordered_json& block);
 
 }  // namespace tarvelo::host

@@ -20,13 +20,13 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 #include <array>
+#include <nlohmann/json.hpp>
 
 #include "BlockFile.h"
 #include "BlockJson.h"
 #include "BlockTree.h"
 #include "ColorIndex.h"
 #include "DxfDrawing.h"
-#include "JsonValue.h"
 #include "tarvelo/services/IMessageService.h"
 
 namespace tarvelo::host {
@@ -211,11 +211,8 @@ void HostWindow::refresh()
     m_json->clear();
     if (!m_block)
         return;
-    const std::string json = blockToJson(*m_block);
-    std::string error;
-    if (const std::optional<JsonValue> document = JsonValue::parse(json, error))
-        fillBlockTree(*m_tree, *document);
-    m_json->setPlainText(QString::fromStdString(json));
+    fillBlockTree(*m_tree, blockToJsonDocument(*m_block));
+    m_json->setPlainText(QString::fromStdString(blockToJson(*m_block)));
 }
 
 void HostWindow::askAndSaveJson()

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: 2026 Tarvelo contributors
+// Own format, not JSON or INI: edited by hand with comments, it keeps repeated keys in order and names an error's line.
 #pragma once
 
 #include <cstdint>

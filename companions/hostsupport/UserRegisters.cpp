@@ -5,8 +5,10 @@
 #include <algorithm>
 #include <charconv>
 #include <cstdio>
-#include <functional>
 #include <string_view>
+#include <type_traits>
+
+#include "tarvelo/geometry/TraitField.h"
 
 namespace tarvelo::hostsupport {
 
@@ -50,9 +52,10 @@ std::optional<double> parseNumber(std::string_view text)
     return value;
 }
 
-std::optional<std::uint32_t> parseWhole(std::string_view text)
+template <class Whole = std::uint32_t>
+std::optional<Whole> parseWhole(std::string_view text)
 {
-    std::uint32_t value = 0;
+    Whole value = 0;
     auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
     if (text.empty() || error != std::errc() || end != text.data() + text.size())
         return std::nullopt;
@@ -64,79 +67,47 @@ std::string valueName(const char* kind, std::uint32_t symbolType)
     return kind + std::to_string(symbolType);
 }
 
-// One trait field as the register writes and reads it.
-struct TraitField {
-    const char* name;
-    std::function<std::string(IGeoItemTraits&)> get;
-    std::function<void(IGeoItemTraits&, std::string_view)> set;
-};
-
-TraitField textField(const char* name, std::string (IGeoItemTraits::*get)() const,
-                     void (IGeoItemTraits::*set)(const std::string&))
+// A trait field's value as a register line holds it, and back.
+std::string registerText(const std::string& name)
 {
-    return {name, [get](IGeoItemTraits& t) { return field((t.*get)()); },
-            [set](IGeoItemTraits& t, std::string_view v) { (t.*set)(std::string(v)); }};
+    return field(name);
 }
 
-template <typename Number>
-TraitField numberField(const char* name, Number (IGeoItemTraits::*get)() const, void (IGeoItemTraits::*set)(Number))
+std::string registerText(double value)
 {
-    return {name, [get](IGeoItemTraits& t) { return numberText(static_cast<double>((t.*get)())); },
-            [set](IGeoItemTraits& t, std::string_view v) {
-                if (auto value = parseNumber(v))
-                    (t.*set)(static_cast<Number>(*value));
-            }};
+    return numberText(value);
 }
 
-// The fields that a traits copy carries, with the numbers of the triple as one field.
-const std::vector<TraitField>& traitFields()
+template <class Whole>
+    requires std::is_unsigned_v<Whole>
+std::string registerText(Whole value)
 {
-    using T = IGeoItemTraits;
-    static const std::vector<TraitField> fields{
-        textField("colorName", &T::GetColorName, &T::SetColorName),
-        {"triple",
-         [](T& t) {
-             std::uint32_t a = 0, b = 0, c = 0;
-             t.GetTriple(a, b, c);
-             return std::to_string(a) + ' ' + std::to_string(b) + ' ' + std::to_string(c);
-         },
-         [](T& t, std::string_view v) {
-             auto parts = split(v, ' ');
-             if (parts.size() == 3) {
-                 auto a = parseWhole(parts[0]), b = parseWhole(parts[1]), c = parseWhole(parts[2]);
-                 if (a && b && c)
-                     t.SetTriple(*a, *b, *c);
-             }
-         }},
-        textField("textStyle", &T::GetTextStyle, &T::SetTextStyle),
-        numberField<double>("textValue1", &T::GetTextValue1, &T::SetTextValue1),
-        numberField<double>("textValue2", &T::GetTextValue2, &T::SetTextValue2),
-        numberField<double>("textValue3", &T::GetTextValue3, &T::SetTextValue3),
-        numberField<double>("textValue4", &T::GetTextValue4, &T::SetTextValue4),
-        numberField<std::uint32_t>("textCode1", &T::GetTextCode1, &T::SetTextCode1),
-        numberField<std::uint32_t>("textCode2", &T::GetTextCode2, &T::SetTextCode2),
-        textField("layerName", &T::GetLayerName, &T::SetLayerName),
-        numberField<std::uint32_t>("codeA", &T::GetCodeA, &T::SetCodeA),
-        numberField<std::uint32_t>("codeB", &T::GetCodeB, &T::SetCodeB),
-        textField("mainLineType", &T::GetMainLineType, &T::SetMainLineType),
-        numberField<std::uint32_t>("mainLineCode", &T::GetMainLineCode, &T::SetMainLineCode),
-        numberField<std::uint32_t>("mainLineCode2", &T::GetMainLineCode2, &T::SetMainLineCode2),
-        textField("mainLineWeight", &T::GetMainLineWeight, &T::SetMainLineWeight),
-        numberField<double>("mainLineValue", &T::GetMainLineValue, &T::SetMainLineValue),
-        textField("thickLineType", &T::GetThickLineType, &T::SetThickLineType),
-        numberField<std::uint32_t>("thickLineCode", &T::GetThickLineCode, &T::SetThickLineCode),
-        numberField<std::uint32_t>("thickLineCode2", &T::GetThickLineCode2, &T::SetThickLineCode2),
-        textField("thickLineWeight", &T::GetThickLineWeight, &T::SetThickLineWeight),
-        numberField<double>("thickLineValue", &T::GetThickLineValue, &T::SetThickLineValue),
-        numberField<std::uint32_t>("colorIndex", &T::GetColorIndex, &T::SetColorIndex),
-        numberField<std::uint32_t>("mainLineTypeIndex", &T::GetMainLineTypeIndex, &T::SetMainLineTypeIndex),
-        numberField<std::uint32_t>("thickLineTypeIndex", &T::GetThickLineTypeIndex, &T::SetThickLineTypeIndex),
-        numberField<std::uint32_t>("mainLineWeightIndex", &T::GetMainLineWeightIndex, &T::SetMainLineWeightIndex),
-        numberField<std::uint32_t>("thickLineWeightIndex", &T::GetThickLineWeightIndex, &T::SetThickLineWeightIndex),
-        numberField<std::uint32_t>("textStyleIndex", &T::GetTextStyleIndex, &T::SetTextStyleIndex),
-        numberField<std::uint32_t>("layerIndex", &T::GetLayerIndex, &T::SetLayerIndex),
-    };
-    return fields;
+    return std::to_string(value);
+}
+
+std::string registerText(const GEOTYPE_DEFINITION::TraitTriple& triple)
+{
+    return std::to_string(triple[0]) + ' ' + std::to_string(triple[1]) + ' ' + std::to_string(triple[2]);
+}
+
+template <class Value>
+std::optional<Value> parseRegisterText(std::string_view text)
+{
+    if constexpr (std::is_same_v<Value, std::string>) {
+        return std::string(text);
+    } else if constexpr (std::is_same_v<Value, double>) {
+        return parseNumber(text);
+    } else if constexpr (std::is_same_v<Value, GEOTYPE_DEFINITION::TraitTriple>) {
+        const auto parts = split(text, ' ');
+        if (parts.size() != 3)
+            return std::nullopt;
+        const auto a = parseWhole(parts[0]), b = parseWhole(parts[1]), c = parseWhole(parts[2]);
+        if (!a || !b || !c)
+            return std::nullopt;
+        return Value{*a, *b, *c};
+    } else {
+        return parseWhole<Value>(text);
+    }
 }
 
 }  // namespace
@@ -252,24 +223,30 @@ bool UserRegisters::loadSavedTraits(std::uint32_t symbolType, IGeoItemTraits& ta
     const auto text = read(valueName("Traits", symbolType));
     if (text.empty())
         return false;
-    const auto& fields = traitFields();
     for (auto line : split(text, '\n')) {
         const auto tab = line.find('\t');
         if (tab == std::string_view::npos)
             continue;
         const auto name = line.substr(0, tab);
-        auto known = std::find_if(fields.begin(), fields.end(), [name](const TraitField& f) { return name == f.name; });
-        if (known != fields.end())
-            known->set(target, line.substr(tab + 1));
+        GEOTYPE_DEFINITION::forEachTraitField([&](const auto& trait) {
+            using Value = typename std::remove_cvref_t<decltype(trait)>::ValueType;
+            if (!trait.copied || name != trait.name)
+                return;
+            if (auto value = parseRegisterText<Value>(line.substr(tab + 1)))
+                trait.set(target, *value);
+        });
     }
     return true;
 }
 
+// The fields a traits copy carries: what the user picked, not the record's working values.
 void UserRegisters::saveTraits(std::uint32_t symbolType, IGeoItemTraits& traits)
 {
     std::string text;
-    for (const auto& f : traitFields())
-        text += std::string(f.name) + '\t' + f.get(traits) + '\n';
+    GEOTYPE_DEFINITION::forEachTraitField([&](const auto& trait) {
+        if (trait.copied)
+            text += std::string(trait.name) + '\t' + registerText(trait.get(traits)) + '\n';
+    });
     write(valueName("Traits", symbolType), text);
 }
 

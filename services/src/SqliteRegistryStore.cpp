@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: 2026 Tarvelo contributors
+// Not QSettings: it keeps typed values as exact bytes, loses no commit to concurrent or killed processes, needs no Qt.
 #include "tarvelo/services/SqliteRegistryStore.h"
 
 #include <sqlite3.h>

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: 2026 Tarvelo contributors
+// An own table, not Qt's or iconv's codec: this library builds for Windows without either; it is 128 entries.
 #include "tarvelo/services/TextCodec.h"
 
 #include <algorithm>

@@ -2,7 +2,6 @@
 // SPDX-FileCopyrightText: 2026 Tarvelo contributors
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <set>
@@ -11,11 +10,13 @@
 
 #include "DefaultsFile.h"
 #include "TestEnvironment.h"
+#include "UserRegisters.h"
 #include "tarvelo/geometry/IGeoItem.h"
 #include "tarvelo/geometry/IGeoItemCollection.h"
 #include "tarvelo/geometry/IGeoPoint.h"
 #include "tarvelo/geometry/IGeoPointsBlock.h"
 #include "tarvelo/geometry/TGeoBlock.h"
+#include "tarvelo/geometry/TraitField.h"
 #include "tarvelo/services/CSysHub.h"
 #include "tarvelo/services/CompanionApi.h"
 #include "tarvelo/services/MakerLibraries.h"
@@ -41,12 +42,7 @@ struct Choices final : IChoiceSink {
 /// call, export looked up by name, library freed after.
 class HostSupportTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        ::setenv(SqliteRegistryStore::kLocationVariable, environment.storeFile().parent_path().c_str(), 1);
-        useLibrary(DHOSTSP_LIBRARY);
-    }
-    void TearDown() override { ::unsetenv(SqliteRegistryStore::kLocationVariable); }
+    void SetUp() override { useLibrary(DHOSTSP_LIBRARY); }
 
     void useLibrary(const std::filesystem::path& library)
     {
@@ -99,6 +95,7 @@ protected:
     }
 
     TestEnvironment environment;
+    const tarvelo::testing::EnvironmentGuard sharedStore = environment.shareStore();
     CSysHub hub{environment};
 };
 
@@ -263,6 +260,30 @@ TEST_F(HostSupportTest, registeredColorsAndLineTypesPersist)
     EXPECT_EQ(choicesOfRow(kMainLineTypeRow).back(), std::pair(cp1251("Осевая тонкая"), kLineTypeIndexBase + added));
 }
 
+// Traits saved for a type come back in a later call as a traits copy carries
+// them: every picked name and position, not the record's working values.
+TEST_F(HostSupportTest, savedTraitsComeBackAsACopyCarriesThem)
+{
+    GEOTYPE_DEFINITION::TGeoItemTraits picked;
+    picked.SetLayerName(cp1251("Оси\tи отметки"));
+    picked.SetThickLineWeight(cp1251("0.70 мм"));
+    picked.SetTextValue2(1.0 / 3.0);
+    picked.SetMainLineCode2(0xFFFFFFFEu);
+    picked.SetTriple(1, 2, 3);
+    picked.SetLayerIndex(7);
+    picked.SetFactor(0.5);
+    picked.SetChanged(1);
+    tarvelo::hostsupport::UserRegisters(hub, environment.store()).saveTraits(501, picked);
+
+    GEOTYPE_DEFINITION::TGeoItemTraits loaded;
+    ASSERT_TRUE(tarvelo::hostsupport::UserRegisters(hub, environment.store()).loadSavedTraits(501, loaded));
+    GEOTYPE_DEFINITION::TGeoItemTraits expected;
+    picked.SetLayerName(cp1251("Оси и отметки"));
+    expected.CopyFrom(&picked);
+    GEOTYPE_DEFINITION::forEachTraitField(
+        [&](const auto& field) { EXPECT_EQ(field.get(loaded), field.get(expected)) << field.name; });
+}
+
 // Saving the graphics page keeps the traits as the type's defaults; the geometry page keeps the parameters.
 TEST_F(HostSupportTest, updatedAttributesBecomeTheTypesDefaults)
 {
@@ -390,12 +411,12 @@ TEST_F(HostSupportTest, brokenDataFileGivesNoDefaultsAndIsLogged)
     std::ofstream(folder / "symbol-defaults.txt") << "[colors]\n256 = ПоСлою\n300 = Чужой\n";
     useLibrary(folder / "libdhostsp.so");
 
-    const std::string home = std::getenv("HOME") != nullptr ? std::getenv("HOME") : "";
-    ::setenv("HOME", environment.root().c_str(), 1);
-    ::setenv("XDG_CONFIG_HOME", (environment.root() / "config").c_str(), 1);
-    const bool gotBlock = withBlock("GetAttribs", 101, [](IGeoBlock&) {});
-    ::setenv("HOME", home.c_str(), 1);
-    ::unsetenv("XDG_CONFIG_HOME");
+    bool gotBlock = false;
+    {
+        const tarvelo::testing::EnvironmentGuard home("HOME", environment.root().string());
+        const tarvelo::testing::EnvironmentGuard config("XDG_CONFIG_HOME", (environment.root() / "config").string());
+        gotBlock = withBlock("GetAttribs", 101, [](IGeoBlock&) {});
+    }
 
     EXPECT_FALSE(gotBlock);
     EXPECT_NE(environment.logText().find(cp1251("файле умолчаний библиотеки поддержки")), std::string::npos);

@@ -8,7 +8,6 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSpinBox>
-#include <cstdlib>
 
 #include "ModalDriver.h"
 #include "TestEnvironment.h"
@@ -44,12 +43,7 @@ void choose(QWidget* dialog, const char* objectName, std::uint32_t code)
 /// The library opens the user's store itself, so the store is pointed at the test's one first.
 class SettingsDialogTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        ::setenv(SqliteRegistryStore::kLocationVariable, environment.storeFile().parent_path().c_str(), 1);
-        hub.SetStringParams(CSysHub::kModulesKey, kSettingsLibraryValue, CFGKIT_LIBRARY, false);
-    }
-    void TearDown() override { ::unsetenv(SqliteRegistryStore::kLocationVariable); }
+    void SetUp() override { hub.SetStringParams(CSysHub::kModulesKey, kSettingsLibraryValue, CFGKIT_LIBRARY, false); }
 
     /// Runs the dialog through the module's loader with `driver` acting on it.
     int runDialog(std::function<void(QWidget*)> driver)
@@ -69,6 +63,7 @@ protected:
     }
 
     TestEnvironment environment;
+    const tarvelo::testing::EnvironmentGuard sharedStore = environment.shareStore();
     CSysHub hub{environment};
 };
 

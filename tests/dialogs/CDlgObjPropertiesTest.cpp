@@ -10,7 +10,6 @@
 #include <QTabBar>
 #include <QTest>
 #include <QTimer>
-#include <cstdlib>
 #include <functional>
 
 #include "CClrListBox.h"
@@ -89,8 +88,6 @@ class ObjPropertiesTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        // The library reads the same store as the dialog.
-        ::setenv(services::SqliteRegistryStore::kLocationVariable, environment.storeFile().parent_path().c_str(), 1);
         useHostSupport(DHOSTSP_LIBRARY);
         block.SetSymbolType(801);
         for (std::uint32_t key = 1; key <= 4; ++key)
@@ -110,7 +107,6 @@ protected:
         traits->SetTextStyleIndex(2);
         traits->SetLayerName(cp1251("Оси"));
     }
-    void TearDown() override { ::unsetenv(services::SqliteRegistryStore::kLocationVariable); }
 
     void useHostSupport(const std::string& path)
     {
@@ -138,6 +134,8 @@ protected:
     void save(QDialog& dialog) { control<QPushButton>(dialog, "1")->click(); }
 
     services::testing::TestEnvironment environment;
+    // The library reads the same store as the dialog.
+    const tarvelo::testing::EnvironmentGuard sharedStore = environment.shareStore();
     CSysHub hub{environment};
     GEOTYPE_DEFINITION::TGeoBlock block;
 };

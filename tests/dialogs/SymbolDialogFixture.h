@@ -9,7 +9,6 @@
 #include <QDialog>
 #include <QKeyEvent>
 #include <QTest>
-#include <cstdlib>
 #include <functional>
 
 #include "InMemoryDrawing.h"
@@ -51,13 +50,10 @@ class SymbolDialogFixture : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        // The library reads the same store as the dialog.
-        ::setenv(services::SqliteRegistryStore::kLocationVariable, environment.storeFile().parent_path().c_str(), 1);
         hub.SetStringParams(services::CSysHub::kModulesKey, services::kHostSupportLibraryValue, DHOSTSP_LIBRARY,
                             false);
         drawing.layers = {{"0"}, {"Стены"}, {"Оси"}};
     }
-    void TearDown() override { ::unsetenv(services::SqliteRegistryStore::kLocationVariable); }
 
     /// Runs a new `Dialog` on the block; `drive` works it and may accept or
     /// cancel, and a dialog it leaves open is cancelled. The EditBlock result.
@@ -83,6 +79,8 @@ protected:
     }
 
     services::testing::TestEnvironment environment;
+    // The library reads the same store as the dialog.
+    const tarvelo::testing::EnvironmentGuard sharedStore = environment.shareStore();
     services::CSysHub hub{environment};
     hostcad::InMemoryDrawing drawing;
     GEOTYPE_DEFINITION::TGeoBlock block;

@@ -8,13 +8,13 @@
 
 #include <array>
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
-#include <filesystem>
 #include <set>
 #include <string>
 
+#include "EnvironmentGuard.h"
 #include "SymbolModuleApi.h"
+#include "TemporaryFolder.h"
 #include "tarvelo/geometry/TGeoBlock.h"
 
 using namespace tarvelo::module;
@@ -26,9 +26,6 @@ class ModuleWithoutQt : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        std::string pattern = (std::filesystem::temp_directory_path() / "tarvelo-noqt-XXXXXX").string();
-        m_store = ::mkdtemp(pattern.data());
-        ::setenv("TARVELO_STORE_DIR", m_store.c_str(), 1);
         m_module = dlopen(SYMBOLS_MODULE, RTLD_NOW | RTLD_LOCAL);
         ASSERT_NE(m_module, nullptr) << dlerror();
     }
@@ -36,7 +33,6 @@ protected:
     {
         if (m_module != nullptr)
             dlclose(m_module);
-        std::filesystem::remove_all(m_store);
     }
     template <typename Function>
     Function find(const char* name)
@@ -46,8 +42,9 @@ protected:
         return function;
     }
 
+    tarvelo::testing::TemporaryFolder m_store;
+    const tarvelo::testing::EnvironmentGuard m_storeLocation{"TARVELO_STORE_DIR", m_store.path().string()};
     void* m_module = nullptr;
-    std::filesystem::path m_store;
 };
 
 bool qtIsLoaded()

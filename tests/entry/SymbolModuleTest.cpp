@@ -10,7 +10,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QToolButton>
-#include <cstdlib>
 
 #include "InMemoryDrawing.h"
 #include "ModalDriver.h"
@@ -56,7 +55,6 @@ class SymbolModuleTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        ::setenv(SqliteRegistryStore::kLocationVariable, environment.storeFile().parent_path().c_str(), 1);
         hub.SetStringParams(CSysHub::kModulesKey, kHostSupportLibraryValue, DHOSTSP_LIBRARY, false);
         drawing.layers = {{"0"}, {"Стены"}, {"Оси"}};
         m_module = dlopen(SYMBOLS_MODULE, RTLD_NOW | RTLD_LOCAL);
@@ -67,7 +65,6 @@ protected:
     {
         if (m_module != nullptr)
             dlclose(m_module);
-        ::unsetenv(SqliteRegistryStore::kLocationVariable);
     }
 
     /// Calls an editor with `driver` acting on its dialog.
@@ -89,6 +86,7 @@ protected:
     }
 
     TestEnvironment environment;
+    const tarvelo::testing::EnvironmentGuard sharedStore = environment.shareStore();
     CSysHub hub{environment};
     tarvelo::hostcad::InMemoryDrawing drawing;
     tarvelo::module::FreeBlockFunction freeBlock = nullptr;

@@ -2,7 +2,12 @@
 // SPDX-FileCopyrightText: 2026 Tarvelo contributors
 #include <gtest/gtest.h>
 
+#include <set>
+#include <string>
+#include <type_traits>
+
 #include "tarvelo/geometry/TGeoItemTraits.h"
+#include "tarvelo/geometry/TraitField.h"
 
 using namespace GEOTYPE_DEFINITION;
 
@@ -164,4 +169,47 @@ TEST(Traits, assignmentCopiesEveryField)
     EXPECT_EQ(target.IsChanged(), 1);
     EXPECT_EQ(target.GetLayerName(), "walls");
     EXPECT_EQ(target.GetTextValue1(), 2.5);
+}
+
+namespace {
+
+// A value of its own for the n-th field of the list.
+template <class Value>
+Value valueOfField(int n)
+{
+    if constexpr (std::is_same_v<Value, std::string>)
+        return "field " + std::to_string(n);
+    else if constexpr (std::is_same_v<Value, double>)
+        return n + 0.5;
+    else if constexpr (std::is_same_v<Value, TraitTriple>)
+        return {100u + n, 200u + n, 300u + n};
+    else
+        return static_cast<Value>(n);
+}
+
+}  // namespace
+
+// The list of fields that saved forms use reaches each field exactly once,
+// through its own getter and setter, and marks as copied what CopyFrom takes.
+TEST(Traits, fieldListReachesEveryFieldOnceAndKnowsWhatCopyFromTakes)
+{
+    TGeoItemTraits source;
+    std::set<std::string> names;
+    int n = 0;
+    forEachTraitField([&](const auto& field) {
+        using Value = typename std::remove_cvref_t<decltype(field)>::ValueType;
+        names.insert(field.name);
+        field.set(source, valueOfField<Value>(++n));
+    });
+    EXPECT_EQ(n, 33);
+    EXPECT_EQ(names.size(), 33u);
+
+    TGeoItemTraits copy;
+    copy.CopyFrom(&source);
+    n = 0;
+    forEachTraitField([&](const auto& field) {
+        using Value = typename std::remove_cvref_t<decltype(field)>::ValueType;
+        EXPECT_EQ(field.get(source), valueOfField<Value>(++n)) << field.name;
+        EXPECT_EQ(field.get(copy) == field.get(source), field.copied) << field.name;
+    });
 }

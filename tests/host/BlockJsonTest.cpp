@@ -2,9 +2,12 @@
 // SPDX-FileCopyrightText: 2026 Tarvelo contributors
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <cmath>
 #include <limits>
 #include <numbers>
+#include <random>
+#include <vector>
 
 #include "BlockJson.h"
 #include "tarvelo/services/TextCodec.h"
@@ -130,6 +133,31 @@ TEST(BlockJson, roundTripsValuesThatAreNotFinite)
     EXPECT_EQ(copy->GetParam(2), -std::numeric_limits<double>::infinity());
 }
 
+// Every double, subnormals and the largest included, comes back bit for bit,
+// and so does the largest DWORD.
+TEST(BlockJson, numbersComeBackBitForBit)
+{
+    std::vector<double> values{std::numeric_limits<double>::denorm_min(), std::numeric_limits<double>::min(),
+                               std::numeric_limits<double>::max(), -0.0, 0.1, 1.0 / 3.0, 9007199254740993.0, 1e23};
+    std::mt19937_64 random(2026);
+    while (values.size() < 5000) {
+        const double value = std::bit_cast<double>(random());
+        if (std::isfinite(value))
+            values.push_back(value);
+    }
+    TGeoBlock original;
+    for (std::uint32_t key = 0; key < values.size(); ++key)
+        original.SetParam(key, values[key]);
+    original.SetNumber(4294967295u);
+
+    const std::unique_ptr<TGeoBlock> copy = readOrFail(blockToJson(original));
+    ASSERT_TRUE(copy);
+    for (std::uint32_t key = 0; key < values.size(); ++key)
+        ASSERT_EQ(std::bit_cast<std::uint64_t>(copy->GetParam(key)), std::bit_cast<std::uint64_t>(values[key]))
+            << values[key];
+    EXPECT_EQ(copy->GetNumber(), 4294967295u);
+}
+
 // A document written by hand may leave members out, escape characters and
 // use a character code page 1251 lacks.
 TEST(BlockJson, readsAHandWrittenDocument)
@@ -182,6 +210,18 @@ INSTANTIATE_TEST_SUITE_P(
         Malformed{"{\"extData\": {\"mainText\": \"\\ud800x\"}}",
                   "Ошибка в записи JSON, строка 1, позиция 33: первая половина суррогатной пары без второй."},
         Malformed{"{} {}", "Ошибка в записи JSON, строка 1, позиция 4: после значения идёт лишний текст."},
+        Malformed{"{\"scale\": 1\n \"angle\": 2}",
+                  "Ошибка в записи JSON, строка 2, позиция 2: ожидалась «,» или «}»."},
+        Malformed{"[1 2]", "Ошибка в записи JSON, строка 1, позиция 4: ожидалась «,» или «]»."},
+        Malformed{"{\"scale\" 1}", "Ошибка в записи JSON, строка 1, позиция 10: после имени поля ожидалось «:»."},
+        Malformed{"[1.]", "Ошибка в записи JSON, строка 1, позиция 4: недопустимое число: после точки нет цифр."},
+        Malformed{"{\"items\": [{\"key\": 1, \"k\\\"\\\\\": 2, \"k\\\"\\\\\": 3}]}",
+                  "Ошибка в записи JSON, строка 1, позиция 35: поле «k\"\\» повторяется."},
+        Malformed{"[\"\\udc00\"]",
+                  "Ошибка в записи JSON, строка 1, позиция 8: вторая половина суррогатной пары без первой."},
+        Malformed{"[\"a\tb\"]", "Ошибка в записи JSON, строка 1, позиция 4: управляющий символ внутри текста; "
+                                "его нужно записать как «\\u00XX»."},
+        Malformed{"{\"extData\": {\"mainText\": \"А", "Ошибка в записи JSON, строка 1, позиция 28: текст в кавычках не закрыт."},
         Malformed{"[1, 2]", "Блок должен быть записан как объект JSON в фигурных скобках."}));
 
 INSTANTIATE_TEST_SUITE_P(
@@ -189,6 +229,8 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         Malformed{"{\"scale\": \"1\"}", "Поле «scale»: ожидалось число."},
         Malformed{"{\"angle\": 1e999}", "Поле «angle»: число 1e999 выходит за пределы чисел двойной точности."},
+        Malformed{"{\"points\": [{\"key\": 1}, {\"key\": 2, \"x\": -1e400}]}",
+                  "Поле «points[1].x»: число -1e400 выходит за пределы чисел двойной точности."},
         Malformed{"{\"editMode\": 256}", "Поле «editMode»: ожидалось целое число от 0 до 255."},
         Malformed{"{\"tag\": -1}", "Поле «tag»: ожидалось целое число от 0 до 65535."},
         Malformed{"{\"params\": {\"x\": 1}}", "Поле «params.x»: имя должно быть целым числом от 0 до 4294967295."},

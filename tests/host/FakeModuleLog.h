@@ -9,6 +9,8 @@
 #include <QTemporaryDir>
 #include <algorithm>
 
+#include "EnvironmentGuard.h"
+
 namespace tarvelo::host::testing {
 
 inline const QString kFakeModule = QStringLiteral(FAKE_SYMBOL_MODULE);
@@ -17,14 +19,6 @@ inline const QString kFakeModuleWithoutWeld = QStringLiteral(FAKE_SYMBOL_MODULE_
 /// What the fake module wrote about its calls and blocks, in a private folder.
 class FakeModuleLog {
 public:
-    FakeModuleLog() { qputenv("FAKE_SYMBOLS_LOG", QFile::encodeName(path())); }
-    ~FakeModuleLog()
-    {
-        qunsetenv("FAKE_SYMBOLS_LOG");
-        qunsetenv("FAKE_SYMBOLS_DIALOG");
-        qunsetenv("FAKE_SYMBOLS_NOTICE");
-    }
-
     [[nodiscard]] QString path() const { return m_folder.filePath("fake.log"); }
     [[nodiscard]] QString folder() const { return m_folder.path(); }
 
@@ -56,6 +50,10 @@ public:
 
 private:
     QTemporaryDir m_folder;
+    const tarvelo::testing::EnvironmentGuard m_log{"FAKE_SYMBOLS_LOG", QFile::encodeName(path()).toStdString()};
+    // Cases switch these on; they end with the case.
+    const tarvelo::testing::EnvironmentGuard m_dialog{"FAKE_SYMBOLS_DIALOG", std::nullopt};
+    const tarvelo::testing::EnvironmentGuard m_notice{"FAKE_SYMBOLS_NOTICE", std::nullopt};
 };
 
 }  // namespace tarvelo::host::testing

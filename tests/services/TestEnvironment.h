@@ -13,6 +13,8 @@
 #include <string>
 #include <vector>
 
+#include "EnvironmentGuard.h"
+#include "TemporaryFolder.h"
 #include "tarvelo/services/IServiceEnvironment.h"
 #include "tarvelo/services/SqliteRegistryStore.h"
 #include "tarvelo/services/TextCodec.h"
@@ -41,16 +43,8 @@ class TestEnvironment final : public IServiceEnvironment {
 public:
     TestEnvironment()
     {
-        std::string pattern = (std::filesystem::temp_directory_path() / "tarvelo-test-XXXXXX").string();
-        m_root = ::mkdtemp(pattern.data());
         std::filesystem::create_directories(documents());
         m_store = std::make_unique<SqliteRegistryStore>(storeFile());
-    }
-    ~TestEnvironment() override
-    {
-        std::error_code ignored;
-        std::filesystem::permissions(m_root, std::filesystem::perms::owner_all, ignored);
-        std::filesystem::remove_all(m_root, ignored);
     }
 
     IRegistryBackend& store() override { return *m_store; }
@@ -64,9 +58,16 @@ public:
     }
     std::tm localTime() override { return now; }
 
-    [[nodiscard]] std::filesystem::path root() const { return m_root; }
-    [[nodiscard]] std::filesystem::path documents() const { return m_root / "Documents"; }
-    [[nodiscard]] std::filesystem::path storeFile() const { return m_root / "store" / SqliteRegistryStore::kFileName; }
+    /// Points the companion libraries, which open the store themselves, at
+    /// this store for as long as the guard lives.
+    [[nodiscard]] tarvelo::testing::EnvironmentGuard shareStore() const
+    {
+        return {SqliteRegistryStore::kLocationVariable, storeFile().parent_path().string()};
+    }
+
+    [[nodiscard]] std::filesystem::path root() const { return m_root.path(); }
+    [[nodiscard]] std::filesystem::path documents() const { return root() / "Documents"; }
+    [[nodiscard]] std::filesystem::path storeFile() const { return root() / "store" / SqliteRegistryStore::kFileName; }
     [[nodiscard]] std::filesystem::path logFile() const
     {
         return documents() / std::filesystem::path(u8"Тарвело СПДС") / "ERRLOG.txt";
@@ -92,7 +93,7 @@ public:
     }();
 
 private:
-    std::filesystem::path m_root;
+    tarvelo::testing::TemporaryFolder m_root;
     std::unique_ptr<SqliteRegistryStore> m_store;
 };
 

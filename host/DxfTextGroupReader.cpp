@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: 2026 Tarvelo contributors
-#include "DxfGroupReader.h"
+#include "DxfTextGroupReader.h"
 
 namespace tarvelo::host {
 
@@ -8,6 +8,8 @@ namespace {
 
 // Group codes run from -5 to 1071; six digits leave room and cannot overflow.
 constexpr std::size_t kMaxCodeDigits = 6;
+
+using Traits = std::streambuf::traits_type;
 
 bool isBlank(char c)
 {
@@ -50,32 +52,40 @@ bool parseCode(const std::string& line, int& code)
 
 }  // namespace
 
-DxfGroupReader::DxfGroupReader(std::istream& in) : m_buffer(in.rdbuf()) {}
+DxfTextGroupReader::DxfTextGroupReader(std::istream& in) : m_buffer(in.rdbuf()) {}
 
-DxfGroupReader::LineResult DxfGroupReader::readLine(std::string& line)
+DxfTextGroupReader::LineResult DxfTextGroupReader::readLine(std::string& line)
 {
     line.clear();
     if (m_buffer == nullptr)
         return LineResult::End;
-    using Traits = std::streambuf::traits_type;
     int c = m_buffer->sbumpc();
     if (Traits::eq_int_type(c, Traits::eof()))
         return LineResult::End;
     ++m_line;
     for (; !Traits::eq_int_type(c, Traits::eof()) && c != '\n'; c = m_buffer->sbumpc()) {
-        if (c == '\0' || line.size() >= kMaxLine)
+        if (c == '\r' && m_lineEnd != LineEnd::LineFeed) {
+            // The first line end of the file tells whether a lone CR ends lines in it.
+            if (m_lineEnd == LineEnd::Unknown)
+                m_lineEnd = m_buffer->sgetc() == '\n' ? LineEnd::LineFeed : LineEnd::CarriageReturn;
+            if (m_lineEnd == LineEnd::CarriageReturn)
+                break;
+        }
+        if (c == '\0' || line.size() >= kMaxValue)
             return LineResult::Malformed;
         line += Traits::to_char_type(c);
     }
+    if (c == '\n' && m_lineEnd == LineEnd::Unknown)
+        m_lineEnd = LineEnd::LineFeed;
     if (!line.empty() && line.back() == '\r')
         line.pop_back();
     return LineResult::Line;
 }
 
-DxfGroupReader::Result DxfGroupReader::next(DxfGroup& group)
+DxfTextGroupReader::Result DxfTextGroupReader::next(DxfGroup& group)
 {
-    // Blank lines are tolerated at the very end of a file only.
     LineResult read = readLine(m_codeLine);
+    m_groupLine = m_line;
     if (read == LineResult::Line && isBlankLine(m_codeLine)) {
         do
             read = readLine(m_codeLine);
@@ -91,6 +101,16 @@ DxfGroupReader::Result DxfGroupReader::next(DxfGroup& group)
     if (read == LineResult::End)
         return Result::End;
     return read == LineResult::Line ? Result::Group : Result::Malformed;
+}
+
+std::string DxfTextGroupReader::placeOfGroup() const
+{
+    return "в строке " + std::to_string(m_groupLine);
+}
+
+std::string DxfTextGroupReader::malformation() const
+{
+    return "строка " + std::to_string(m_line) + " не похожа на запись DXF";
 }
 
 }  // namespace tarvelo::host

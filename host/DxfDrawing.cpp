@@ -144,6 +144,9 @@ std::unique_ptr<DxfDrawing> DxfDrawing::Loader::readGroups(DxfGroupSource& sourc
     Place place = Place::BeforeSection;
     std::string section;
     std::string variable;
+    std::string table;
+    bool tableNameNext = false;
+    std::string forDxflib;
     bool anySection = false;
     for (;;) {
         const DxfGroupSource::Result result = source.next(group);
@@ -196,12 +199,19 @@ std::unique_ptr<DxfDrawing> DxfDrawing::Loader::readGroups(DxfGroupSource& sourc
                 m_version = trimmed(group.value);
             else if (variable == "$DWGCODEPAGE")
                 m_codePage = trimmed(group.value);
+        } else if (section == "TABLES" && group.code == 0 && word == "TABLE") {
+            table.clear();
+            tableNameNext = true;
+        } else if (tableNameNext) {
+            tableNameNext = false;
+            if (group.code == 2)
+                table = trimmed(group.value);
         }
-        // dxflib sees the header and the tables only: blocks and entities are not looked at.
-        // The last record of a table reaches it only with the group that follows it.
-        if (place != Place::InSection || section == "HEADER" || section == "TABLES") {
-            std::string value(group.code == 0 ? word : std::string_view(group.value).substr(0, DL_DXF_MAXLINE));
-            m_dxf.parser->processDXFGroup(&m_collector, group.code, value);
+        // dxflib sees the layer and line type tables only; the other tables, blocks and entities
+        // are never looked at. The last record of a table reaches it with the group that follows it.
+        if (section == "TABLES" && (table == "LAYER" || table == "LTYPE")) {
+            forDxflib.assign(group.code == 0 ? word : std::string_view(group.value).substr(0, DL_DXF_MAXLINE));
+            m_dxf.parser->processDXFGroup(&m_collector, group.code, forDxflib);
         }
         if (place == Place::BeforeSection && section == "TABLES")
             return build();

@@ -2,14 +2,15 @@
 // SPDX-FileCopyrightText: 2026 Tarvelo contributors
 #include "DxfTextGroupReader.h"
 
+#include <algorithm>
+
 namespace tarvelo::host {
 
 namespace {
 
 // Group codes run from -5 to 1071; six digits leave room and cannot overflow.
 constexpr std::size_t kMaxCodeDigits = 6;
-
-using Traits = std::streambuf::traits_type;
+constexpr std::size_t kChunkBytes = 64 * 1024;
 
 bool isBlank(char c)
 {
@@ -52,31 +53,58 @@ bool parseCode(const std::string& line, int& code)
 
 }  // namespace
 
-DxfTextGroupReader::DxfTextGroupReader(std::istream& in) : m_buffer(in.rdbuf()) {}
+DxfTextGroupReader::DxfTextGroupReader(std::istream& in) : m_buffer(in.rdbuf()), m_chunk(kChunkBytes) {}
+
+bool DxfTextGroupReader::refill()
+{
+    m_position = 0;
+    m_end = m_buffer != nullptr
+                ? static_cast<std::size_t>(std::max<std::streamsize>(
+                      0, m_buffer->sgetn(m_chunk.data(), static_cast<std::streamsize>(m_chunk.size()))))
+                : 0;
+    return m_end > 0;
+}
 
 DxfTextGroupReader::LineResult DxfTextGroupReader::readLine(std::string& line)
 {
     line.clear();
-    if (m_buffer == nullptr)
-        return LineResult::End;
-    int c = m_buffer->sbumpc();
-    if (Traits::eq_int_type(c, Traits::eof()))
+    if (m_position == m_end && !refill())
         return LineResult::End;
     ++m_line;
-    for (; !Traits::eq_int_type(c, Traits::eof()) && c != '\n'; c = m_buffer->sbumpc()) {
-        if (c == '\r' && m_lineEnd != LineEnd::LineFeed) {
-            // The first line end of the file tells whether a lone CR ends lines in it.
-            if (m_lineEnd == LineEnd::Unknown)
-                m_lineEnd = m_buffer->sgetc() == '\n' ? LineEnd::LineFeed : LineEnd::CarriageReturn;
-            if (m_lineEnd == LineEnd::CarriageReturn)
-                break;
-        }
-        if (c == '\0' || line.size() >= kMaxValue)
+    for (;;) {
+        const char* const begin = m_chunk.data() + m_position;
+        const char* const end = m_chunk.data() + m_end;
+        const char* c = begin;
+        while (c != end && *c != '\n' && *c != '\r' && *c != '\0')
+            ++c;
+        if (line.size() + static_cast<std::size_t>(c - begin) > kMaxValue)
             return LineResult::Malformed;
-        line += Traits::to_char_type(c);
+        line.append(begin, c);
+        m_position += static_cast<std::size_t>(c - begin);
+        if (c == end) {
+            if (!refill())
+                return LineResult::Line;  // the last line of the file, without a line end
+            continue;
+        }
+        ++m_position;
+        if (*c == '\0')
+            return LineResult::Malformed;
+        if (*c == '\n') {
+            if (m_lineEnd == LineEnd::Unknown)
+                m_lineEnd = LineEnd::LineFeed;
+            break;
+        }
+        // A CR: the first line end of the file tells whether a lone CR ends lines in it.
+        if (m_lineEnd == LineEnd::Unknown) {
+            if (m_position == m_end)
+                refill();
+            m_lineEnd = m_position < m_end && m_chunk[m_position] == '\n' ? LineEnd::LineFeed
+                                                                           : LineEnd::CarriageReturn;
+        }
+        if (m_lineEnd == LineEnd::CarriageReturn)
+            return LineResult::Line;
+        line += '\r';
     }
-    if (c == '\n' && m_lineEnd == LineEnd::Unknown)
-        m_lineEnd = LineEnd::LineFeed;
     if (!line.empty() && line.back() == '\r')
         line.pop_back();
     return LineResult::Line;

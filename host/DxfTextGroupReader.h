@@ -4,6 +4,7 @@
 
 #include <istream>
 #include <string>
+#include <vector>
 
 #include "DxfGroupSource.h"
 
@@ -26,8 +27,13 @@ private:
     enum class LineEnd { Unknown, LineFeed, CarriageReturn };
 
     LineResult readLine(std::string& line);
+    bool refill();
 
     std::streambuf* m_buffer;
+    // Read ahead in large pieces: going through the stream character by character costs more than the parsing.
+    std::vector<char> m_chunk;
+    std::size_t m_position = 0;
+    std::size_t m_end = 0;
     LineEnd m_lineEnd = LineEnd::Unknown;
     std::size_t m_line = 0;
     std::size_t m_groupLine = 0;

@@ -10,7 +10,7 @@ namespace {
 
 // Group codes run from -5 to 1071; six digits leave room and cannot overflow.
 constexpr std::size_t kMaxCodeDigits = 6;
-constexpr std::size_t kChunkBytes = 64 * 1024;
+constexpr std::size_t kChunkBytes = 16 * 1024;
 
 bool isBlank(char c)
 {

@@ -236,7 +236,8 @@ INSTANTIATE_TEST_SUITE_P(
     });
 
 // Valid drawings without layer records open with the one layer "0", as CAD programs open them:
-// entities only, an empty TABLES section, tables without a LAYER table, an empty LAYER table.
+// entities only, an empty TABLES section, tables without a LAYER table, an empty LAYER table (whatever
+// count it claims).
 // Whatever follows the end of the file is not read.
 TEST(DxfDrawing, drawingsWithoutLayersHaveLayerZero)
 {
@@ -248,7 +249,7 @@ TEST(DxfDrawing, drawingsWithoutLayersHaveLayerZero)
         "0\nSECTION\n2\nTABLES\n0\nENDSEC\n0\nSECTION\n2\nENTITIES\n0\nENDSEC\n0\nEOF\n"s,
         "999\nCAM output\n0\nSECTION\n2\nTABLES\n0\nTABLE\n2\nLTYPE\n0\nLTYPE\n2\nCONTINUOUS\n70\n64\n0\nENDTAB\n"
         "0\nENDSEC\n0\nSECTION\n2\nENTITIES\n0\nENDSEC\n0\nEOF\n"s,
-        "0\nSECTION\n2\nTABLES\n0\nTABLE\n2\nLAYER\n0\nENDTAB\n0\nENDSEC\n"s,
+        "0\nSECTION\n2\nTABLES\n0\nTABLE\n2\nLAYER\n70\n2000000000\n0\nENDTAB\n0\nENDSEC\n"s,
     };
     for (const std::string& text : drawings) {
         std::istringstream in(text);
@@ -353,7 +354,8 @@ std::string layerTableWithEveryValueType(bool twoByteCodes, const char* version)
     BinaryDxf dxf(twoByteCodes);
     dxf.text(0, "SECTION").text(2, "HEADER").text(9, "$ACADVER").text(1, version);
     dxf.text(9, "$DWGCODEPAGE").text(3, "ANSI_1251").text(0, "ENDSEC");
-    dxf.text(0, "SECTION").text(2, "TABLES").text(0, "TABLE").text(2, "LAYER").number(70, 2, 2);
+    // The record count claims far more than there are: counts in a file are not to be trusted.
+    dxf.text(0, "SECTION").text(2, "TABLES").text(0, "TABLE").text(2, "LAYER").number(70, 0x7FFF, 2);
     dxf.text(0, "LAYER").text(2, twoByteCodes ? "Стены" : "\xD1\xF2\xE5\xED\xFB").number(70, 0, 2);
     dxf.real(10, 1.5).number(90, 0xFFFFFFFF, 4).number(160, 1ULL << 40, 8).number(290, 1, 1);
     dxf.chunk(310, std::string("\0\1\2\3", 4)).text(330, "1F").number(370, 25, 2).number(420, 0x123456, 4);

@@ -97,7 +97,7 @@ private:
 
     std::istream& m_in;
     std::string m_name;
-    const std::string& m_overrideCharset;
+    std::string m_overrideCharset;
     bool m_binary = false;
     bool m_utf8Marked = false;
     // dxflib's parser leaves some of its members unset and reads them while
@@ -111,7 +111,7 @@ private:
         ~ZeroedDxf() { parser->~DL_Dxf(); }
     } m_dxf;
     TableCollector m_collector;
-    // Header variables that decide how names are decoded, read here because dxflib passes on only some of them.
+    // The header variables that decide how names are decoded.
     std::string m_version;
     std::string m_codePage;
 };
@@ -170,6 +170,7 @@ std::unique_ptr<DxfDrawing> DxfDrawing::Loader::readGroups(DxfGroupSource& sourc
         if (group.code == 999)
             continue;
         const std::string_view word = group.code == 0 ? trimmed(group.value) : std::string_view(group.value);
+        const bool wasInReadTable = section == "TABLES" && (table == "LAYER" || table == "LTYPE");
         if (place == Place::BeforeSection) {
             // Whatever follows the end of the file is not part of the drawing.
             if (group.code == 0 && word == "EOF" && anySection)
@@ -194,7 +195,7 @@ std::unique_ptr<DxfDrawing> DxfDrawing::Loader::readGroups(DxfGroupSource& sourc
             place = Place::BeforeSection;
         } else if (section == "HEADER") {
             if (group.code == 9)
-                variable = group.value;
+                variable = trimmed(group.value);
             else if (variable == "$ACADVER")
                 m_version = trimmed(group.value);
             else if (variable == "$DWGCODEPAGE")
@@ -207,9 +208,10 @@ std::unique_ptr<DxfDrawing> DxfDrawing::Loader::readGroups(DxfGroupSource& sourc
             if (group.code == 2)
                 table = trimmed(group.value);
         }
-        // dxflib sees the layer and line type tables only; the other tables, blocks and entities
-        // are never looked at. The last record of a table reaches it with the group that follows it.
-        if (section == "TABLES" && (table == "LAYER" || table == "LTYPE")) {
+        // dxflib sees the layer and line type tables only; the other tables, blocks and entities are
+        // never looked at. The last record of a table reaches it with the group that follows it,
+        // whatever that is.
+        if (wasInReadTable || (section == "TABLES" && (table == "LAYER" || table == "LTYPE"))) {
             forDxflib.assign(group.code == 0 ? word : std::string_view(group.value).substr(0, DL_DXF_MAXLINE));
             m_dxf.parser->processDXFGroup(&m_collector, group.code, forDxflib);
         }

@@ -169,6 +169,19 @@ TEST(DxfDrawing, drawingWithoutHeaderUsesCodePage1252)
     EXPECT_EQ(drawing->layers()[0].colour, 2);
 }
 
+// The last layer of a table that lacks its end is kept, whatever follows it.
+TEST(DxfDrawing, lastLayerOfAnUnendedTableIsKept)
+{
+    std::istringstream in("0\nSECTION\n2\nTABLES\n0\nTABLE\n2\nLAYER\n0\nLAYER\n2\nA\n62\n3\n0\nLAYER\n2\nB\n62\n4\n"
+                          "0\nTABLE\n2\nSTYLE\n0\nSTYLE\n2\nStandard\n0\nENDTAB\n0\nENDSEC\n");
+    std::string error;
+    const std::unique_ptr<DxfDrawing> drawing = DxfDrawing::read(in, "a.dxf", error);
+    ASSERT_TRUE(drawing) << error;
+    ASSERT_EQ(drawing->layers().size(), 2u);
+    EXPECT_EQ(drawing->layers()[1].nameUtf8, "B");
+    EXPECT_EQ(drawing->layers()[1].colour, 4);
+}
+
 // Tables hand out read-only records, and a walk leaves nothing open behind it.
 TEST(DxfDrawing, tablesOpenForReadingOnly)
 {

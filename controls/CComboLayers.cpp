@@ -44,6 +44,7 @@ CComboLayers::CComboLayers(services::IMessageService& messages, QWidget* parent)
 void CComboLayers::FillLayers(hostcad::IDrawingDatabase* drawing, std::string* target)
 {
     m_target = target;
+    m_copied.clear();
     if (drawing == nullptr)
         return;
     const hostcad::TableNames layers =
@@ -54,9 +55,9 @@ void CComboLayers::FillLayers(hostcad::IDrawingDatabase* drawing, std::string* t
         return;
     try {
         QStringList names;
-        names.reserve(static_cast<qsizetype>(layers.names.size()));
-        for (const std::string& name : layers.names)
-            names.append(text::cp1251ToQString(name));
+        names.reserve(static_cast<qsizetype>(layers.namesUtf8.size()));
+        for (const std::string& name : layers.namesUtf8)
+            names.append(QString::fromStdString(name));
         m_names->setStringList(names);
         setEditText(names.front());
     } catch (const std::exception& failure) {
@@ -66,7 +67,21 @@ void CComboLayers::FillLayers(hostcad::IDrawingDatabase* drawing, std::string* t
 
 void CComboLayers::setLayerName(const std::string& name)
 {
+    m_copied.clear();
     setEditText(text::cp1251ToQString(name));
+}
+
+void CComboLayers::pickFirstLayer()
+{
+    if (count() == 0)
+        return;
+    setEditText(itemText(0));
+    copyToTarget();
+}
+
+QString CComboLayers::unwritableLayerName() const
+{
+    return text::fitsCp1251(m_copied) ? QString() : m_copied;
 }
 
 std::string CComboLayers::layerName() const
@@ -85,8 +100,10 @@ void CComboLayers::focusOutEvent(QFocusEvent* event)
 void CComboLayers::copyToTarget()
 {
     m_edited = false;
-    if (m_target != nullptr)
-        *m_target = layerName();
+    if (m_target == nullptr)
+        return;
+    m_copied = currentText();
+    *m_target = text::qStringToCp1251(m_copied);
 }
 
 }  // namespace tarvelo::controls

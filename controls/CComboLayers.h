@@ -23,6 +23,10 @@ namespace tarvelo::controls {
 /// Items carry only their text. A typed name need not be an existing layer
 /// and is not added to the list.
 ///
+/// Names are shown as the drawing has them, also where code page 1251 lacks
+/// their characters; the dialog's layer name, which goes into the block, is
+/// code page 1251, so the combo tells when the chosen name does not fit it.
+///
 /// Made for drawings with very many layers: the names go into one model in
 /// one step, and neither the box nor its popup measures every item.
 class CComboLayers final : public QComboBox {
@@ -45,6 +49,14 @@ public:
     /// target, as the dialog does after filling.
     void setLayerName(const std::string& name);
 
+    /// Puts the first listed layer into the box and into the target.
+    void pickFirstLayer();
+
+    /// The name last put into the target when code page 1251 cannot hold it
+    /// (the target then holds it with '?' in place of what is missing);
+    /// empty when the target holds the name unchanged.
+    [[nodiscard]] QString unwritableLayerName() const;
+
     /// The box's text in code page 1251.
     [[nodiscard]] std::string layerName() const;
 
@@ -57,6 +69,7 @@ private:
     services::IMessageService& m_messages;
     QStringListModel* m_names;
     std::string* m_target = nullptr;
+    QString m_copied;  // what was last copied into the target, as shown
     bool m_edited = false;  // typed into since the target was last set
 };
 

@@ -16,7 +16,7 @@
 #include "tarvelo/geometry/IGeoItemTraits.h"
 #include "tarvelo/services/CSysHub.h"
 #include "tarvelo/services/IServiceEnvironment.h"
-#include "tarvelo/services/QtText.h"
+#include "tarvelo/services/IMessageService.h"
 
 namespace tarvelo::dialogs {
 
@@ -60,24 +60,40 @@ void CSymbolDialog::InitControls()
     m_tips.Activate(true);
 }
 
+void CSymbolDialog::accept()
+{
+    const QString unwritable = writesLayerOnAccept() ? m_frame.layers->unwritableLayerName() : QString();
+    if (unwritable.isEmpty()) {
+        QDialog::accept();
+        return;
+    }
+    // Writing it would put a different name, with '?' for what is missing, into the block.
+    m_environment.messages().show(windowTitle().toStdString(),
+                                  "Имя слоя «" + unwritable.toStdString() +
+                                      "» нельзя записать в символ: в кодировке Windows-1251, в которой символ "
+                                      "хранит имена, нет некоторых его знаков. Выберите другой слой.",
+                                  services::MessageIcon::Warning);
+    m_frame.layers->setFocus();
+}
+
 void CSymbolDialog::writeBackOnAccept()
 {
     auto* traits = m_block->GetTraits();
-    if (traits == nullptr)
-        return;
+    if (traits != nullptr && writesLayerOnAccept())
+        traits->SetLayerName(m_layerName);
+}
+
+bool CSymbolDialog::writesLayerOnAccept() const
+{
     switch (m_template.layerOnAccept) {
     case LayerOnAccept::Always:
-        traits->SetLayerName(m_layerName);
-        break;
+        return true;
     case LayerOnAccept::OnlyForNewSymbol:
-        if (isNewSymbol())
-            traits->SetLayerName(m_layerName);
-        break;
+        return isNewSymbol();
     case LayerOnAccept::WhenNotEmpty:
-        if (!m_layerName.empty())
-            traits->SetLayerName(m_layerName);
-        break;
+        return !m_layerName.empty();
     }
+    return false;
 }
 
 void CSymbolDialog::UpdateScaleCaption(double scale)
@@ -116,8 +132,9 @@ void CSymbolDialog::showBlockLayer()
     m_layerName = traits != nullptr ? traits->GetLayerName() : std::string();
     // A block without a layer would be written back without one: offer the drawing's first layer instead.
     if (m_layerName.empty() && m_frame.layers->count() > 0)
-        m_layerName = text::qStringToCp1251(m_frame.layers->itemText(0));
-    m_frame.layers->setLayerName(m_layerName);
+        m_frame.layers->pickFirstLayer();
+    else
+        m_frame.layers->setLayerName(m_layerName);
 }
 
 bool CSymbolDialog::isNewSymbol() const

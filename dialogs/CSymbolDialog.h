@@ -35,6 +35,10 @@ public:
     /// 1 accepted, 2 cancelled, 3 refused (null drawing or block) without a window.
     int EditBlock(hostcad::IDrawingDatabase* drawing, GEOTYPE_DEFINITION::IGeoBlock* block);
 
+    /// Accepts unless the layer name that acceptance writes cannot be held
+    /// by the block's code page 1251: the user is told and the dialog stays.
+    void accept() override;
+
 protected:
     CSymbolDialog(QWidget* parent, services::IServiceEnvironment& environment, const FrameTemplate& frame);
 
@@ -60,6 +64,8 @@ protected:
     /// layer when the traits have none) and shows it in the combo.
     void showBlockLayer();
     [[nodiscard]] bool isNewSymbol() const;
+    /// True when acceptance writes the dialog's layer name into the block.
+    [[nodiscard]] bool writesLayerOnAccept() const;
     /// The fixed-point format of the store's "Roundz" (or another DWORD) decimals.
     [[nodiscard]] std::string numberFormat(const char* decimalsValueName) const;
 

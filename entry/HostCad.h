@@ -24,7 +24,8 @@ inline constexpr Status eFileAccessErr = 30;
 enum class OpenMode { ForRead, ForWrite };
 
 /// The host's text holder a record's name is read into. The host keeps
-/// Unicode; the module reads it as 8-bit text in code page 1251.
+/// Unicode; the module stores names as 8-bit text in code page 1251 and
+/// shows them as the host has them.
 class HostText {
 public:
     void assignUtf8(std::string utf8) { m_utf8 = std::move(utf8); }

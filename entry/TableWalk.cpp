@@ -52,6 +52,7 @@ TableNames readTableNames(IDrawingDatabase* drawing, TableKind kind, FailedRecor
                 name.assignUtf8({});
                 record->getName(name);
                 result.names.push_back(name.toAnsi());
+                result.namesUtf8.push_back(name.utf8());
             }
             record->close();
         }

@@ -10,8 +10,8 @@
 #include <dxflib/dl_creationadapter.h>
 #include <dxflib/dl_dxf.h>
 
-#include "DxfGroupReader.h"
-#include "DxfNameDecoder.h"
+#include "DxfBinaryGroupReader.h"
+#include "DxfTextGroupReader.h"
 
 namespace tarvelo::host {
 
@@ -25,11 +25,22 @@ using hostcad::Status;
 
 namespace {
 
-constexpr std::string_view kBinaryDxfSignature = "AutoCAD Binary DXF";
+// What a binary DXF file begins with before its sentinel is damaged, e.g. by a transfer as text.
+constexpr std::string_view kBinaryDxfLabel = "AutoCAD Binary DXF";
+constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
 
 std::string quoted(const std::string& name)
 {
     return "«" + name + "»";
+}
+
+// Words that give a file its structure are compared without the blanks some programs leave around them.
+std::string_view trimmed(std::string_view value)
+{
+    const std::size_t begin = value.find_first_not_of(" \t\r");
+    if (begin == std::string_view::npos)
+        return {};
+    return value.substr(begin, value.find_last_not_of(" \t\r") - begin + 1);
 }
 
 // Gathers what dxflib finds in the header and the tables; everything else it reports is ignored.
@@ -46,20 +57,25 @@ public:
 
     void addLayer(const DL_LayerData& data) override
     {
-        const int colour = std::abs(getAttributes().getColor());
+        const long long stored = getAttributes().getColor();
+        const long long colour = stored < 0 ? -stored : stored;
         // Layers carry no ByLayer or ByBlock colour; a drawing that says so gets the default white.
         const bool indexed = colour >= 1 && colour <= 255;
-        layers.push_back({data.name, indexed ? colour : 7, data.off || getAttributes().getColor() < 0});
+        layers.push_back({data.name, indexed ? static_cast<int>(colour) : 7, data.off || stored < 0});
     }
     void addLinetype(const DL_LinetypeData& data) override { linetypes.push_back(data.name); }
 };
 
 }  // namespace
 
-// Reads the head of a DXF file up to the end of its TABLES section, checking its section structure on the way.
+// Reads the head of a DXF file up to the end of its TABLES section, checking
+// its section structure on the way; a file without one is read to its end.
 class DxfDrawing::Loader {
 public:
-    Loader(std::istream& in, const std::string& displayName) : m_in(in), m_name(quoted(displayName)) {}
+    Loader(std::istream& in, const std::string& displayName, const std::string& overrideCharset)
+        : m_in(in), m_name(quoted(displayName)), m_overrideCharset(overrideCharset)
+    {
+    }
 
     std::unique_ptr<DxfDrawing> load(std::string& error);
 
@@ -71,10 +87,19 @@ private:
         error = std::move(message);
         return nullptr;
     }
-    std::unique_ptr<DxfDrawing> build(std::string& error);
+    std::unique_ptr<DxfDrawing> readGroups(DxfGroupSource& source, std::string& error);
+    std::unique_ptr<DxfDrawing> build();
+    std::string notADrawing() const
+    {
+        return m_binary ? "Двоичный чертёж " + m_name + " повреждён: за меткой формата нет ни одного раздела."
+                        : "Файл " + m_name + " не является чертежом DXF.";
+    }
 
     std::istream& m_in;
     std::string m_name;
+    std::string m_overrideCharset;
+    bool m_binary = false;
+    bool m_utf8Marked = false;
     // dxflib's parser leaves some of its members unset and reads them while
     // parsing; building it over zeroed storage makes those reads defined.
     struct ZeroedDxf {
@@ -86,94 +111,127 @@ private:
         ~ZeroedDxf() { parser->~DL_Dxf(); }
     } m_dxf;
     TableCollector m_collector;
-    // Header variables that decide how names are decoded, read here because dxflib passes on only some of them.
+    // The header variables that decide how names are decoded.
     std::string m_version;
     std::string m_codePage;
 };
 
 std::unique_ptr<DxfDrawing> DxfDrawing::Loader::load(std::string& error)
 {
-    std::string head(kBinaryDxfSignature.size(), '\0');
+    std::string head(DxfBinaryGroupReader::kSentinel.size(), '\0');
     m_in.read(head.data(), static_cast<std::streamsize>(head.size()));
     head.resize(static_cast<std::size_t>(m_in.gcount()));
     if (head.empty())
         return fail(error, "Файл " + m_name + " пуст: это не чертёж DXF.");
-    if (head == kBinaryDxfSignature)
-        return fail(error, "Файл " + m_name
-                               + " — двоичный DXF. Откройте чертёж, сохранённый в текстовом формате DXF.");
+    if (head == DxfBinaryGroupReader::kSentinel) {
+        m_binary = true;
+        DxfBinaryGroupReader reader(m_in);
+        return readGroups(reader, error);
+    }
+    if (head.rfind(kBinaryDxfLabel, 0) == 0)
+        return fail(error, "Файл " + m_name + " помечен как двоичный DXF, но метка в его начале искажена "
+                               "(так бывает, когда файл передают как текст). Прочитать такой чертёж нельзя.");
+    m_utf8Marked = head.rfind(kUtf8ByteOrderMark, 0) == 0;
     m_in.clear();
-    m_in.seekg(0);
+    m_in.seekg(m_utf8Marked ? static_cast<std::streamoff>(kUtf8ByteOrderMark.size()) : 0);
+    DxfTextGroupReader reader(m_in);
+    return readGroups(reader, error);
+}
 
-    DxfGroupReader reader(m_in);
+std::unique_ptr<DxfDrawing> DxfDrawing::Loader::readGroups(DxfGroupSource& source, std::string& error)
+{
     DxfGroup group;
     Place place = Place::BeforeSection;
     std::string section;
     std::string variable;
+    std::string table;
+    bool tableNameNext = false;
+    std::string forDxflib;
     bool anySection = false;
     for (;;) {
-        const DxfGroupReader::Result result = reader.next(group);
-        if (result == DxfGroupReader::Result::Malformed) {
+        const DxfGroupSource::Result result = source.next(group);
+        if (result == DxfGroupSource::Result::Malformed) {
             if (!anySection)
-                return fail(error, "Файл " + m_name + " не является чертежом DXF.");
-            return fail(error, "Чертёж " + m_name + " повреждён: строка " + std::to_string(reader.line())
-                                   + " не похожа на запись DXF.");
+                return fail(error, notADrawing());
+            return fail(error, "Чертёж " + m_name + " повреждён: " + source.malformation() + ".");
         }
-        if (result == DxfGroupReader::Result::End) {
+        if (result == DxfGroupSource::Result::End) {
             if (!anySection)
-                return fail(error, "Файл " + m_name + " не является чертежом DXF.");
-            return fail(error, "Чертёж " + m_name
-                                   + " обрывается до конца раздела таблиц (TABLES): файл повреждён или записан не полностью.");
+                return fail(error, notADrawing());
+            if (place == Place::BeforeSection)
+                return fail(error, "Чертёж " + m_name + " обрывается после раздела " + section
+                                       + ": нет метки конца файла (EOF), файл повреждён или записан не полностью.");
+            if (place == Place::SectionName || section == "TABLES")
+                return fail(error, "Чертёж " + m_name
+                                       + " обрывается до конца раздела таблиц (TABLES): файл повреждён или записан не полностью.");
+            return fail(error, "Чертёж " + m_name + " обрывается в разделе " + section
+                                   + ": файл повреждён или записан не полностью.");
         }
         if (group.code == 999)
             continue;
+        const std::string_view word = group.code == 0 ? trimmed(group.value) : std::string_view(group.value);
+        const bool wasInReadTable = section == "TABLES" && (table == "LAYER" || table == "LTYPE");
         if (place == Place::BeforeSection) {
-            if (group.code == 0 && group.value == "EOF" && anySection)
-                return fail(error, "В чертеже " + m_name + " нет раздела таблиц (TABLES) со слоями.");
-            if (group.code != 0 || group.value != "SECTION") {
+            // Whatever follows the end of the file is not part of the drawing.
+            if (group.code == 0 && word == "EOF" && anySection)
+                return build();
+            if (group.code != 0 || word != "SECTION") {
                 if (!anySection)
-                    return fail(error, "Файл " + m_name + " не является чертежом DXF.");
-                return fail(error, "Чертёж " + m_name + " повреждён: в строке " + std::to_string(reader.line() - 1)
+                    return fail(error, notADrawing());
+                return fail(error, "Чертёж " + m_name + " повреждён: " + source.placeOfGroup()
                                        + " ожидалось начало раздела.");
             }
             anySection = true;
             place = Place::SectionName;
         } else if (place == Place::SectionName) {
             if (group.code != 2)
-                return fail(error, "Чертёж " + m_name + " повреждён: у раздела в строке "
-                                       + std::to_string(reader.line() - 1) + " нет имени.");
-            section = group.value;
-            // Tables come before blocks and entities; past them there is nothing more to look for.
-            if (section == "BLOCKS" || section == "ENTITIES" || section == "OBJECTS")
-                return fail(error, "В чертеже " + m_name + " нет раздела таблиц (TABLES) со слоями.");
+                return fail(error, "Чертёж " + m_name + " повреждён: у раздела " + source.placeOfGroup()
+                                       + " нет имени.");
+            section = trimmed(group.value);
             place = Place::InSection;
-        } else if (group.code == 0 && (group.value == "SECTION" || group.value == "EOF")) {
+        } else if (group.code == 0 && (word == "SECTION" || word == "EOF")) {
             return fail(error, "Чертёж " + m_name + " повреждён: раздел " + section + " не закрыт.");
-        } else if (group.code == 0 && group.value == "ENDSEC") {
+        } else if (group.code == 0 && word == "ENDSEC") {
             place = Place::BeforeSection;
         } else if (section == "HEADER") {
             if (group.code == 9)
-                variable = group.value;
+                variable = trimmed(group.value);
             else if (variable == "$ACADVER")
-                m_version = group.value;
+                m_version = trimmed(group.value);
             else if (variable == "$DWGCODEPAGE")
-                m_codePage = group.value;
+                m_codePage = trimmed(group.value);
+        } else if (section == "TABLES" && group.code == 0 && word == "TABLE") {
+            table.clear();
+            tableNameNext = true;
+        } else if (tableNameNext) {
+            tableNameNext = false;
+            if (group.code == 2)
+                table = trimmed(group.value);
         }
-        // The last record of a table reaches dxflib only with the group that follows it.
-        std::string value = group.value.substr(0, DL_DXF_MAXLINE);
-        m_dxf.parser->processDXFGroup(&m_collector, group.code, value);
+        // dxflib sees the layer and line type tables only; the other tables, blocks and entities are
+        // never looked at. The last record of a table reaches it with the group that follows it,
+        // whatever that is.
+        if (wasInReadTable || (section == "TABLES" && (table == "LAYER" || table == "LTYPE"))) {
+            forDxflib.assign(group.code == 0 ? word : std::string_view(group.value).substr(0, DL_DXF_MAXLINE));
+            m_dxf.parser->processDXFGroup(&m_collector, group.code, forDxflib);
+        }
         if (place == Place::BeforeSection && section == "TABLES")
-            return build(error);
+            return build();
     }
 }
 
-std::unique_ptr<DxfDrawing> DxfDrawing::Loader::build(std::string& error)
+std::unique_ptr<DxfDrawing> DxfDrawing::Loader::build()
 {
-    if (m_collector.layers.empty())
-        return fail(error, "В чертеже " + m_name + " нет ни одного слоя.");
-    const DxfNameDecoder decoder(m_version, m_codePage);
+    const DxfNameDecoder decoder(m_version, m_codePage, m_utf8Marked, m_overrideCharset);
     std::unique_ptr<DxfDrawing> drawing(new DxfDrawing);
     drawing->m_version = m_version;
+    drawing->m_codePage = m_codePage;
     drawing->m_charset = decoder.charset();
+    drawing->m_charsetOrigin = decoder.origin();
+    drawing->m_binary = m_binary;
+    // A drawing without layer records still has the layer "0", as CAD programs open it.
+    if (m_collector.layers.empty())
+        m_collector.layers.push_back({"0", 7, false});
     drawing->m_layers.reserve(m_collector.layers.size());
     drawing->m_layerNames.reserve(m_collector.layers.size());
     for (const TableCollector::RawLayer& layer : m_collector.layers) {
@@ -252,13 +310,15 @@ private:
     const std::vector<std::string>& m_names;
 };
 
-std::unique_ptr<DxfDrawing> DxfDrawing::read(std::istream& in, const std::string& displayName, std::string& errorUtf8)
+std::unique_ptr<DxfDrawing> DxfDrawing::read(std::istream& in, const std::string& displayName, std::string& errorUtf8,
+                                             const std::string& overrideCharset)
 {
     errorUtf8.clear();
-    return Loader(in, displayName).load(errorUtf8);
+    return Loader(in, displayName, overrideCharset).load(errorUtf8);
 }
 
-std::unique_ptr<DxfDrawing> DxfDrawing::open(const std::filesystem::path& path, std::string& errorUtf8)
+std::unique_ptr<DxfDrawing> DxfDrawing::open(const std::filesystem::path& path, std::string& errorUtf8,
+                                             const std::string& overrideCharset)
 {
     const std::string displayName = path.string();
     std::error_code status;
@@ -275,7 +335,7 @@ std::unique_ptr<DxfDrawing> DxfDrawing::open(const std::filesystem::path& path, 
         errorUtf8 = "Не удалось открыть файл чертежа " + quoted(displayName) + ": нет доступа.";
         return nullptr;
     }
-    return read(file, displayName, errorUtf8);
+    return read(file, displayName, errorUtf8, overrideCharset);
 }
 
 // The drawing cannot be changed through this interface: tables open for reading only.

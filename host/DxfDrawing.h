@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "DxfNameDecoder.h"
 #include "HostCad.h"
 
 /// @file
@@ -24,19 +25,24 @@ struct DxfLayer {
     bool off = false;
 };
 
-/// A drawing database backed by a text DXF file. Only the header and the
-/// tables are read: reading stops at the end of the TABLES section, so the
-/// size of the entities that follow does not matter. Layers and line types
-/// keep their file order; names are held as UTF-8.
+/// A drawing database backed by a DXF file, text or binary. Only the header
+/// and the tables are read: reading stops at the end of the TABLES section,
+/// so the size of the entities that follow does not matter. A drawing
+/// without a layer table has the one layer "0", as CAD programs give it; its
+/// sections are still read to the end, so that a damaged file is told.
+/// Layers and line types keep their file order; names are held as UTF-8.
 class DxfDrawing final : public hostcad::IDrawingDatabase, private hostcad::IDatabase {
 public:
     /// Opens the drawing at @p path. On failure answers null and puts a
-    /// message in Russian (UTF-8) into @p errorUtf8.
-    static std::unique_ptr<DxfDrawing> open(const std::filesystem::path& path, std::string& errorUtf8);
+    /// message in Russian (UTF-8) into @p errorUtf8. @p overrideCharset, a
+    /// character set from DxfNameDecoder::charsetNamed(), decodes the names
+    /// instead of what the drawing says; empty for none.
+    static std::unique_ptr<DxfDrawing> open(const std::filesystem::path& path, std::string& errorUtf8,
+                                            const std::string& overrideCharset = {});
 
     /// Reads a drawing from @p in; @p displayName names it in messages.
     static std::unique_ptr<DxfDrawing> read(std::istream& in, const std::string& displayName,
-                                            std::string& errorUtf8);
+                                            std::string& errorUtf8, const std::string& overrideCharset = {});
 
     hostcad::IDatabase* database() override { return this; }
 
@@ -45,8 +51,14 @@ public:
     [[nodiscard]] const std::vector<std::string>& linetypes() const { return m_linetypes; }
     /// The header's `$ACADVER`, empty when the drawing has none.
     [[nodiscard]] const std::string& version() const { return m_version; }
+    /// The header's `$DWGCODEPAGE` as written, empty when the drawing has none.
+    [[nodiscard]] const std::string& codePage() const { return m_codePage; }
     /// The character set names were decoded from, as iconv names it.
     [[nodiscard]] const std::string& charset() const { return m_charset; }
+    /// Why names were decoded from that character set.
+    [[nodiscard]] DxfNameDecoder::Origin charsetOrigin() const { return m_charsetOrigin; }
+    /// True for a binary DXF file.
+    [[nodiscard]] bool isBinary() const { return m_binary; }
 
 private:
     class Loader;
@@ -63,7 +75,10 @@ private:
     std::vector<std::string> m_layerNames;
     std::vector<std::string> m_linetypes;
     std::string m_version;
+    std::string m_codePage;
     std::string m_charset;
+    DxfNameDecoder::Origin m_charsetOrigin = DxfNameDecoder::Origin::Default;
+    bool m_binary = false;
 };
 
 }  // namespace tarvelo::host

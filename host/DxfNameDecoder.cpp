@@ -85,6 +85,24 @@ std::string iconvName(std::string_view codePage)
     return "CP" + std::string(number);
 }
 
+bool converts(const std::string& charset)
+{
+    const iconv_t converter = iconv_open("UTF-8", charset.c_str());
+    if (converter == kNoConverter)
+        return false;
+    iconv_close(converter);
+    return true;
+}
+
+bool allDigits(std::string_view text)
+{
+    for (char c : text) {
+        if (!std::isdigit(static_cast<unsigned char>(c)))
+            return false;
+    }
+    return !text.empty();
+}
+
 int formatNumber(std::string_view acadVersion)
 {
     if (acadVersion.size() < 3 || acadVersion.substr(0, 2) != "AC")
@@ -100,22 +118,57 @@ int formatNumber(std::string_view acadVersion)
 
 }  // namespace
 
-DxfNameDecoder::DxfNameDecoder(std::string_view acadVersion, std::string_view codePage)
+DxfNameDecoder::DxfNameDecoder(std::string_view acadVersion, std::string_view codePage, bool utf8Marked,
+                               std::string_view overrideCharset)
 {
-    if (formatNumber(acadVersion) >= kFirstUnicodeFormat) {
-        m_unicode = true;
+    if (!overrideCharset.empty()) {
+        m_origin = Origin::Override;
+        m_charset = overrideCharset;
+    } else if (formatNumber(acadVersion) >= kFirstUnicodeFormat) {
+        m_origin = Origin::UnicodeFormat;
         m_charset = "UTF-8";
+    } else if (utf8Marked) {
+        // A program that marks its file as UTF-8 wrote its names so, whatever the header says.
+        m_origin = Origin::ByteOrderMark;
+        m_charset = "UTF-8";
+    } else {
+        m_origin = Origin::Header;
+        m_charset = iconvName(codePage);
+    }
+    if (m_charset == "UTF-8") {
+        m_unicode = true;
         return;
     }
-    m_charset = iconvName(codePage);
     iconv_t converter = m_charset.empty() ? kNoConverter : iconv_open("UTF-8", m_charset.c_str());
     if (converter == kNoConverter) {
         // An unknown code page is read as the default one rather than refused.
+        m_origin = Origin::Default;
         m_charset = "CP1252";
         converter = iconv_open("UTF-8", m_charset.c_str());
     }
     if (converter != kNoConverter)
         m_converter = converter;
+}
+
+std::string DxfNameDecoder::charsetNamed(std::string_view name)
+{
+    std::string upper;
+    for (char c : name) {
+        if (c != ' ')
+            upper += static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    }
+    if (upper == "UTF-8" || upper == "UTF8")
+        return "UTF-8";
+    std::string charset;
+    if (allDigits(upper))
+        charset = "CP" + upper;
+    else if (upper.rfind("CP", 0) == 0 && allDigits(std::string_view(upper).substr(2)))
+        charset = upper;
+    else if (upper.rfind("WINDOWS-", 0) == 0 && allDigits(std::string_view(upper).substr(8)))
+        charset = "CP" + upper.substr(8);
+    else
+        charset = iconvName(upper);
+    return charset.size() <= 7 && !charset.empty() && converts(charset) ? charset : std::string();
 }
 
 DxfNameDecoder::~DxfNameDecoder()

@@ -2,6 +2,9 @@
 // SPDX-FileCopyrightText: 2026 Tarvelo contributors
 #include "HostOptions.h"
 
+#include <QCommandLineParser>
+
+#include "DxfNameDecoder.h"
 #include "SymbolModule.h"
 
 namespace tarvelo::host {
@@ -21,39 +24,84 @@ std::string kindNames()
 std::optional<HostOptions> parseHostOptions(const QStringList& arguments, std::string& errorUtf8)
 {
     errorUtf8.clear();
-    HostOptions options;
-    QString symbolName;
-    const std::pair<const char*, QString*> valued[] = {
-        {"--drawing", &options.drawing}, {"--symbol", &symbolName}, {"--edit", &options.editFile},
-        {"--json", &options.jsonFile},   {"--module", &options.module}, {"--demo", &options.demoFolder},
-    };
-    for (qsizetype i = 0; i < arguments.size(); ++i) {
-        const QString& argument = arguments[i];
-        if (argument == "--help" || argument == "-h") {
-            options.help = true;
-            continue;
-        }
-        QString* target = nullptr;
-        for (const auto& [name, value] : valued) {
-            if (argument == QLatin1String(name))
-                target = value;
-        }
-        if (target == nullptr) {
-            errorUtf8 = "Неизвестный параметр «" + argument.toStdString() + "». Список параметров: --help.";
+    const QCommandLineOption help(QStringList{"h", "help"});
+    const QCommandLineOption drawing("drawing", {}, "file");
+    const QCommandLineOption symbol("symbol", {}, "kind");
+    const QCommandLineOption edit("edit", {}, "file");
+    const QCommandLineOption json("json", {}, "file");
+    const QCommandLineOption module("module", {}, "path");
+    const QCommandLineOption demo("demo", {}, "folder");
+    const QCommandLineOption codePage("codepage", {}, "code page");
+    const QCommandLineOption listLayers("list-layers");
+    const QCommandLineOption* const valued[] = {&drawing, &symbol, &edit, &json, &module, &demo, &codePage};
+
+    QCommandLineParser parser;
+    parser.addOptions({help, drawing, symbol, edit, json, module, demo, codePage, listLayers});
+    // The parser's own messages are English; each mistake is told here in Russian instead.
+    if (!parser.parse(QStringList{QStringLiteral("tarvelo-host")} + arguments)) {
+        const QStringList unknown = parser.unknownOptionNames();
+        if (!unknown.isEmpty()) {
+            const QString dashes = unknown.front().size() == 1 ? "-" : "--";
+            errorUtf8 = "Неизвестный параметр «" + (dashes + unknown.front()).toStdString() +
+                        "». Список параметров: --help.";
             return std::nullopt;
         }
-        if (i + 1 == arguments.size() || arguments[i + 1].isEmpty()) {
-            errorUtf8 = "После «" + argument.toStdString() + "» нужно указать значение.";
-            return std::nullopt;
+        for (const QCommandLineOption* option : valued) {
+            if (!arguments.isEmpty() && arguments.last() == "--" + option->names().front()) {
+                errorUtf8 = "После «" + arguments.last().toStdString() + "» нужно указать значение.";
+                return std::nullopt;
+            }
         }
-        *target = arguments[++i];
+        for (const QString& argument : arguments) {
+            if (argument.startsWith("--list-layers=") || argument.startsWith("--help=")) {
+                errorUtf8 = "У параметра «" + argument.section('=', 0, 0).toStdString() + "» не бывает значения.";
+                return std::nullopt;
+            }
+        }
+        errorUtf8 = "Параметры не разобраны. Список параметров: --help.";
+        return std::nullopt;
     }
-    if (!symbolName.isEmpty()) {
+    if (!parser.positionalArguments().isEmpty()) {
+        errorUtf8 = "Неизвестный параметр «" + parser.positionalArguments().front().toStdString() +
+                    "». Список параметров: --help.";
+        return std::nullopt;
+    }
+    for (const QCommandLineOption* option : valued) {
+        if (parser.isSet(*option) && parser.value(*option).isEmpty()) {
+            errorUtf8 = "После «--" + option->names().front().toStdString() + "» нужно указать значение.";
+            return std::nullopt;
+        }
+    }
+
+    HostOptions options;
+    options.help = parser.isSet(help);
+    options.drawing = parser.value(drawing);
+    options.editFile = parser.value(edit);
+    options.jsonFile = parser.value(json);
+    options.module = parser.value(module);
+    options.demoFolder = parser.value(demo);
+    options.listLayers = parser.isSet(listLayers);
+    if (parser.isSet(symbol)) {
+        const QString symbolName = parser.value(symbol);
         options.symbolKind = symbolKindByName(symbolName.toStdString());
         if (!options.symbolKind) {
             errorUtf8 = "Неизвестный вид символа «" + symbolName.toStdString() + "». Допустимы: " + kindNames() + ".";
             return std::nullopt;
         }
+    }
+    if (parser.isSet(codePage)) {
+        options.charset = DxfNameDecoder::charsetNamed(parser.value(codePage).toStdString());
+        if (options.charset.empty()) {
+            errorUtf8 = "Неизвестная кодовая страница «" + parser.value(codePage).toStdString() +
+                        "». Укажите, например, 1251, 866, ANSI_1252 или UTF-8.";
+            return std::nullopt;
+        }
+    }
+    if (options.listLayers &&
+        (options.symbolKind || !options.editFile.isEmpty() || !options.jsonFile.isEmpty() ||
+         !options.demoFolder.isEmpty())) {
+        errorUtf8 = "Параметр --list-layers не сочетается с --symbol, --edit, --json и --demo.";
+        return std::nullopt;
     }
     if (!options.jsonFile.isEmpty() && !options.demoFolder.isEmpty()) {
         errorUtf8 = "Параметры --json и --demo вместе не используются.";
@@ -79,6 +127,9 @@ QString hostUsage()
         "  --edit БЛОК.json    изменить блок, прочитанный из файла JSON\n"
         "  --json ВЫХОД.json   без окна: вызвать символ один раз и записать блок в файл\n"
         "  --module ПУТЬ       модуль символов вместо собранного вместе с программой\n"
+        "  --codepage КС       кодовая страница имён слоёв вместо той, что указана в чертеже:\n"
+        "                      1251, 866, ANSI_1252, UTF-8 и т. п. (чертежи R12 своей часто не указывают)\n"
+        "  --list-layers       без окна: вывести имена слоёв чертежа по одному в строке (UTF-8) и выйти\n"
         "  --demo ПАПКА        показ без окна: снимки всех диалогов в папку, блоки в JSON на стандартный вывод;\n"
         "                      без дисплея программа всегда работает так (по умолчанию в папку demo-output)\n"
         "  --help              эта справка\n"

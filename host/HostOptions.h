@@ -31,6 +31,10 @@ struct HostOptions {
     QString jsonFile;
     QString module;
     QString demoFolder;
+    /// The character set that decodes the drawing's names instead of what it says; empty for none.
+    std::string charset;
+    /// Without a window: print the layer names and stop.
+    bool listLayers = false;
     bool help = false;
 };
 

@@ -37,6 +37,7 @@ namespace {
 // up by the window itself.
 struct WindowControls {
     QLabel* drawingName = nullptr;
+    QLabel* codePage = nullptr;
     QListWidget* layers = nullptr;
     std::array<QPushButton*, module::kSymbolKinds.size()> symbolButtons{};
     QTreeWidget* tree = nullptr;
@@ -55,6 +56,10 @@ WindowControls buildWindow(QMainWindow& window)
     controls.drawingName = new QLabel(central);
     controls.drawingName->setObjectName("drawingName");
     drawingColumn->addWidget(controls.drawingName);
+    controls.codePage = new QLabel(central);
+    controls.codePage->setObjectName("drawingCodePage");
+    controls.codePage->setWordWrap(true);
+    drawingColumn->addWidget(controls.codePage);
     auto* layersCaption = new QLabel(QStringLiteral("Слои:"), central);
     drawingColumn->addWidget(layersCaption);
     controls.layers = new QListWidget(central);
@@ -114,6 +119,31 @@ QIcon colourSwatch(int colourNumber)
     return QIcon(swatch);
 }
 
+// Which code page the names were read in and why, so that a user who sees garbled names knows what to change.
+QString codePageText(const DxfDrawing& drawing)
+{
+    const QString charset = QString::fromStdString(drawing.charset());
+    const QString prefix = QStringLiteral("Кодовая страница имён: ") + charset;
+    const QString another = QStringLiteral(" (другую задаёт параметр --codepage)");
+    switch (drawing.charsetOrigin()) {
+    case DxfNameDecoder::Origin::Override:
+        return prefix + QStringLiteral(", задана параметром --codepage");
+    case DxfNameDecoder::Origin::UnicodeFormat:
+        return prefix + QStringLiteral(", как во всех чертежах формата ") + QString::fromStdString(drawing.version());
+    case DxfNameDecoder::Origin::ByteOrderMark:
+        return prefix + QStringLiteral(", файл помечен как UTF-8");
+    case DxfNameDecoder::Origin::Header:
+        return prefix + QStringLiteral(", из заголовка чертежа ($DWGCODEPAGE ") +
+               QString::fromStdString(drawing.codePage()) + ")";
+    case DxfNameDecoder::Origin::Default:
+        break;
+    }
+    if (drawing.codePage().empty())
+        return prefix + QStringLiteral(" по умолчанию: чертёж её не указывает") + another;
+    return prefix + QStringLiteral(" по умолчанию: кодовая страница чертежа «") +
+           QString::fromStdString(drawing.codePage()) + QStringLiteral("» неизвестна") + another;
+}
+
 QString kindCaption(std::size_t kind)
 {
     return "«" + QString::fromUtf8(symbolCaptionUtf8(kind)) + "»";
@@ -136,6 +166,7 @@ HostWindow::HostWindow(SymbolModule& module, DxfDrawing& drawing, const QString&
     setWindowTitle(QStringLiteral("Тарвело — ") + fileName);
     controls.drawingName->setText(QStringLiteral("Чертёж: ") + fileName);
     controls.drawingName->setToolTip(drawingPath);
+    controls.codePage->setText(codePageText(m_drawing));
     for (const DxfLayer& layer : m_drawing.layers()) {
         QString name = QString::fromStdString(layer.nameUtf8);
         if (layer.off)

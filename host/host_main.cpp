@@ -3,7 +3,8 @@
 //
 // tarvelo-host: opens a DXF drawing, loads the symbol module and calls its
 // entry points in a window, once from the command line (--json), or one
-// after another without a screen (--demo).
+// after another without a screen (--demo); or only lists the drawing's
+// layers (--list-layers).
 #include <QApplication>
 #include <QDialog>
 #include <QFile>
@@ -98,6 +99,22 @@ int runDemo(SymbolModule& module, DxfDrawing& drawing, const HostOptions& option
     return demo.run(folder, kinds, incoming) ? kExitOk : kExitDemoFailed;
 }
 
+// The layer names in table order, one per line, for a user or a script without a screen.
+int listLayers(const std::filesystem::path& path, const std::string& charset)
+{
+    std::string error;
+    const std::unique_ptr<DxfDrawing> drawing = DxfDrawing::open(path, error, charset);
+    if (!drawing) {
+        std::cerr << error << '\n';
+        return kExitDrawingFailed;
+    }
+    std::string names;
+    for (const DxfLayer& layer : drawing->layers())
+        names += layer.nameUtf8 + '\n';
+    std::cout << names << std::flush;
+    return std::cout ? kExitOk : kExitDrawingFailed;
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -124,7 +141,9 @@ int main(int argc, char** argv)
 
     const QString drawingPath =
         options->drawing.isEmpty() ? QFile::decodeName(defaultDrawingPath().c_str()) : options->drawing;
-    const std::unique_ptr<DxfDrawing> drawing = DxfDrawing::open(toPath(drawingPath), error);
+    if (options->listLayers)
+        return listLayers(toPath(drawingPath), options->charset);
+    const std::unique_ptr<DxfDrawing> drawing = DxfDrawing::open(toPath(drawingPath), error, options->charset);
     if (!drawing)
         return report(kExitDrawingFailed, error);
 

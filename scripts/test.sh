@@ -21,6 +21,7 @@ run_suite() {
 }
 
 echo "=== fuzz ==="
+# The text and the binary DXF fuzzers share the minute.
 "$top/fuzz/run_fuzzer.sh" "$top/build-fuzz" 60
 run_suite "$top/build-tests"
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:strict_string_checks=1 \

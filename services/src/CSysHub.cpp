@@ -4,7 +4,6 @@
 
 #include <cerrno>
 #include <cstdio>
-#include <exception>
 
 #include "tarvelo/services/FxLogger.h"
 #include "tarvelo/services/FxRegistry.h"
@@ -40,7 +39,7 @@ std::uint32_t CSysHub::GetDwordParams(std::string keyPath, std::string name)
         const std::uint32_t status = FxRegistry(m_environment.store()).GetValueDword(keyPath, name, value, false);
         if (status != winerror::kSuccess)
             logFailure("GetDwordParams 67", status);
-    } catch (const std::exception&) {
+    } catch (...) {
         logFailure("GetDwordParams", lastSystemError());
     }
     return value;
@@ -57,7 +56,7 @@ std::string CSysHub::GetStringParams(std::string keyPath, std::string name, std:
             logFailure("GetStringParams 44", status);
             return defaultText;
         }
-    } catch (const std::exception&) {
+    } catch (...) {
         logFailure("GetStringParams", lastSystemError());
         return defaultText;
     }
@@ -74,7 +73,7 @@ void CSysHub::SetDwordParam(std::string keyPath, std::string name, std::uint32_t
         const std::uint32_t status = FxRegistry(m_environment.store()).SetValueDword(keyPath, name, value, false);
         if (status != winerror::kSuccess)
             logFailure("SetDwordParam 85", status);
-    } catch (const std::exception&) {
+    } catch (...) {
         logFailure("SetDwordParam", lastSystemError());
     }
 }
@@ -88,7 +87,7 @@ void CSysHub::SetStringParams(std::string keyPath, std::string name, std::string
             FxRegistry(m_environment.store()).SetValueString(keyPath, name, text, localMachine);
         if (status != winerror::kSuccess)
             logFailure("SetStringParams 100", status);
-    } catch (const std::exception&) {
+    } catch (...) {
         logFailure("SetStringParams", lastSystemError());
     }
 }
@@ -102,7 +101,7 @@ bool CSysHub::ModulePath(const std::string& libraryValueName, std::string& path)
             logFailure("ModulePath: GetValueString", status);
             return false;
         }
-    } catch (const std::exception&) {
+    } catch (...) {
         logFailure("ModulePath", lastSystemError());
         return false;
     }

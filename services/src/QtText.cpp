@@ -21,4 +21,9 @@ std::string qStringToCp1251(const QString& text)
     return utf8ToCp1251(text.toStdString());
 }
 
+bool fitsCp1251(const QString& text)
+{
+    return cp1251ToQString(qStringToCp1251(text)) == text;
+}
+
 }  // namespace tarvelo::text

@@ -5,13 +5,17 @@
 
 #include <sqlite3.h>
 
+#include <unistd.h>
+
 #include <QStandardPaths>
 #include <algorithm>
+#include <cctype>
+#include <cerrno>
 #include <chrono>
-#include <thread>
 #include <cstdlib>
 #include <ctime>
 #include <system_error>
+#include <thread>
 #include <vector>
 
 #include "tarvelo/services/IServiceEnvironment.h"
@@ -66,6 +70,28 @@ bool isDamage(int sqliteCode)
     return (sqliteCode & 0xFF) == SQLITE_NOTADB || (sqliteCode & 0xFF) == SQLITE_CORRUPT;
 }
 
+// How a connection reaches the store. Writers and readers share the journal;
+// a store the user may not change is read without creating journal files.
+enum class Access { Shared, ReadOnly, Immutable };
+
+// The store as an SQLite URI, so that read-only and immutable opens can say so.
+std::string fileUri(const fs::path& file, const char* parameter)
+{
+    static const char* const kHex = "0123456789ABCDEF";
+    std::string uri = "file:";
+    for (const char c : file.string()) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (std::isalnum(byte) || c == '/' || c == '-' || c == '_' || c == '.' || c == '~') {
+            uri += c;
+        } else {
+            uri += '%';
+            uri += kHex[byte >> 4];
+            uri += kHex[byte & 0xF];
+        }
+    }
+    return uri + "?" + parameter;
+}
+
 // One open connection for one operation.
 class Connection {
 public:
@@ -79,8 +105,17 @@ public:
         sqlite3_close_v2(m_db);
     }
 
-    int open(const fs::path& file, bool forWriting)
+    int open(const fs::path& file, bool forWriting, Access access = Access::Shared)
     {
+        if (access != Access::Shared) {
+            // Nothing is written, so the journal mode stays as the store has it.
+            const std::string uri = fileUri(file, access == Access::ReadOnly ? "mode=ro" : "immutable=1");
+            const int rc = sqlite3_open_v2(uri.c_str(), &m_db,
+                                           SQLITE_OPEN_READONLY | SQLITE_OPEN_URI | SQLITE_OPEN_NOMUTEX, nullptr);
+            if (rc == SQLITE_OK)
+                sqlite3_busy_timeout(m_db, kBusyTimeoutMs);
+            return rc;
+        }
         const int flags = forWriting ? SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE : SQLITE_OPEN_READWRITE;
         int rc = sqlite3_open_v2(file.c_str(), &m_db, flags | SQLITE_OPEN_NOMUTEX, nullptr);
         if (rc != SQLITE_OK)
@@ -154,6 +189,51 @@ std::uint32_t failure(const Connection& db, int rc, const fs::path& file)
     return statusOf(rc);
 }
 
+bool isAccessFailure(std::uint32_t status)
+{
+    return status == winerror::kAccessDenied || status == winerror::kPathNotFound;
+}
+
+fs::path besideStore(const fs::path& file, const char* suffix)
+{
+    fs::path path = file;
+    path += suffix;
+    return path;
+}
+
+// True when the journal may hold writes that are not yet in the database itself.
+bool journalHoldsWrites(const fs::path& file)
+{
+    std::error_code error;
+    const std::uintmax_t size = fs::file_size(besideStore(file, "-wal"), error);
+    return !error && size > 0;
+}
+
+// A private folder for a copy of the store, removed with the object.
+class PrivateFolder {
+public:
+    PrivateFolder()
+    {
+        std::error_code error;
+        std::string pattern = (fs::temp_directory_path(error) / "tarvelo-store-XXXXXX").string();
+        if (!error && ::mkdtemp(pattern.data()) != nullptr)
+            m_path = pattern;
+    }
+    ~PrivateFolder()
+    {
+        std::error_code ignored;
+        if (!m_path.empty())
+            fs::remove_all(m_path, ignored);
+    }
+    PrivateFolder(const PrivateFolder&) = delete;
+    PrivateFolder& operator=(const PrivateFolder&) = delete;
+
+    [[nodiscard]] const fs::path& path() const { return m_path; }
+
+private:
+    fs::path m_path;
+};
+
 // Every key from the hive's root down to `path`, for creating missing parents.
 std::vector<std::string> keyAndParents(const std::string& path)
 {
@@ -179,6 +259,33 @@ std::uint32_t retryWhileShared(Operation operation)
         status = operation();
     }
     return status;
+}
+
+// One read through a connection of the given access.
+std::uint32_t readFrom(const fs::path& file, Access access, bool localMachine, const std::string& keyPath,
+                       const std::string& name, StoredValue& value)
+{
+    Connection db;
+    int rc = db.open(file, false, access);
+    if (rc != SQLITE_OK)
+        return failure(db, rc, file);
+    sqlite3_stmt* query =
+        db.prepare("SELECT type, data FROM registry_values WHERE hive = ?1 AND path = ?2 AND name = ?3", rc);
+    if (rc != SQLITE_OK)
+        return (rc & 0xFF) == SQLITE_ERROR ? winerror::kFileNotFound : failure(db, rc, file);  // no tables yet
+    const std::string path = normalizeKeyPath(keyPath);
+    sqlite3_bind_int(query, 1, localMachine ? 1 : 0);
+    sqlite3_bind_text(query, 2, path.data(), static_cast<int>(path.size()), SQLITE_STATIC);
+    sqlite3_bind_text(query, 3, name.data(), static_cast<int>(name.size()), SQLITE_STATIC);
+    rc = sqlite3_step(query);
+    if (rc == SQLITE_DONE)
+        return winerror::kFileNotFound;
+    if (rc != SQLITE_ROW)
+        return failure(db, db.extendedError(), file);
+    value.type = static_cast<std::uint32_t>(sqlite3_column_int64(query, 0));
+    const auto* bytes = static_cast<const char*>(sqlite3_column_blob(query, 1));
+    value.data.assign(bytes != nullptr ? bytes : "", static_cast<std::size_t>(sqlite3_column_bytes(query, 1)));
+    return winerror::kSuccess;
 }
 
 }  // namespace
@@ -219,27 +326,25 @@ std::uint32_t SqliteRegistryStore::readOnce(bool localMachine, const std::string
     std::error_code error;
     if (!fs::exists(m_file, error))
         return winerror::kFileNotFound;  // nothing was ever written: no key exists
-    Connection db;
-    int rc = db.open(m_file, false);
-    if (rc != SQLITE_OK)
-        return failure(db, rc, m_file);
-    sqlite3_stmt* query =
-        db.prepare("SELECT type, data FROM registry_values WHERE hive = ?1 AND path = ?2 AND name = ?3", rc);
-    if (rc != SQLITE_OK)
-        return (rc & 0xFF) == SQLITE_ERROR ? winerror::kFileNotFound : failure(db, rc, m_file);  // no tables yet
-    const std::string path = normalizeKeyPath(keyPath);
-    sqlite3_bind_int(query, 1, localMachine ? 1 : 0);
-    sqlite3_bind_text(query, 2, path.data(), static_cast<int>(path.size()), SQLITE_STATIC);
-    sqlite3_bind_text(query, 3, name.data(), static_cast<int>(name.size()), SQLITE_STATIC);
-    rc = sqlite3_step(query);
-    if (rc == SQLITE_DONE)
-        return winerror::kFileNotFound;
-    if (rc != SQLITE_ROW)
-        return failure(db, db.extendedError(), m_file);
-    value.type = static_cast<std::uint32_t>(sqlite3_column_int64(query, 0));
-    const auto* bytes = static_cast<const char*>(sqlite3_column_blob(query, 1));
-    value.data.assign(bytes != nullptr ? bytes : "", static_cast<std::size_t>(sqlite3_column_bytes(query, 1)));
-    return winerror::kSuccess;
+    std::uint32_t status = readFrom(m_file, Access::Shared, localMachine, keyPath, name, value);
+    if (!isAccessFailure(status))
+        return status;
+    // A copied or locked-down profile: the store and its folder may not be changed, so SQLite
+    // cannot create the journal files a shared reader needs.
+    status = readFrom(m_file, Access::ReadOnly, localMachine, keyPath, name, value);
+    if (!isAccessFailure(status))
+        return status;
+    if (!journalHoldsWrites(m_file))
+        return readFrom(m_file, Access::Immutable, localMachine, keyPath, name, value);
+    // The journal holds writes that only a writable copy can replay.
+    const PrivateFolder folder;
+    if (folder.path().empty())
+        return status;
+    const fs::path copy = folder.path() / kFileName;
+    fs::copy_file(m_file, copy, error);
+    if (!error)
+        fs::copy_file(besideStore(m_file, "-wal"), besideStore(copy, "-wal"), error);
+    return error ? status : readFrom(copy, Access::Shared, localMachine, keyPath, name, value);
 }
 
 std::uint32_t SqliteRegistryStore::writeValue(bool localMachine, const std::string& keyPath,
@@ -255,6 +360,10 @@ std::uint32_t SqliteRegistryStore::writeOnce(bool localMachine, const std::strin
     fs::create_directories(m_file.parent_path(), error);
     if (error)
         return winerror::fromErrno(error.value(), true);
+    // SQLite answers a folder it may not create the store in with the error of its read-only
+    // retry, "no such file"; the folder itself says why.
+    if (!fs::exists(m_file, error) && ::access(m_file.parent_path().c_str(), W_OK | X_OK) != 0)
+        return winerror::fromErrno(errno, true);
 
     Connection db;
     int rc = db.open(m_file, true);

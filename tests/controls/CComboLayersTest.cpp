@@ -97,3 +97,28 @@ TEST_F(LayerComboTest, nothingToListAndBrokenWalk)
     EXPECT_EQ(messages.shown, told);
     EXPECT_EQ(items(), QStringList({"0", QStringLiteral("Стены")}));
 }
+
+// Names outside code page 1251 are listed as the drawing has them, so that two of them stay apart; the one
+// picked reaches the layer name with '?' for what the code page lacks, and the combo names it as unwritable.
+TEST_F(LayerComboTest, namesOutsideCodePage1251StayAsTheDrawingHasThem)
+{
+    InMemoryDrawing drawing = drawingWith({"洁具", "墙体", "Ωμέγα", "Оси"});
+    layers->FillLayers(&drawing, &layerName);
+    EXPECT_EQ(items(), QStringList({QStringLiteral("洁具"), QStringLiteral("墙体"), QStringLiteral("Ωμέγα"),
+                                    QStringLiteral("Оси")}));
+    EXPECT_TRUE(layers->unwritableLayerName().isEmpty());
+    layers->pickFirstLayer();
+    EXPECT_EQ(layers->unwritableLayerName(), QStringLiteral("洁具"));
+
+    tarvelo::testing::pickItem(layers, QStringLiteral("墙体"));
+    EXPECT_EQ(layerName, "??");
+    EXPECT_EQ(layers->unwritableLayerName(), QStringLiteral("墙体"));
+    tarvelo::testing::pickItem(layers, QStringLiteral("Оси"));
+    EXPECT_EQ(layerName, cp1251("Оси"));
+    EXPECT_TRUE(layers->unwritableLayerName().isEmpty());
+
+    // A name set by the dialog from its block always fits.
+    tarvelo::testing::pickItem(layers, QStringLiteral("Ωμέγα"));
+    layers->setLayerName(cp1251("Стены"));
+    EXPECT_TRUE(layers->unwritableLayerName().isEmpty());
+}

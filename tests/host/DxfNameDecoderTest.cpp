@@ -39,3 +39,31 @@ TEST(DxfNameDecoder, replacesUndecodableBytes)
     EXPECT_EQ(DxfNameDecoder("AC1024", "").toUtf8("Сте\xFF\xD0"), "Сте\xEF\xBF\xBD\xEF\xBF\xBD");
     EXPECT_EQ(DxfNameDecoder("AC1024", "").toUtf8("\xC0\xAF"), "\xEF\xBF\xBD\xEF\xBF\xBD");
 }
+
+// The user's code page wins over everything the file says; a byte order mark wins over the header's code page.
+TEST(DxfNameDecoder, tellsWhyItChoseItsCharset)
+{
+    using Origin = DxfNameDecoder::Origin;
+    EXPECT_EQ(DxfNameDecoder("AC1024", "ANSI_1251", true, "CP866").origin(), Origin::Override);
+    EXPECT_EQ(DxfNameDecoder("AC1024", "ANSI_1251", true, "CP866").charset(), "CP866");
+    EXPECT_EQ(DxfNameDecoder("AC1009", "ANSI_1251", false, "UTF-8").toUtf8("Оси"), "Оси");
+    EXPECT_EQ(DxfNameDecoder("AC1024", "ANSI_1251", true).origin(), Origin::UnicodeFormat);
+    EXPECT_EQ(DxfNameDecoder("AC1009", "ANSI_1251", true).origin(), Origin::ByteOrderMark);
+    EXPECT_EQ(DxfNameDecoder("AC1009", "ANSI_1251", true).toUtf8("Оси"), "Оси");
+    EXPECT_EQ(DxfNameDecoder("AC1009", "ANSI_1251").origin(), Origin::Header);
+    EXPECT_EQ(DxfNameDecoder("AC1009", "").origin(), Origin::Default);
+    EXPECT_EQ(DxfNameDecoder("AC1009", "ANSI_99999").origin(), Origin::Default);
+}
+
+// Code pages as users write them on the command line; anything else names none.
+TEST(DxfNameDecoder, namesCodePagesTheWayUsersWriteThem)
+{
+    EXPECT_EQ(DxfNameDecoder::charsetNamed("1251"), "CP1251");
+    EXPECT_EQ(DxfNameDecoder::charsetNamed("cp866"), "CP866");
+    EXPECT_EQ(DxfNameDecoder::charsetNamed("ANSI_1252"), "CP1252");
+    EXPECT_EQ(DxfNameDecoder::charsetNamed("dos932"), "CP932");
+    EXPECT_EQ(DxfNameDecoder::charsetNamed("Windows-1251"), "CP1251");
+    EXPECT_EQ(DxfNameDecoder::charsetNamed("utf8"), "UTF-8");
+    for (const char* unknown : {"", "99999", "CP", "1251x", "latin", "ANSI_", "-1251"})
+        EXPECT_EQ(DxfNameDecoder::charsetNamed(unknown), "") << unknown;
+}

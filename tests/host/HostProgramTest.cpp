@@ -4,6 +4,9 @@
 
 #include <QDir>
 #include <QImage>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 
 #include "BlockJson.h"
@@ -48,6 +51,14 @@ HostRun runHost(const QStringList& arguments, const FakeModuleLog& log, const QS
     run.out = QString::fromUtf8(host.readAllStandardOutput());
     run.err = QString::fromUtf8(host.readAllStandardError());
     return run;
+}
+
+QStringList lines(const QString& text)
+{
+    QStringList split = text.split('\n');
+    if (!split.isEmpty() && split.last().isEmpty())
+        split.removeLast();
+    return split;
 }
 
 std::string fileText(const QString& path)
@@ -179,4 +190,96 @@ TEST(HostProgram, jsonOptionWithoutAScreenCancelsTheDialog)
         << run.err.toStdString();
     EXPECT_FALSE(QFile::exists(out));
     EXPECT_TRUE(log.made().isEmpty());
+}
+
+// --list-layers prints the layer names in table order, one per line in UTF-8, and nothing else;
+// --codepage decides how a drawing that names no code page is read.
+TEST(HostProgram, listLayersPrintsTheNamesInTableOrder)
+{
+    FakeModuleLog log;
+    const QString drawings = TEST_DRAWINGS_DIR;
+    HostRun run = runHost({"--drawing", drawings + "/r12_binary.dxf", "--list-layers"}, log);
+    EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_EQ(lines(run.out), QStringList({"0", "Defpoints", QStringLiteral("Стены"), QStringLiteral("Оси"),
+                                           QStringLiteral("Размеры"), QStringLiteral("Окна и двери")}));
+
+    run = runHost({"--drawing", drawings + "/r12_no_codepage.dxf", "--list-layers"}, log);
+    EXPECT_EQ(lines(run.out).value(2), QStringLiteral("Ñòåíû"));
+    run = runHost({"--list-layers", "--codepage", "1251", "--drawing", drawings + "/r12_no_codepage.dxf"}, log);
+    EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_EQ(lines(run.out).value(2), QStringLiteral("Стены"));
+
+    run = runHost({"--drawing", drawings + "/truncated.dxf", "--list-layers"}, log);
+    EXPECT_EQ(run.exitCode, 4);
+    EXPECT_TRUE(run.out.isEmpty());
+    EXPECT_TRUE(run.err.contains(QStringLiteral("обрывается до конца раздела таблиц"))) << run.err.toStdString();
+    EXPECT_TRUE(log.calls().isEmpty());
+}
+
+// Mistakes on the command line are told in Russian with exit code 2, before any drawing is opened.
+TEST(HostProgram, commandLineMistakesAreToldInRussian)
+{
+    FakeModuleLog log;
+    const std::pair<QStringList, QString> mistakes[] = {
+        {{"--drawings", "plan.dxf"}, QStringLiteral("Неизвестный параметр «--drawings». Список параметров: --help.")},
+        {{"plan.dxf"}, QStringLiteral("Неизвестный параметр «plan.dxf». Список параметров: --help.")},
+        {{"--list-layers", "--drawing"}, QStringLiteral("После «--drawing» нужно указать значение.")},
+        {{"--drawing", ""}, QStringLiteral("После «--drawing» нужно указать значение.")},
+        {{"--codepage", "KOI-7"},
+         QStringLiteral("Неизвестная кодовая страница «KOI-7». Укажите, например, 1251, 866, ANSI_1252 или UTF-8.")},
+        {{"--list-layers", "--symbol", "weld"},
+         QStringLiteral("Параметр --list-layers не сочетается с --symbol, --edit, --json и --demo.")},
+        {{"--symbol", "arrow"}, QStringLiteral("Неизвестный вид символа «arrow». Допустимы: section, break, level, "
+                                               "note, node, axes, weld, hatch.")},
+    };
+    for (const auto& [arguments, message] : mistakes) {
+        const HostRun run = runHost(arguments, log);
+        EXPECT_EQ(run.exitCode, 2) << arguments.join(' ').toStdString();
+        EXPECT_TRUE(run.err.contains(message)) << run.err.toStdString();
+    }
+    const HostRun help = runHost({"--help"}, log);
+    EXPECT_EQ(help.exitCode, 0);
+    EXPECT_TRUE(help.out.contains(QStringLiteral("--codepage КС"))) << help.out.toStdString();
+    EXPECT_TRUE(help.out.contains(QStringLiteral("--list-layers"))) << help.out.toStdString();
+}
+
+// Every real drawing written by other programs lists, through --list-layers, exactly the layers
+// ezdxf reads from it, in the same order; one whose sections ezdxf refuses is refused with a message.
+TEST(HostProgram, realDrawingsListTheLayersEzdxfReads)
+{
+    const QDir folder(REAL_DRAWINGS_DIR);
+    const QStringList files = folder.entryList({"*.dxf"}, QDir::Files, QDir::Name);
+    if (files.isEmpty())
+        GTEST_SKIP() << "no real drawings in " << REAL_DRAWINGS_DIR << ": nothing to compare with ezdxf";
+    QStringList paths;
+    for (const QString& file : files)
+        paths << folder.filePath(file);
+
+    QProcess ezdxf;
+    ezdxf.start("/usr/bin/python3", QStringList{EZDXF_LAYER_NAMES} + paths);
+    ASSERT_TRUE(ezdxf.waitForFinished(120000));
+    ASSERT_EQ(ezdxf.exitCode(), 0) << ezdxf.readAllStandardError().toStdString();
+    const QJsonObject readings = QJsonDocument::fromJson(ezdxf.readAllStandardOutput()).object();
+
+    FakeModuleLog log;
+    int compared = 0;
+    for (const QString& path : paths) {
+        SCOPED_TRACE(path.toStdString());
+        const QJsonObject reading = readings.value(path).toObject();
+        const HostRun run = runHost({"--drawing", path, "--list-layers"}, log);
+        if (reading.contains("damaged")) {
+            EXPECT_EQ(run.exitCode, 4) << "ezdxf: " << reading.value("damaged").toString().toStdString();
+            EXPECT_TRUE(run.out.isEmpty());
+            EXPECT_TRUE(run.err.contains(QStringLiteral("Чертёж «%1» повреждён").arg(path))) << run.err.toStdString();
+            continue;
+        }
+        QStringList expected;
+        for (const QJsonValue& name : reading.value("layers").toArray())
+            expected << name.toString();
+        ASSERT_FALSE(expected.isEmpty()) << "ezdxf gave no reading";
+        EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+        EXPECT_EQ(lines(run.out), expected);
+        ++compared;
+    }
+    EXPECT_GT(compared, 0);
 }

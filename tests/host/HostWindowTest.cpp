@@ -83,6 +83,20 @@ TEST_F(HostWindowTest, showsTheDrawingAndTheSymbolKinds)
     EXPECT_FALSE(button("saveJsonButton")->isEnabled());
 }
 
+// The window says which code page the names were read in, and why.
+TEST_F(HostWindowTest, saysWhichCodePageTheNamesWereReadIn)
+{
+    EXPECT_EQ(window->findChild<QLabel*>("drawingCodePage")->text(),
+              QStringLiteral("Кодовая страница имён: UTF-8, как во всех чертежах формата AC1024"));
+
+    std::string error;
+    const std::unique_ptr<DxfDrawing> dos = DxfDrawing::open(SAMPLE_DRAWING, error, "CP866");
+    ASSERT_TRUE(dos) << error;
+    const HostWindow overridden(*module, *dos, SAMPLE_DRAWING, messages);
+    EXPECT_EQ(overridden.findChild<QLabel*>("drawingCodePage")->text(),
+              QStringLiteral("Кодовая страница имён: CP866, задана параметром --codepage"));
+}
+
 // A symbol button calls its entry point with the window and the drawing and
 // shows the block it returns as a tree with readable texts and as JSON.
 TEST_F(HostWindowTest, symbolButtonShowsTheReturnedBlock)

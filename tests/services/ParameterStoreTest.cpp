@@ -158,9 +158,15 @@ TEST(ParameterStore, noDocumentsFolderMeansSilentFailures)
 
 namespace {
 
+// What a failing store throws: a standard exception, or anything else a library might raise.
+struct ForeignFailure {};
+enum class Raised { StandardException, ForeignObject };
+
 // A store that fails by throwing, after the system reported access denied.
 class ThrowingStore final : public IRegistryBackend {
 public:
+    explicit ThrowingStore(Raised raised) : m_raised(raised) {}
+
     std::uint32_t readValue(bool, const std::string&, const std::string&, StoredValue&) override { fail(); }
     std::uint32_t writeValue(bool, const std::string&, const std::string&, std::uint32_t, std::string_view) override
     {
@@ -168,15 +174,21 @@ public:
     }
 
 private:
-    [[noreturn]] static void fail()
+    [[noreturn]] void fail() const
     {
         errno = EACCES;
+        if (m_raised == Raised::ForeignObject)
+            throw ForeignFailure{};
         throw std::runtime_error("store failed");
     }
+
+    Raised m_raised;
 };
 
 class ThrowingEnvironment final : public IServiceEnvironment {
 public:
+    explicit ThrowingEnvironment(Raised raised) : m_store(raised) {}
+
     IRegistryBackend& store() override { return m_store; }
     IMessageService& messages() override { return m_files.messages(); }
     std::optional<std::filesystem::path> documentsFolder() override { return m_files.documentsFolder(); }
@@ -190,19 +202,27 @@ private:
 
 }  // namespace
 
-// A failure raised inside an operation is logged under the bare operation name with the system's error number.
+// A failure raised inside an operation, of whatever type, is logged under the bare operation name
+// with the system's error number, and the caller gets the fallback.
 TEST(ParameterStore, raisedFailuresAreLoggedAndSwallowed)
 {
-    ThrowingEnvironment environment;
-    CSysHub hub(environment);
-    EXPECT_EQ(hub.GetDwordParams("", "Roundz"), 0u);
-    EXPECT_EQ(hub.GetStringParams(kParams, "SymScl", "1", false), "1");
-    hub.SetDwordParam("", "Roundz", 1);
-    hub.SetStringParams("", "SymScl", "1", false);
-    std::string path = "unchanged";
-    EXPECT_FALSE(hub.ModulePath("DHOSTSP", path));
-    EXPECT_EQ(loggedErrors(environment.m_files),
-              (std::vector<std::string>{" Error in CSysHub: GetDwordParams 5", " Error in CSysHub: GetStringParams 5",
-                                        " Error in CSysHub: SetDwordParam 5", " Error in CSysHub: SetStringParams 5",
-                                        " Error in CSysHub: ModulePath 5"}));
+    for (const Raised raised : {Raised::StandardException, Raised::ForeignObject}) {
+        SCOPED_TRACE(raised == Raised::StandardException ? "standard exception" : "foreign object");
+        ThrowingEnvironment environment(raised);
+        CSysHub hub(environment);
+        std::string path = "unchanged";
+        EXPECT_NO_THROW({
+            EXPECT_EQ(hub.GetDwordParams("", "Roundz"), 0u);
+            EXPECT_EQ(hub.GetStringParams(kParams, "SymScl", "1", false), "1");
+            hub.SetDwordParam("", "Roundz", 1);
+            hub.SetStringParams("", "SymScl", "1", false);
+            EXPECT_FALSE(hub.ModulePath("DHOSTSP", path));
+        });
+        EXPECT_EQ(loggedErrors(environment.m_files),
+                  (std::vector<std::string>{" Error in CSysHub: GetDwordParams 5",
+                                            " Error in CSysHub: GetStringParams 5",
+                                            " Error in CSysHub: SetDwordParam 5",
+                                            " Error in CSysHub: SetStringParams 5",
+                                            " Error in CSysHub: ModulePath 5"}));
+    }
 }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <poll.h>
+#include <sqlite3.h>
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -187,4 +188,108 @@ TEST(StoreRobustness, unwritableFolderReportsAccessDenied)
     FxRegistry registry(environment.store());
     EXPECT_EQ(registry.GetValueDword(kKey, "Roundz", value, false), 0u);
     EXPECT_EQ(value, 2u);
+}
+
+namespace {
+
+// The files a store may come with when a profile is copied or locked down.
+enum class JournalFiles { All, Emptied, WithoutSharedMemory, None };
+
+const char* describe(JournalFiles files)
+{
+    switch (files) {
+    case JournalFiles::All:
+        return "with its journal and shared memory files";
+    case JournalFiles::Emptied:
+        return "with both files, the journal emptied into the database";
+    case JournalFiles::WithoutSharedMemory:
+        return "with its journal but without the shared memory file";
+    case JournalFiles::None:
+        return "without journal files";
+    }
+    return "";
+}
+
+std::filesystem::path besideStore(const TestEnvironment& environment, const char* suffix)
+{
+    std::filesystem::path path = environment.storeFile();
+    path += suffix;
+    return path;
+}
+
+// Leaves the store with the given journal files, its values where SQLite keeps them.
+void arrangeJournal(const TestEnvironment& environment, JournalFiles files)
+{
+    if (files == JournalFiles::Emptied || files == JournalFiles::None) {
+        // Checkpointing moves the journal into the database; the last connection to close then
+        // removes both files unless told to keep them.
+        sqlite3* db = nullptr;
+        ASSERT_EQ(sqlite3_open(environment.storeFile().c_str(), &db), SQLITE_OK);
+        if (files == JournalFiles::Emptied)
+            sqlite3_db_config(db, SQLITE_DBCONFIG_NO_CKPT_ON_CLOSE, 1, nullptr);
+        ASSERT_EQ(sqlite3_exec(db, "PRAGMA wal_checkpoint(TRUNCATE)", nullptr, nullptr, nullptr), SQLITE_OK);
+        sqlite3_close(db);
+    }
+    if (files == JournalFiles::WithoutSharedMemory || files == JournalFiles::None)
+        std::filesystem::remove(besideStore(environment, "-shm"));
+    ASSERT_EQ(std::filesystem::exists(besideStore(environment, "-wal")), files != JournalFiles::None);
+}
+
+void lockDown(const TestEnvironment& environment)
+{
+    namespace fs = std::filesystem;
+    fs::permissions(environment.root(), fs::perms::all);
+    fs::permissions(environment.documents(), fs::perms::all);
+    const fs::path folder = environment.storeFile().parent_path();
+    for (const auto& entry : fs::directory_iterator(folder))
+        fs::permissions(entry.path(), fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    fs::permissions(folder, fs::perms::owner_read | fs::perms::owner_exec | fs::perms::others_read |
+                                fs::perms::others_exec);
+}
+
+}  // namespace
+
+// A store whose folder and files the user may not change still gives every value written into it,
+// whichever journal files came with it, and leaves no error in the log.
+TEST(StoreRobustness, readOnlyStoreKeepsItsValues)
+{
+    for (const JournalFiles files :
+         {JournalFiles::All, JournalFiles::Emptied, JournalFiles::WithoutSharedMemory, JournalFiles::None}) {
+        SCOPED_TRACE(describe(files));
+        TestEnvironment environment;
+        {
+            CSysHub hub(environment);
+            hub.SetDwordParam("", "Roundz", 3);
+            hub.SetStringParams(kKey, "SymScl", "100.000000", false);
+        }
+        arrangeJournal(environment, files);
+        lockDown(environment);
+
+        const int status = runInChildAsOrdinaryUser([&] {
+            CSysHub hub(environment);
+            const bool number = hub.GetDwordParams("", "Roundz") == 3;
+            const bool text = hub.GetStringParams(kKey, "SymScl", "", false) == "100.000000";
+            return (number ? 0 : 1) | (text ? 0 : 2);
+        });
+        EXPECT_EQ(status, 0) << "1: the number was lost, 2: the text was lost";
+        EXPECT_EQ(environment.logText().find("Error in CSysHub"), std::string::npos) << environment.logText();
+    }
+}
+
+// The first write into a folder the user may not change is refused as access denied, not as a missing path.
+TEST(StoreRobustness, firstWriteIntoUnwritableFolderReportsAccessDenied)
+{
+    TestEnvironment environment;
+    std::filesystem::create_directories(environment.storeFile().parent_path());
+    lockDown(environment);
+
+    const int status = runInChildAsOrdinaryUser([&] {
+        const std::uint32_t written = FxRegistry(environment.store()).SetValueDword(kKey, "Roundz", 5, false);
+        CSysHub(environment).SetDwordParam("", "Roundz", 6);
+        return static_cast<int>(written);
+    });
+    EXPECT_EQ(status, 5);
+    EXPECT_NE(environment.logText().find(" Error in CSysHub: SetDwordParam 85 5"), std::string::npos)
+        << environment.logText();
+    EXPECT_FALSE(std::filesystem::exists(environment.storeFile()));
 }

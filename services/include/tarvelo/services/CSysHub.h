@@ -10,9 +10,10 @@
 namespace tarvelo::services {
 
 /// The parameter service through which dialogs read and write the user's
-/// defaults. Callers never see an error: a failed read gives 0 or the
-/// caller's default text, a failed write is lost; every failure is written
-/// to the error log. Texts are code page 1251 bytes.
+/// defaults. Callers never see an error, whatever is raised inside an
+/// operation: a failed read gives 0 or the caller's default text, a failed
+/// write is lost; every failure is written to the error log. Texts are code
+/// page 1251 bytes.
 class CSysHub {
 public:
     /// The user defaults of the symbol dialogs.

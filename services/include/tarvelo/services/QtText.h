@@ -18,4 +18,7 @@ QString cp1251ToQString(std::string_view cp1251);
 /// What the user typed, as code page 1251 bytes; what the code page lacks becomes '?'.
 std::string qStringToCp1251(const QString& text);
 
+/// True when code page 1251 holds every character of the text, so that it is stored unchanged.
+bool fitsCp1251(const QString& text);
+
 }  // namespace tarvelo::text

@@ -18,6 +18,9 @@ namespace tarvelo::services {
 /// A file that turns out not to be a database is moved aside (renamed with
 /// a ".damaged-" suffix and the time) and answered with 1009; the next
 /// write starts a new store.
+///
+/// A store the user may not change (a copied or locked-down profile) is
+/// still read, journal and all, without creating any file beside it.
 class SqliteRegistryStore final : public IRegistryBackend {
 public:
     /// Environment variable naming the folder of the store; tests and CI point it elsewhere.

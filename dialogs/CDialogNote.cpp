@@ -118,7 +118,8 @@ void CDialogNote::InitFromBlock()
     fillLayerCombo();
     if (isNewSymbol())
         HostDefaultsLoader(environment()).load(m_block);
-    if (m_block->IsEmpty()) {
+    // An existing leader without points is still the user's: it is shown, not rebuilt.
+    if (m_block->IsEmpty() && isNewSymbol()) {
         // A new leader's texts are what its empty fields show until the user types.
         if (auto* extData = m_block->GetExtData()) {
             extData->SetMainText("");

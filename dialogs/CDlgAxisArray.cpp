@@ -168,8 +168,9 @@ void CDlgAxisArray::InitControls()
 
 void CDlgAxisArray::InitFromBlock()
 {
+    // A block without axes is a new array, unless it is an existing one: that keeps what it has.
     auto* items = m_block->GetItems();
-    if (items != nullptr && items->IsEmpty())
+    if (items != nullptr && items->IsEmpty() && isNewSymbol())
         NewAxisArray(m_block);
     InitAxisLists();
     ShowAxes(m_block);
@@ -421,7 +422,7 @@ void CDlgAxisArray::WriteAxes()
     // What the user left as shown stays as the block has it, exactly.
     auto* scope = m_block->GetScopePoints();
     const bool hasInsertion = scope != nullptr && scope->FindPoint(axes::kInsertionScopePoint) != nullptr;
-    if (m_insertionTouched || !hasInsertion) {
+    if (m_insertionTouched || (isNewSymbol() && !hasInsertion)) {
         if (m_controls.insertionGiven->isChecked())
             axes::writeInsertionPoint(*m_block, true, shownNumber(*m_controls.insertionX, m_insertionX),
                                       shownNumber(*m_controls.insertionY, m_insertionY));

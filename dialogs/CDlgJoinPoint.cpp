@@ -25,7 +25,7 @@ CDlgJoinPoint::CDlgJoinPoint(QWidget* parent, services::IServiceEnvironment& env
 
 void CDlgJoinPoint::InitFromBlock()
 {
-    if (m_block->IsEmpty() && m_block->GetScopePoints() != nullptr)
+    if (isNewSymbol() && m_block->IsEmpty() && m_block->GetScopePoints() != nullptr)
         m_block->GetScopePoints()->AddScopePoint(1, 1, 2, 0.0, 0.0, 0.0, 0, 0, 0, 0);
 
     if (isNewSymbol()) {

@@ -82,11 +82,11 @@ void writeAcceptedLevelMark(services::IServiceEnvironment& environment, GEOTYPE_
 {
     if (auto* extData = block.GetExtData())
         extData->SetSubText(note);
-    if (block.GetSymbolVariant() == 0)
-        block.SetSymbolVariant(kLevelMark);
-    // An existing mark keeps its type, parameters and attachment, which the dialog cannot change.
+    // An existing mark keeps its kind, type, parameters and attachment, which the dialog cannot change.
     if (block.GetEditMode() != 0)
         return;
+    if (block.GetSymbolVariant() == 0)
+        block.SetSymbolVariant(kLevelMark);
     // The defaults of the kind are in the block once its type is the kind;
     // loading them again would undo what the user set in the properties dialog.
     if (block.GetSymbolType() != block.GetSymbolVariant())

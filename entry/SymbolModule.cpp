@@ -73,11 +73,13 @@ void copyTraitsRest(GEOTYPE_DEFINITION::IGeoItemTraits* target, GEOTYPE_DEFINITI
 
 /// Makes the result a copy of the incoming symbol in every field a caller can
 /// read. The data model's copy leaves some out (the block's tag, code and angle
-/// mode, parts of the traits, the flag and tag of plain points); an edit that
-/// lost them would change a drawing the user did not touch.
+/// mode, parts of the traits, the flag and tag of plain points, the parameters
+/// of a symbol without points); an edit that lost them would change a drawing
+/// the user did not touch.
 void copyIncoming(TGeoBlock& result, IGeoBlock& incoming)
 {
     result.CopyFrom(&incoming);
+    result.GetParamMap() = incoming.GetParamMap();
     result.SetTag(incoming.GetTag());
     result.SetCode(incoming.GetCode());
     result.SetAngleMode(incoming.GetAngleMode());
@@ -163,7 +165,8 @@ SYMBOLS_EXPORT IGeoBlock* SectionSymbol(std::uintptr_t parentWindow, IDrawingDat
         tarvelo::module::ensureApplication();
         CallServices services;
         result = std::make_unique<TGeoBlock>();
-        if (incoming != nullptr && !incoming->IsEmpty())
+        // An empty block starts a new mark, unless it is an existing one: that is the user's as it is.
+        if (incoming != nullptr && (!incoming->IsEmpty() || incoming->GetEditMode() != 0))
             copyIncoming(*result, *incoming);
         else
             startNewBlock(*result);

@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <functional>
+#include <string>
 #include <vector>
 
 #include "BlockFields.h"
@@ -175,6 +176,21 @@ std::vector<Sample> allSamples()
         addScopePoint(block, 1, -3.0, 8.0);
         addScopePoint(block, 2, 250.0, 8.0);
     }));
+    // The same symbols as a host may keep them with little more than their type: no layer, no points,
+    // no kind or variant, and only parameters.
+    const std::size_t full = all.size();
+    for (std::size_t index = 0; index < full; ++index) {
+        const std::uint32_t type = std::stoul(all[index].name.substr(all[index].name.find_first_of("0123456789")));
+        all.push_back({"bare" + all[index].name, all[index].exportName, [type](TGeoBlock& block) {
+                           block.SetEditMode(1);
+                           block.SetSymbolType(type == 303 ? 0 : type);
+                           block.SetAngleMode(0);
+                           block.GetTraits()->SetLayerName("");
+                           block.GetExtData()->SetMainText("");
+                           block.SetParam(1, 3.5);
+                           block.SetParam(2, 0.18);
+                       }});
+    }
     return all;
 }
 

@@ -6,7 +6,9 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <functional>
+#include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "BlockFields.h"
@@ -78,6 +80,7 @@ void makeExisting(TGeoBlock& block, std::uint32_t type, std::uint32_t variant)
 struct Sample {
     std::string name;
     const char* exportName;
+    std::uint32_t type;
     std::function<void(TGeoBlock&)> make;
 };
 
@@ -91,7 +94,7 @@ std::vector<Sample> samplesOf(const char* kind, const char* exportName, std::vec
 {
     std::vector<Sample> samples;
     for (std::uint32_t type : types)
-        samples.push_back({std::string(kind) + std::to_string(type), exportName,
+        samples.push_back({std::string(kind) + std::to_string(type), exportName, type,
                            [type, shape](TGeoBlock& block) { shape(block, type); }});
     return samples;
 }
@@ -111,19 +114,21 @@ std::vector<Sample> allSamples()
         addScopePoint(block, 2, 0.5, 10.75);
         addScopePoint(block, 3, -4.125, 3.3);
     }));
-    add(samplesOf("level", "LvlMrkSymbol", {301, 302, 303}, [](TGeoBlock& block, std::uint32_t sample) {
-        // 303 stands for a plan mark without extension lines: one point.
-        const std::uint32_t kind = sample == 303 ? 302 : sample;
+    const auto levelMark = [](TGeoBlock& block, std::uint32_t kind, bool extensionLines) {
         makeExisting(block, kind, kind);
         block.GetExtData()->SetMainText("12.250000*3");
         block.GetExtData()->SetSubText(cp1251("Чистый пол"));
         block.SetParam(9, 1.0);
         addScopePoint(block, 1, 4.0, 2.0);
-        if (sample != 303) {
+        if (extensionLines) {
             addScopePoint(block, 2, 14.0, 2.0);
             addScopePoint(block, 3, 4.0, 12.5);
         }
-    }));
+    };
+    add(samplesOf("level", "LvlMrkSymbol", {301, 302},
+                  [levelMark](TGeoBlock& block, std::uint32_t kind) { levelMark(block, kind, true); }));
+    add(samplesOf("levelWithoutLines", "LvlMrkSymbol", {302},
+                  [levelMark](TGeoBlock& block, std::uint32_t kind) { levelMark(block, kind, false); }));
     add(samplesOf("note", "MrkCmmSymbol", {401, 402, 403, 404, 405, 406, 407},
                   [](TGeoBlock& block, std::uint32_t type) {
                       makeExisting(block, type, 3);
@@ -178,12 +183,16 @@ std::vector<Sample> allSamples()
     }));
     // The same symbols as a host may keep them with little more than their type: no layer, no points,
     // no kind or variant, and only parameters.
-    const std::size_t full = all.size();
-    for (std::size_t index = 0; index < full; ++index) {
-        const std::uint32_t type = std::stoul(all[index].name.substr(all[index].name.find_first_of("0123456789")));
-        all.push_back({"bare" + all[index].name, all[index].exportName, [type](TGeoBlock& block) {
+    std::set<std::pair<std::string, std::uint32_t>> bare;
+    for (std::size_t index = 0, full = all.size(); index < full; ++index) {
+        const std::string exportName = all[index].exportName;
+        const std::uint32_t type = all[index].type;
+        if (!bare.insert({exportName, type}).second)
+            continue;
+        all.push_back({"bare" + exportName + std::to_string(type), all[index].exportName, type,
+                       [type](TGeoBlock& block) {
                            block.SetEditMode(1);
-                           block.SetSymbolType(type == 303 ? 0 : type);
+                           block.SetSymbolType(type);
                            block.SetAngleMode(0);
                            block.GetTraits()->SetLayerName("");
                            block.GetExtData()->SetMainText("");

@@ -474,7 +474,7 @@ void CDlgAxisArray::writeBackOnAccept()
 axes::AxisOptions CDlgAxisArray::currentOptions() const
 {
     return {m_letterPlacement, m_numberPlacement, m_dimensionChain, m_overallDimension,
-            m_controls.asPrimitives->isChecked() ? 1.0 : 0.0};
+            m_asPrimitives != 0 ? 1.0 : 0.0};
 }
 
 }  // namespace tarvelo::dialogs

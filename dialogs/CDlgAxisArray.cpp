@@ -213,12 +213,15 @@ void CDlgAxisArray::ShowAxes(IGeoBlock* block)
     m_controls.numbers.table->setRowCount(0);
     if (block == nullptr || block->IsEmpty())
         return;
+    // Read once for all the numbers shown: each read opens the store, and an array may have hundreds of axes.
+    const std::uint32_t places = decimals();
+    const auto format = [places](double value) { return formatNumber(value, places); };
 
     const axes::AxisRows rows = axes::readAxes(*block);
     for (const auto& axis : rows.letters)
-        appendRow(*m_controls.letters.table, text::cp1251ToQString(axis.name), formatNumber(axis.step), axis.step);
+        appendRow(*m_controls.letters.table, text::cp1251ToQString(axis.name), format(axis.step), axis.step);
     for (const auto& axis : rows.numbers)
-        appendRow(*m_controls.numbers.table, text::cp1251ToQString(axis.name), formatNumber(axis.step), axis.step);
+        appendRow(*m_controls.numbers.table, text::cp1251ToQString(axis.name), format(axis.step), axis.step);
 
     SelectAxisType(block->GetSymbolType());
 
@@ -227,8 +230,8 @@ void CDlgAxisArray::ShowAxes(IGeoBlock* block)
     if (insertion.state != axes::InsertionPoint::State::Unknown) {
         const bool given = insertion.state == axes::InsertionPoint::State::Given;
         m_controls.insertionGiven->setChecked(given);
-        m_controls.insertionX->setText(given ? formatNumber(insertion.x) : QStringLiteral("0.000"));
-        m_controls.insertionY->setText(given ? formatNumber(insertion.y) : QStringLiteral("0.000"));
+        m_controls.insertionX->setText(given ? format(insertion.x) : QStringLiteral("0.000"));
+        m_controls.insertionY->setText(given ? format(insertion.y) : QStringLiteral("0.000"));
         m_controls.insertionX->setEnabled(given);
         m_controls.insertionY->setEnabled(given);
         m_insertionX = insertion.x;
@@ -239,7 +242,7 @@ void CDlgAxisArray::ShowAxes(IGeoBlock* block)
     const bool rotated = block->GetEditMode() != 0 && block->GetAngleMode() != 0;
     m_controls.angleGiven->setChecked(rotated);
     m_controls.angle->setEnabled(rotated);
-    m_controls.angle->setText(formatNumber(block->GetAngle()));
+    m_controls.angle->setText(format(block->GetAngle()));
     m_angle = block->GetAngle();
     m_angleTouched = false;
 
@@ -391,7 +394,8 @@ void CDlgAxisArray::CopyStep(AxisTable& table, const QString& text)
     if (!holdsRow(table))
         return;
     QTableWidget& rows = *table.controls->table;
-    setCellText(rows, table.currentRow, kStepColumn, formatNumber(controls::parseLeadingNumber(text.toStdString())));
+    setCellText(rows, table.currentRow, kStepColumn,
+                formatNumber(controls::parseLeadingNumber(text.toStdString()), decimals()));
     // A typed step is taken as the cell shows it.
     rows.item(table.currentRow, kStepColumn)->setData(kExactStepRole, QVariant());
 }
@@ -411,9 +415,13 @@ std::vector<axes::AxisRow> CDlgAxisArray::rowsOf(const AxisTable& table) const
     return result;
 }
 
-QString CDlgAxisArray::formatNumber(double value) const
+std::uint32_t CDlgAxisArray::decimals() const
 {
-    const std::uint32_t decimals = services::CSysHub(environment()).GetDwordParams("", "Roundz");
+    return services::CSysHub(environment()).GetDwordParams("", "Roundz");
+}
+
+QString CDlgAxisArray::formatNumber(double value, std::uint32_t decimals)
+{
     return QString::fromStdString(controls::formatWithDecimals(decimals, value));
 }
 

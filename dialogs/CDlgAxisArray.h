@@ -64,8 +64,9 @@ private:
     void CopyName(AxisTable& table, const QString& text);
     void CopyStep(AxisTable& table, const QString& text);
     [[nodiscard]] std::vector<axes::AxisRow> rowsOf(const AxisTable& table) const;
-    /// A number with the "Roundz" decimals, read anew each time.
-    [[nodiscard]] QString formatNumber(double value) const;
+    /// The store's "Roundz": the decimals of every number the dialog shows.
+    [[nodiscard]] std::uint32_t decimals() const;
+    [[nodiscard]] static QString formatNumber(double value, std::uint32_t decimals);
     /// Parameters 11 to 15 as the dialog now holds them.
     [[nodiscard]] axes::AxisOptions currentOptions() const;
 

@@ -37,7 +37,9 @@ constexpr int kExactStepRole = Qt::UserRole;
 QTableWidgetItem* cell(const QString& text)
 {
     auto* item = new QTableWidgetItem(text);
-    item->setTextAlignment(Qt::AlignCenter);
+    // As a plain number: the flags' own type would be registered from this module and left
+    // behind, dangling, once the host unloads it.
+    item->setData(Qt::TextAlignmentRole, int(Qt::AlignCenter));
     return item;
 }
 

@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMetaType>
 #include <QPushButton>
 #include <QToolButton>
 #include <cstdlib>
@@ -137,13 +138,16 @@ TEST_F(SymbolModuleTest, existingSectionMarkInEditMode)
     freeBlock(block);
 }
 
-// The module's pictures are there while it is loaded and gone once it is unloaded.
-TEST_F(SymbolModuleTest, picturesGoWithTheModule)
+// The module's pictures are there while it is loaded and gone once it is unloaded; no type of its own
+// making stays registered with Qt, where a host that loads it again would find it dangling.
+TEST_F(SymbolModuleTest, picturesAndTypesGoWithTheModule)
 {
     EXPECT_TRUE(QFile::exists(":/icons/12039.svg"));
+    freeBlock(edit("CoordLineSymbol", nullptr, [](QWidget* dialog) { press(dialog, "1"); }));
     ASSERT_EQ(dlclose(m_module), 0);
     m_module = nullptr;
     EXPECT_FALSE(QFile::exists(":/icons/12039.svg"));
+    EXPECT_FALSE(QMetaType::fromName("QFlags<Qt::AlignmentFlag>").isValid());
 }
 
 // Each dialog tips its shared buttons with its own texts; the weld dialog's differ from the others'.

@@ -5,6 +5,8 @@
 // section mark editor called with a drawing of 10,000 or 100,000 layers, its
 // dialog shown, painted and accepted, and the block released. Targets: a
 // median under 10 ms with 10,000 layers and under 100 ms with 100,000.
+// Beside it, an existing axis array of 100 or 1,000 axes reopened and
+// accepted untouched: every axis is shown, compared and kept.
 #include <benchmark/benchmark.h>
 #include <dlfcn.h>
 
@@ -17,6 +19,7 @@
 #include <string>
 
 #include "InMemoryDrawing.h"
+#include "tarvelo/geometry/TGeoBlock.h"
 #include "SymbolModuleApi.h"
 #include "tarvelo/services/CSysHub.h"
 #include "tarvelo/services/MakerLibraries.h"
@@ -66,7 +69,44 @@ void entryPointAccepted(benchmark::State& state)
     }
 }
 
+// An existing array with `axes` axes, half lettered and half numbered.
+void makeAxisArray(GEOTYPE_DEFINITION::TGeoBlock& block, std::int64_t axes)
+{
+    block.SetEditMode(1);
+    block.SetSymbolType(801);
+    for (std::int64_t axis = 0; axis < axes; ++axis) {
+        const bool lettered = axis < axes / 2;
+        const double step = 6000.0 + 0.5 * static_cast<double>(axis);
+        const GEOTYPE_DEFINITION::ValueMap values{
+            {1, block.GetPoints()->AddPoint(0, 0, lettered ? 0.0 : step, lettered ? step : 0.0, 0.0)}};
+        block.AddItem(lettered ? 7 : 4, static_cast<std::uint32_t>(axis + 1), &values, std::to_string(axis + 1), 0);
+    }
+}
+
+void existingAxisArrayAccepted(benchmark::State& state)
+{
+    auto editor = reinterpret_cast<tarvelo::module::SymbolEditor>(dlsym(g_module, "CoordLineSymbol"));
+    auto freeBlock = reinterpret_cast<tarvelo::module::FreeBlockFunction>(dlsym(g_module, "FreeBlock"));
+    InMemoryDrawing drawing = drawingWithLayers(10'000);
+    GEOTYPE_DEFINITION::TGeoBlock existing;
+    makeAxisArray(existing, state.range(0));
+    for (auto _ : state) {
+        QTimer::singleShot(0, acceptWhenShown);
+        auto* block = editor(0, &drawing, &existing);
+        benchmark::DoNotOptimize(block);
+        freeBlock(block);
+    }
+}
+
 }  // namespace
+
+BENCHMARK(existingAxisArrayAccepted)
+    ->Arg(100)
+    ->Arg(1'000)
+    ->ArgName("axes")
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
 
 BENCHMARK(entryPointAccepted)
     ->ArgsProduct({{10'000, 100'000}, {0, 1}})

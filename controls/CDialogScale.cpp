@@ -26,7 +26,7 @@ CDialogScale::CDialogScale(QWidget* parent, services::IServiceEnvironment& envir
         connect(list, &QComboBox::activated, this, [this, list] { takeTerm(list); });
         connect(list->lineEdit(), &QLineEdit::textEdited, this, [this, list] { takeTerm(list); });
     }
-    connect(m_controls.accept, &QPushButton::clicked, this, &QDialog::accept);
+    connect(m_controls.accept, &QPushButton::clicked, this, &CDialogScale::onAccept);
     connect(m_controls.cancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 
@@ -47,6 +47,7 @@ void CDialogScale::prepareStart(const std::string& currentScaleLabel)
 {
     m_numerator.clear();
     m_denominator.clear();
+    m_controls.problem->hide();
     for (QComboBox* list : {m_controls.numerator, m_controls.denominator}) {
         list->setCurrentIndex(-1);
         list->setEnabled(true);
@@ -91,6 +92,40 @@ void CDialogScale::takeTerm(QComboBox* list)
     }
     term = list->currentText().toStdString();
     other->setEnabled(true);
+    m_controls.problem->hide();
+}
+
+void CDialogScale::onAccept()
+{
+    // With no term chosen the current scale simply stays.
+    if (m_numerator.empty() && m_denominator.empty()) {
+        accept();
+        return;
+    }
+    // A ratio that cannot be used keeps the dialog open and says why, so that
+    // nobody believes a scale was applied that was not.
+    const QString problem = ratioProblemText(ratioProblem(m_numerator, m_denominator));
+    if (problem.isEmpty()) {
+        accept();
+        return;
+    }
+    m_controls.problem->setText(problem);
+    m_controls.problem->show();
+}
+
+QString CDialogScale::ratioProblemText(RatioProblem problem)
+{
+    switch (problem) {
+    case RatioProblem::Numerator:
+        return QStringLiteral("Масштаб не применён: числитель должен быть числом больше нуля.");
+    case RatioProblem::Denominator:
+        return QStringLiteral("Масштаб не применён: знаменатель должен быть числом больше нуля.");
+    case RatioProblem::OutOfRange:
+        return QStringLiteral("Масштаб не применён: отношение слишком велико или слишком мало.");
+    case RatioProblem::None:
+        break;
+    }
+    return {};
 }
 
 void CDialogScale::saveDefault(double factor)

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "ScaleDialogTemplate.h"
+#include "ScaleNotation.h"
 
 namespace tarvelo::services {
 class IServiceEnvironment;
@@ -33,10 +34,11 @@ public:
     CDialogScale(QWidget* parent, services::IServiceEnvironment& environment);
 
     /// Shows the dialog for `currentScale` and returns the chosen factor when
-    /// the user accepts, `currentScale` when the user cancels. A ratio that is
-    /// not a positive finite number (no terms, a zero denominator) also
-    /// returns `currentScale`. Accepting with "Сохранить по умолчанию" ticked
-    /// stores the new factor as "SymScl".
+    /// the user accepts, `currentScale` when the user cancels or accepts
+    /// without choosing a term. A ratio that is not a positive finite number
+    /// (a zero denominator, a term that is no number) is not accepted: the
+    /// dialog says why in Russian and stays open. Accepting a ratio with
+    /// "Сохранить по умолчанию" ticked stores it as "SymScl".
     double Run(double currentScale);
 
 protected:
@@ -45,6 +47,8 @@ protected:
 private:
     void prepareStart(const std::string& currentScaleLabel);
     void takeTerm(QComboBox* list);
+    void onAccept();
+    static QString ratioProblemText(RatioProblem problem);
     void saveDefault(double factor);
 
     services::IServiceEnvironment& m_environment;

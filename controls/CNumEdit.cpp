@@ -3,6 +3,8 @@
 #include "CNumEdit.h"
 
 #include <QKeyEvent>
+#include <QSignalBlocker>
+#include <QValidator>
 
 #include "HostServices.h"
 
@@ -22,9 +24,25 @@ bool isCharacterInput(const QKeyEvent& event)
     return !text.isEmpty() && text.front().isPrint();
 }
 
+// The keypad of a Russian keyboard types a comma, and numbers pasted from
+// Russian documents carry one: it is the decimal point, stored and shown as a dot.
+class DecimalCommaAsPoint final : public QValidator {
+public:
+    using QValidator::QValidator;
+
+    State validate(QString& input, int&) const override
+    {
+        input.replace(QLatin1Char(','), QLatin1Char('.'));
+        return Acceptable;
+    }
+};
+
 }  // namespace
 
-CNumEdit::CNumEdit(QWidget* parent) : QLineEdit(parent) {}
+CNumEdit::CNumEdit(QWidget* parent) : QLineEdit(parent)
+{
+    setValidator(new DecimalCommaAsPoint(this));
+}
 
 int CNumEdit::Validate() const
 {
@@ -42,10 +60,22 @@ void CNumEdit::keyPressEvent(QKeyEvent* event)
         return;
     }
     const QString before = text();
-    QLineEdit::keyPressEvent(event);
-    if (Validate() == kNumberInRange)
+    {
+        // Listeners hear of a character only once the field has kept it.
+        const QSignalBlocker quiet(this);
+        QLineEdit::keyPressEvent(event);
+    }
+    if (Validate() == kNumberInRange) {
+        if (text() != before) {
+            emit textChanged(text());
+            emit textEdited(text());
+        }
         return;
-    setText(before);
+    }
+    {
+        const QSignalBlocker quiet(this);
+        setText(before);
+    }
     selectAll();
     hostcad::removePendingCharacters(this);
 }

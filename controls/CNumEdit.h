@@ -13,10 +13,12 @@ namespace tarvelo::controls {
 /// holds a number afterwards: a refused character puts the previous text
 /// back, selects all of it and drops the characters typed ahead. Blanks are
 /// never inserted. So a negative value is entered digits first, sign last,
-/// and backspacing the last character away is refused.
+/// and backspacing the last character away is refused. A comma, typed or
+/// pasted, is the decimal point and becomes a dot.
 ///
 /// Only typed characters and Backspace are filtered; Delete, pasting and
-/// other editing keys work as in any text field.
+/// other editing keys work as in any text field. The field's change signals
+/// carry only text the filter kept: a refused character is never heard of.
 class CNumEdit final : public QLineEdit {
     Q_OBJECT
 

@@ -9,6 +9,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPalette>
 #include <QPushButton>
 #include <QStringList>
 #include <QVBoxLayout>
@@ -65,6 +66,13 @@ ScaleDialogControls buildScaleDialogTemplate(QDialog& dialog)
     scaleLayout->addWidget(controls.denominator);
     scaleLayout->addStretch();
 
+    controls.problem = named(new QLabel(&dialog), "scale-problem");
+    controls.problem->setWordWrap(true);
+    QPalette warning = controls.problem->palette();
+    warning.setColor(QPalette::WindowText, QColor(160, 0, 0));
+    controls.problem->setPalette(warning);
+    controls.problem->hide();
+
     controls.saveAsDefault = named(new QCheckBox(QStringLiteral("Сохранить по умолчанию"), &dialog), "12116");
 
     auto* buttons = new QDialogButtonBox(&dialog);
@@ -76,6 +84,7 @@ ScaleDialogControls buildScaleDialogTemplate(QDialog& dialog)
     auto* layout = new QVBoxLayout(&dialog);
     layout->addWidget(currentGroup);
     layout->addWidget(scaleGroup);
+    layout->addWidget(controls.problem);
     layout->addWidget(controls.saveAsDefault);
     layout->addWidget(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);

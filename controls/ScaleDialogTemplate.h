@@ -15,6 +15,7 @@ struct ScaleDialogControls {
     QLabel* currentScale = nullptr;    // 12021
     QComboBox* numerator = nullptr;    // 12013
     QComboBox* denominator = nullptr;  // 12014
+    QLabel* problem = nullptr;         // why a ratio was not taken; hidden until then
     QCheckBox* saveAsDefault = nullptr;  // 12116
     QPushButton* accept = nullptr;     // 1
     QPushButton* cancel = nullptr;     // 2

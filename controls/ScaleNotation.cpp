@@ -2,13 +2,23 @@
 // SPDX-FileCopyrightText: 2026 Tarvelo contributors
 #include "ScaleNotation.h"
 
+#include <algorithm>
 #include <cmath>
+#include <string>
 
 #include "NumberText.h"
 
 namespace tarvelo::controls {
 
 namespace {
+
+// A term as the user typed or picked it; a Russian keypad types a comma for the point.
+double termValue(std::string_view term)
+{
+    std::string text(term);
+    std::replace(text.begin(), text.end(), ',', '.');
+    return parseLeadingNumber(text);
+}
 
 bool isWhole(double value)
 {
@@ -45,10 +55,19 @@ std::string currentScaleText(double factor)
 
 std::optional<double> scaleFromTerms(std::string_view numerator, std::string_view denominator)
 {
-    const double factor = parseLeadingNumber(numerator) / parseLeadingNumber(denominator);
+    const double factor = termValue(numerator) / termValue(denominator);
     if (!isUsableScale(factor))
         return std::nullopt;
     return factor;
+}
+
+RatioProblem ratioProblem(std::string_view numerator, std::string_view denominator)
+{
+    if (!isUsableScale(termValue(numerator)))
+        return RatioProblem::Numerator;
+    if (!isUsableScale(termValue(denominator)))
+        return RatioProblem::Denominator;
+    return scaleFromTerms(numerator, denominator) ? RatioProblem::None : RatioProblem::OutOfRange;
 }
 
 std::string scaleDefaultText(double factor)

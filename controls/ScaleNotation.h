@@ -29,9 +29,20 @@ std::string scaleCaption(double factor);
 std::string currentScaleText(double factor);
 
 /// The factor chosen as numerator : denominator, each term read as a
-/// leading number; nothing when the ratio is not a usable scale (an empty or
-/// zero denominator, a term that is no number).
+/// leading number (a decimal comma counts as the point); nothing when the
+/// ratio is not a usable scale (an empty or zero denominator, a term that is
+/// no number).
 std::optional<double> scaleFromTerms(std::string_view numerator, std::string_view denominator);
+
+/// Why two terms give no usable scale.
+enum class RatioProblem {
+    None,
+    Numerator,    ///< the numerator is not a number above 0
+    Denominator,  ///< the denominator is not a number above 0
+    OutOfRange,   ///< both are, but their ratio is too large or too small for a factor
+};
+
+RatioProblem ratioProblem(std::string_view numerator, std::string_view denominator);
 
 /// The stored default ("SymScl") of a factor: printed with "%f".
 std::string scaleDefaultText(double factor);

@@ -71,6 +71,16 @@ AxisRows readAxes(GEOTYPE_DEFINITION::IGeoBlock& block);
 /// both lists are empty.
 void writeAxes(GEOTYPE_DEFINITION::IGeoBlock& block, const AxisRows& rows);
 
+/// Parameters 11 to 15: where the marks of either family go, the dimension
+/// chain and overall dimension (1.0 or 0.0) and "В виде примитивов" (1.0 or 0.0).
+struct AxisOptions {
+    std::uint32_t letterPlacement = 0;
+    std::uint32_t numberPlacement = 0;
+    double dimensionChain = 0.0;
+    double overallDimension = 0.0;
+    double asPrimitives = 1.0;
+};
+
 /// The insertion point as the block holds it.
 struct InsertionPoint {
     enum class State {

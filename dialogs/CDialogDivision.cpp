@@ -24,23 +24,29 @@ CDialogDivision::CDialogDivision(QWidget* parent, services::IServiceEnvironment&
         connect(m_controls.types[index], &QToolButton::clicked, this, [this, type] { onTypeButton(type); });
     }
     connect(m_controls.fixedSize, &QCheckBox::clicked, this, &CDialogDivision::setFixedSize);
-    connect(m_controls.height, &QLineEdit::textChanged, this, [this](const QString& text) {
+    // Only what the user types is a new size; the sizes shown keep their exact values.
+    connect(m_controls.height, &QLineEdit::textEdited, this, [this](const QString& text) {
         m_height = controls::parseLeadingNumber(text.toStdString());
-        m_sizeChanged = true;
+        m_heightEdited = true;
     });
-    connect(m_controls.width, &QLineEdit::textChanged, this, [this](const QString& text) {
+    connect(m_controls.width, &QLineEdit::textEdited, this, [this](const QString& text) {
         m_width = controls::parseLeadingNumber(text.toStdString());
-        m_sizeChanged = true;
+        m_widthEdited = true;
     });
 }
 
 void CDialogDivision::SetDivisionType(std::uint32_t type)
 {
-    m_type = type;
+    showDivisionType(type);
     if (m_block != nullptr) {
         m_block->SetSymbolType(type);
         m_block->SetSymbolVariant(type);
     }
+}
+
+void CDialogDivision::showDivisionType(std::uint32_t type)
+{
+    m_type = type;
     for (std::size_t index = 0; index < kBreakTypeButtons.size(); ++index)
         m_controls.types[index]->setPushed(kBreakTypeButtons[index].type == type);
 }
@@ -60,14 +66,13 @@ void CDialogDivision::SetWidthText(double value)
 void CDialogDivision::showSize(controls::CNumEdit& edit, double value)
 {
     const auto decimals = division::sizeDecimals(services::CSysHub(environment()).GetDwordParams("", "Roundz"));
-    // Not quiet: the field's change handler takes the shown, rounded value.
     edit.setText(QString::fromStdString(controls::formatWithDecimals(decimals, value)));
 }
 
 void CDialogDivision::onTypeButton(std::uint32_t type)
 {
     SetDivisionType(type);
-    ApplySymbolType(environment(), m_type, m_block);
+    ApplyChosenSymbolType(environment(), m_type, m_block);
 }
 
 void CDialogDivision::setFixedSize(bool fixed)
@@ -108,9 +113,10 @@ void CDialogDivision::InitFromBlock()
     } else {
         frame().layers->setEnabled(false);
         setFixedSize(true);
-        // The variant names the break's type; a break without one keeps the type it has.
+        // The variant names the break's type; a break without one shows the type it has.
+        // Showing it writes nothing: the break stays as it is until the user chooses.
         const std::uint32_t variant = m_block->GetSymbolVariant();
-        SetDivisionType(variant != 0 ? variant : m_block->GetSymbolType());
+        showDivisionType(variant != 0 ? variant : m_block->GetSymbolType());
     }
     UpdateScaleCaption(m_block->GetScale());
     showBlockLayer();
@@ -130,9 +136,10 @@ void CDialogDivision::writeBackOnAccept()
             division::layOutNewBreak(*scope, 0.0, 0.0, division::kDrawnSizeScopeKey);
         return;
     }
-    // An existing break is resized only to a size the user fixed: unticked, its
-    // sizes count as 0, and moving to them would fold the break onto its start point.
-    if (m_fixedSize && m_sizeChanged)
+    // An existing break is resized only to a size the user typed, the other one
+    // kept exact; untouched, it keeps its points. Unticked, its sizes count as 0,
+    // and moving to them would fold the break onto its start point.
+    if (m_fixedSize && (m_heightEdited || m_widthEdited))
         division::resizeBreak(*scope, m_height, m_width);
 }
 

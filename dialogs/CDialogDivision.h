@@ -12,7 +12,7 @@ namespace tarvelo::dialogs {
 /// The break line dialog: one of four break types (201 to 204), an optional
 /// fixed size given by height and width, the layer and the scale. Type and
 /// scale go into the block at once; the sizes and the layer wait for
-/// acceptance.
+/// acceptance. An existing break moves only by a size the user typed.
 class CDialogDivision final : public CSymbolDialog {
     Q_OBJECT
 public:
@@ -33,17 +33,20 @@ protected:
     void saveDefaults() override;
 
 private:
+    /// Pushes the type's button without writing the block.
+    void showDivisionType(std::uint32_t type);
     void onTypeButton(std::uint32_t type);
     void setFixedSize(bool fixed);
     void showSize(controls::CNumEdit& edit, double value);
 
     DivisionControls m_controls;
     std::uint32_t m_type = 0;
+    // The sizes as measured, or as typed once the user typed them.
     double m_height = 0.0;
     double m_width = 0.0;
     bool m_fixedSize = false;
-    // Set by every change of a size field, the dialog's own included.
-    bool m_sizeChanged = false;
+    bool m_heightEdited = false;
+    bool m_widthEdited = false;
 };
 
 }  // namespace tarvelo::dialogs

@@ -118,7 +118,13 @@ void CDialogNote::InitFromBlock()
     fillLayerCombo();
     if (isNewSymbol())
         HostDefaultsLoader(environment()).load(m_block);
-    if (m_block->IsEmpty()) {
+    // An existing leader without points is still the user's: it is shown, not rebuilt.
+    if (m_block->IsEmpty() && isNewSymbol()) {
+        // A new leader's texts are what its empty fields show until the user types.
+        if (auto* extData = m_block->GetExtData()) {
+            extData->SetMainText("");
+            extData->SetSubText("");
+        }
         SetNoteType(kPositionLeader, kNoteEndingChoices.front().value, false);
         applyNewSymbolScale();
         UpdateScaleCaption(m_block->GetScale());
@@ -331,7 +337,9 @@ void CDialogNote::writeRecords()
     records.reserve(std::size_t(m_controls.records->count()));
     for (int row = 0; row < m_controls.records->count(); ++row)
         records.push_back(text::qStringToCp1251(m_controls.records->item(row)->text()));
-    writeNoteRecords(*m_block, records);
+    // Records as the block already holds them are left alone, with their keys and everything else the items carry.
+    if (records != readNoteRecords(*m_block))
+        writeNoteRecords(*m_block, records);
 }
 
 }  // namespace tarvelo::dialogs

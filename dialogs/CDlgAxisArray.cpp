@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTableWidget>
+#include <optional>
 
 #include "CComboLayers.h"
 #include "CFxAxisPreview.h"
@@ -17,6 +18,7 @@
 #include "HostDefaultsLoader.h"
 #include "NumberText.h"
 #include "tarvelo/geometry/IGeoBlock.h"
+#include "tarvelo/geometry/IScopePointBlock.h"
 #include "tarvelo/services/CSysHub.h"
 #include "tarvelo/services/QtText.h"
 
@@ -28,20 +30,26 @@ namespace {
 
 constexpr int kNameColumn = 0;
 constexpr int kStepColumn = 1;
+// A step cell shows the step with the store's decimals and keeps the exact
+// value here until the user types another: what is only shown is not rounded.
+constexpr int kExactStepRole = Qt::UserRole;
 
 QTableWidgetItem* cell(const QString& text)
 {
     auto* item = new QTableWidgetItem(text);
-    item->setTextAlignment(Qt::AlignCenter);
+    // As a plain number: the flags' own type would be registered from this module and left
+    // behind, dangling, once the host unloads it.
+    item->setData(Qt::TextAlignmentRole, int(Qt::AlignCenter));
     return item;
 }
 
-void appendRow(QTableWidget& table, const QString& name, const QString& step)
+void appendRow(QTableWidget& table, const QString& name, const QString& step, const QVariant& exactStep)
 {
     const int row = table.rowCount();
     table.insertRow(row);
     table.setItem(row, kNameColumn, cell(name));
     table.setItem(row, kStepColumn, cell(step));
+    table.item(row, kStepColumn)->setData(kExactStepRole, exactStep);
 }
 
 QString cellText(const QTableWidget& table, int row, int column)
@@ -63,6 +71,12 @@ double numberIn(const QLineEdit& edit)
     return controls::parseLeadingNumber(edit.text().toStdString());
 }
 
+/// A number as shown in a field: exact as it came unless the user typed it.
+double shownNumber(const QLineEdit& edit, const std::optional<double>& exact)
+{
+    return exact.has_value() ? *exact : numberIn(edit);
+}
+
 void fillChoices(QComboBox& list, std::span<const AxisChoice> choices)
 {
     for (const AxisChoice& choice : choices)
@@ -79,8 +93,24 @@ CDlgAxisArray::CDlgAxisArray(QWidget* parent, services::IServiceEnvironment& env
     connect(m_controls.insertionGiven, &QCheckBox::clicked, this, [this](bool ticked) {
         m_controls.insertionX->setEnabled(ticked);
         m_controls.insertionY->setEnabled(ticked);
+        m_insertionTouched = true;
     });
-    connect(m_controls.angleGiven, &QCheckBox::clicked, m_controls.angle, &QWidget::setEnabled);
+    connect(m_controls.insertionX, &QLineEdit::textEdited, this, [this] {
+        m_insertionX.reset();
+        m_insertionTouched = true;
+    });
+    connect(m_controls.insertionY, &QLineEdit::textEdited, this, [this] {
+        m_insertionY.reset();
+        m_insertionTouched = true;
+    });
+    connect(m_controls.angleGiven, &QCheckBox::clicked, this, [this](bool ticked) {
+        m_controls.angle->setEnabled(ticked);
+        m_angleTouched = true;
+    });
+    connect(m_controls.angle, &QLineEdit::textEdited, this, [this] {
+        m_angle.reset();
+        m_angleTouched = true;
+    });
     connect(m_controls.letters.placement, &QComboBox::activated, this,
             [this](int entry) { m_letterPlacement = m_controls.letters.placement->itemData(entry).toUInt(); });
     connect(m_controls.numbers.placement, &QComboBox::activated, this,
@@ -108,8 +138,9 @@ void CDlgAxisArray::connectTable(AxisTable& table)
     connect(controls.table->verticalScrollBar(), &QScrollBar::valueChanged, this, hide);
     connect(controls.table->horizontalScrollBar(), &QScrollBar::valueChanged, this, hide);
     connect(controls.table->model(), &QAbstractItemModel::rowsRemoved, this, hide);
-    connect(controls.name, &QLineEdit::textChanged, this, [this, &table](const QString& text) { CopyName(table, text); });
-    connect(controls.step, &QLineEdit::textChanged, this, [this, &table](const QString& text) { CopyStep(table, text); });
+    // Only typing goes into the row: opening the editors on a row must not round its step.
+    connect(controls.name, &QLineEdit::textEdited, this, [this, &table](const QString& text) { CopyName(table, text); });
+    connect(controls.step, &QLineEdit::textEdited, this, [this, &table](const QString& text) { CopyStep(table, text); });
     controls.table->installEventFilter(this);
     controls.name->installEventFilter(this);
     controls.step->installEventFilter(this);
@@ -134,14 +165,14 @@ void CDlgAxisArray::InitControls()
     m_tips.AddTool(m_controls.letters.remove, QStringLiteral("Удалить буквенную ось"));
     m_tips.AddTool(m_controls.numbers.add, QStringLiteral("Добавить цифровую ось"));
     m_tips.AddTool(m_controls.numbers.remove, QStringLiteral("Удалить цифровую ось"));
-    m_controls.asPrimitives->setChecked(m_asPrimitives != 0);
     CSymbolDialog::InitControls();
 }
 
 void CDlgAxisArray::InitFromBlock()
 {
+    // A block without axes is a new array, unless it is an existing one: that keeps what it has.
     auto* items = m_block->GetItems();
-    if (items != nullptr && items->IsEmpty())
+    if (items != nullptr && items->IsEmpty() && isNewSymbol())
         NewAxisArray(m_block);
     InitAxisLists();
     ShowAxes(m_block);
@@ -172,7 +203,9 @@ void CDlgAxisArray::InitAxisLists()
     fillChoices(*m_controls.type, kAxisTypeChoices);
     m_controls.type->setCurrentIndex(0);
     fillLayerCombo();
-    HostDefaultsLoader(environment()).load(m_block);
+    // The host defaults are a new array's; an existing one keeps its own parameters and layer.
+    if (isNewSymbol())
+        HostDefaultsLoader(environment()).load(m_block);
     showBlockLayer();
 }
 
@@ -182,26 +215,38 @@ void CDlgAxisArray::ShowAxes(IGeoBlock* block)
     m_controls.numbers.table->setRowCount(0);
     if (block == nullptr || block->IsEmpty())
         return;
+    // Read once for all the numbers shown: each read opens the store, and an array may have hundreds of axes.
+    const std::uint32_t places = decimals();
+    const auto format = [places](double value) { return formatNumber(value, places); };
 
     const axes::AxisRows rows = axes::readAxes(*block);
     for (const auto& axis : rows.letters)
-        appendRow(*m_controls.letters.table, text::cp1251ToQString(axis.name), formatNumber(axis.step));
+        appendRow(*m_controls.letters.table, text::cp1251ToQString(axis.name), format(axis.step), axis.step);
     for (const auto& axis : rows.numbers)
-        appendRow(*m_controls.numbers.table, text::cp1251ToQString(axis.name), formatNumber(axis.step));
+        appendRow(*m_controls.numbers.table, text::cp1251ToQString(axis.name), format(axis.step), axis.step);
 
     SelectAxisType(block->GetSymbolType());
 
     const axes::InsertionPoint insertion = axes::readInsertionPoint(*block);
+    m_insertionTouched = false;
     if (insertion.state != axes::InsertionPoint::State::Unknown) {
         const bool given = insertion.state == axes::InsertionPoint::State::Given;
         m_controls.insertionGiven->setChecked(given);
-        m_controls.insertionX->setText(given ? formatNumber(insertion.x) : QStringLiteral("0.000"));
-        m_controls.insertionY->setText(given ? formatNumber(insertion.y) : QStringLiteral("0.000"));
+        m_controls.insertionX->setText(given ? format(insertion.x) : QStringLiteral("0.000"));
+        m_controls.insertionY->setText(given ? format(insertion.y) : QStringLiteral("0.000"));
         m_controls.insertionX->setEnabled(given);
         m_controls.insertionY->setEnabled(given);
+        m_insertionX = insertion.x;
+        m_insertionY = insertion.y;
     }
 
-    m_controls.angle->setText(formatNumber(block->GetAngle()));
+    // An existing array given an angle shows it as given; a new block's angle mode is only its default.
+    const bool rotated = block->GetEditMode() != 0 && block->GetAngleMode() != 0;
+    m_controls.angleGiven->setChecked(rotated);
+    m_controls.angle->setEnabled(rotated);
+    m_controls.angle->setText(format(block->GetAngle()));
+    m_angle = block->GetAngle();
+    m_angleTouched = false;
 
     const bool chain = block->GetParam(axes::kDimensionChainParam) > 0.0;
     const bool overall = block->GetParam(axes::kOverallDimensionParam) > 0.0;
@@ -247,6 +292,12 @@ void CDlgAxisArray::ShowPlacements(IGeoBlock* block)
 {
     m_letterPlacement = axes::placementFromParam(block->GetParam(axes::kLetterPlacementParam));
     m_numberPlacement = axes::placementFromParam(block->GetParam(axes::kNumberPlacementParam));
+    // Without a stored choice the box starts ticked.
+    const auto& params = block->GetParamMap();
+    const auto primitives = params.find(axes::kAsPrimitivesParam);
+    m_asPrimitives = primitives == params.end() || primitives->second != 0.0 ? 1 : 0;
+    m_controls.asPrimitives->setChecked(m_asPrimitives != 0);
+    m_shownOptions = currentOptions();
     // A value without an entry stays in the member and goes back unchanged on acceptance.
     const auto show = [](QComboBox& list, axes::AxisFamily family, std::uint32_t placement) {
         if (axes::placementInRange(family, placement))
@@ -264,6 +315,8 @@ void CDlgAxisArray::OnTypeChosen(int entry)
     m_block->SetSymbolType(type);
     m_controls.preview->SetAxisType(type);
     update();
+    // A chosen type brings its own parameters, placements among them, but not its layer.
+    ApplyChosenSymbolType(environment(), type, m_block);
     LoadDefaultAxes(type);
     ShowAxes(m_block);
     FillPlacementLists();
@@ -276,7 +329,10 @@ void CDlgAxisArray::AddAxis(AxisTable& table)
     const int count = rows.rowCount();
     // A new axis repeats the step of the one before it: grids are mostly regular.
     const QString step = count > 0 ? cellText(rows, count - 1, kStepColumn) : QString();
-    appendRow(rows, axes::newAxisName(table.family, count), step);
+    const QVariant exactStep = count > 0 && rows.item(count - 1, kStepColumn) != nullptr
+                                   ? rows.item(count - 1, kStepColumn)->data(kExactStepRole)
+                                   : QVariant();
+    appendRow(rows, axes::newAxisName(table.family, count), step, exactStep);
 }
 
 void CDlgAxisArray::RemoveAxis(AxisTable& table)
@@ -337,9 +393,13 @@ void CDlgAxisArray::CopyName(AxisTable& table, const QString& text)
 
 void CDlgAxisArray::CopyStep(AxisTable& table, const QString& text)
 {
-    if (holdsRow(table))
-        setCellText(*table.controls->table, table.currentRow, kStepColumn,
-                    formatNumber(controls::parseLeadingNumber(text.toStdString())));
+    if (!holdsRow(table))
+        return;
+    QTableWidget& rows = *table.controls->table;
+    setCellText(rows, table.currentRow, kStepColumn,
+                formatNumber(controls::parseLeadingNumber(text.toStdString()), decimals()));
+    // A typed step is taken as the cell shows it.
+    rows.item(table.currentRow, kStepColumn)->setData(kExactStepRole, QVariant());
 }
 
 std::vector<axes::AxisRow> CDlgAxisArray::rowsOf(const AxisTable& table) const
@@ -347,30 +407,48 @@ std::vector<axes::AxisRow> CDlgAxisArray::rowsOf(const AxisTable& table) const
     const QTableWidget& rows = *table.controls->table;
     std::vector<axes::AxisRow> result;
     result.reserve(static_cast<std::size_t>(rows.rowCount()));
-    for (int row = 0; row < rows.rowCount(); ++row)
+    for (int row = 0; row < rows.rowCount(); ++row) {
+        const auto* stepCell = rows.item(row, kStepColumn);
+        const QVariant exact = stepCell != nullptr ? stepCell->data(kExactStepRole) : QVariant();
         result.push_back({text::qStringToCp1251(cellText(rows, row, kNameColumn)),
-                        controls::parseLeadingNumber(cellText(rows, row, kStepColumn).toStdString())});
+                          exact.isValid() ? exact.toDouble()
+                                          : controls::parseLeadingNumber(cellText(rows, row, kStepColumn).toStdString())});
+    }
     return result;
 }
 
-QString CDlgAxisArray::formatNumber(double value) const
+std::uint32_t CDlgAxisArray::decimals() const
 {
-    const std::uint32_t decimals = services::CSysHub(environment()).GetDwordParams("", "Roundz");
+    return services::CSysHub(environment()).GetDwordParams("", "Roundz");
+}
+
+QString CDlgAxisArray::formatNumber(double value, std::uint32_t decimals)
+{
     return QString::fromStdString(controls::formatWithDecimals(decimals, value));
 }
 
 void CDlgAxisArray::WriteAxes()
 {
-    if (m_controls.insertionGiven->isChecked())
-        axes::writeInsertionPoint(*m_block, true, numberIn(*m_controls.insertionX), numberIn(*m_controls.insertionY));
-    else
-        axes::writeInsertionPoint(*m_block, false);
-    axes::writeAxes(*m_block, {rowsOf(m_letters), rowsOf(m_numbers)});
-    if (m_controls.angleGiven->isChecked()) {
-        m_block->SetAngle(numberIn(*m_controls.angle));
-        m_block->SetAngleMode(1);
-    } else {
-        m_block->SetAngleMode(0);
+    // What the user left as shown stays as the block has it, exactly.
+    auto* scope = m_block->GetScopePoints();
+    const bool hasInsertion = scope != nullptr && scope->FindPoint(axes::kInsertionScopePoint) != nullptr;
+    if (m_insertionTouched || (isNewSymbol() && !hasInsertion)) {
+        if (m_controls.insertionGiven->isChecked())
+            axes::writeInsertionPoint(*m_block, true, shownNumber(*m_controls.insertionX, m_insertionX),
+                                      shownNumber(*m_controls.insertionY, m_insertionY));
+        else
+            axes::writeInsertionPoint(*m_block, false);
+    }
+    const axes::AxisRows rows{rowsOf(m_letters), rowsOf(m_numbers)};
+    if (rows != axes::readAxes(*m_block))
+        axes::writeAxes(*m_block, rows);
+    if (m_angleTouched || isNewSymbol()) {
+        if (m_controls.angleGiven->isChecked()) {
+            m_block->SetAngle(shownNumber(*m_controls.angle, m_angle));
+            m_block->SetAngleMode(1);
+        } else {
+            m_block->SetAngleMode(0);
+        }
     }
 }
 
@@ -385,13 +463,28 @@ void CDlgAxisArray::accept()
 void CDlgAxisArray::writeBackOnAccept()
 {
     axes::saveDefaultAxes(environment(), *m_block);
-    HostDefaultsLoader(environment()).load(m_block);
+    // The block has its type's defaults since it was opened or its type chosen;
+    // loading them again would undo the user's placements and properties.
     CSymbolDialog::writeBackOnAccept();
-    m_block->SetParam(axes::kLetterPlacementParam, static_cast<double>(m_letterPlacement));
-    m_block->SetParam(axes::kNumberPlacementParam, static_cast<double>(m_numberPlacement));
-    m_block->SetParam(axes::kDimensionChainParam, m_dimensionChain);
-    m_block->SetParam(axes::kOverallDimensionParam, m_overallDimension);
-    m_block->SetParam(axes::kAsPrimitivesParam, m_asPrimitives != 0 ? 1.0 : 0.0);
+    // A new array gets all five options; an existing one only those the user changed.
+    const axes::AxisOptions options = currentOptions();
+    const bool all = isNewSymbol();
+    if (all || options.letterPlacement != m_shownOptions.letterPlacement)
+        m_block->SetParam(axes::kLetterPlacementParam, static_cast<double>(options.letterPlacement));
+    if (all || options.numberPlacement != m_shownOptions.numberPlacement)
+        m_block->SetParam(axes::kNumberPlacementParam, static_cast<double>(options.numberPlacement));
+    if (all || options.dimensionChain != m_shownOptions.dimensionChain)
+        m_block->SetParam(axes::kDimensionChainParam, options.dimensionChain);
+    if (all || options.overallDimension != m_shownOptions.overallDimension)
+        m_block->SetParam(axes::kOverallDimensionParam, options.overallDimension);
+    if (all || options.asPrimitives != m_shownOptions.asPrimitives)
+        m_block->SetParam(axes::kAsPrimitivesParam, options.asPrimitives);
+}
+
+axes::AxisOptions CDlgAxisArray::currentOptions() const
+{
+    return {m_letterPlacement, m_numberPlacement, m_dimensionChain, m_overallDimension,
+            m_asPrimitives != 0 ? 1.0 : 0.0};
 }
 
 }  // namespace tarvelo::dialogs

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 
 #include "AxisArrayRules.h"
 #include "AxisArrayTemplate.h"
@@ -17,6 +18,8 @@ namespace tarvelo::dialogs {
 /// The type, and with it the host's default axes, reaches the block at once;
 /// the tables, the insertion point and the angle on acceptance; placements,
 /// dimension options and "В виде примитивов" after it, as parameters 11 to 15.
+/// An existing array gets back only what the user changed: a value shown
+/// with fewer decimals than it has is not rounded.
 class CDlgAxisArray final : public CSymbolDialog {
     Q_OBJECT
 public:
@@ -61,8 +64,11 @@ private:
     void CopyName(AxisTable& table, const QString& text);
     void CopyStep(AxisTable& table, const QString& text);
     [[nodiscard]] std::vector<axes::AxisRow> rowsOf(const AxisTable& table) const;
-    /// A number with the "Roundz" decimals, read anew each time.
-    [[nodiscard]] QString formatNumber(double value) const;
+    /// The store's "Roundz": the decimals of every number the dialog shows.
+    [[nodiscard]] std::uint32_t decimals() const;
+    [[nodiscard]] static QString formatNumber(double value, std::uint32_t decimals);
+    /// Parameters 11 to 15 as the dialog now holds them.
+    [[nodiscard]] axes::AxisOptions currentOptions() const;
 
     AxisArrayControls m_controls;
     AxisTable m_letters{&m_controls.letters, axes::AxisFamily::Letters};
@@ -72,6 +78,14 @@ private:
     std::uint32_t m_numberPlacement = 0;
     double m_dimensionChain = 0.0;
     double m_overallDimension = 0.0;
+    // The options as shown from the block, so that an existing array gets back only what the user changed.
+    axes::AxisOptions m_shownOptions;
+    // Exact values of what the fields show, dropped once the user types over them.
+    std::optional<double> m_insertionX;
+    std::optional<double> m_insertionY;
+    std::optional<double> m_angle;
+    bool m_insertionTouched = false;
+    bool m_angleTouched = false;
     bool m_removingRow = false;
 };
 

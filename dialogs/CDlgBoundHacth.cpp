@@ -42,6 +42,8 @@ void CDlgBoundHacth::InitFromBlock()
         SelectType(m_block->GetSymbolType());
         frame().layers->setEnabled(false);
     }
+    // Shown once, from the block as prepared: a type clicked later leaves the layer the user has.
+    showBlockLayer();
     UpdateScaleCaption(m_block->GetScale());
 }
 
@@ -53,7 +55,6 @@ void CDlgBoundHacth::SelectType(std::uint32_t code)
     for (std::size_t index = 0; index < kHatchTypeButtons.size(); ++index)
         m_controls.types[index]->setPushed(kHatchTypeButtons[index].code == code);
     PrepareBlock(m_block, code);
-    showBlockLayer();
 }
 
 void CDlgBoundHacth::PrepareBlock(GEOTYPE_DEFINITION::IGeoBlock* block, std::uint32_t code)

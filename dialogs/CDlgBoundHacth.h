@@ -17,8 +17,8 @@ class CDlgBoundHacth final : public CSymbolDialog {
 public:
     CDlgBoundHacth(QWidget* parent, services::IServiceEnvironment& environment);
 
-    /// Gives the block the type, pushes that type's button, readies a new
-    /// hatch for it and shows the layer its traits now name.
+    /// Gives the block the type, pushes that type's button and readies a new
+    /// hatch for it. The layer the dialog holds stays as it is.
     void SelectType(std::uint32_t code);
     /// Rebuilds a new hatch's scope points and loads the type's host
     /// defaults; an existing hatch or a null block stays as it is.

@@ -25,7 +25,7 @@ CDlgJoinPoint::CDlgJoinPoint(QWidget* parent, services::IServiceEnvironment& env
 
 void CDlgJoinPoint::InitFromBlock()
 {
-    if (m_block->IsEmpty() && m_block->GetScopePoints() != nullptr)
+    if (isNewSymbol() && m_block->IsEmpty() && m_block->GetScopePoints() != nullptr)
         m_block->GetScopePoints()->AddScopePoint(1, 1, 2, 0.0, 0.0, 0.0, 0, 0, 0, 0);
 
     if (isNewSymbol()) {
@@ -38,7 +38,8 @@ void CDlgJoinPoint::InitFromBlock()
     }
 
     if (auto* extData = m_block->GetExtData()) {
-        if (extData->GetMainText().empty())
+        // Numbering starts at 1 for a new designation; an existing one the user emptied stays empty.
+        if (isNewSymbol() && extData->GetMainText().empty())
             extData->SetMainText("1");
         // Showing the text must not write it back: bytes without a character would be lost.
         const QSignalBlocker quiet(m_controls.designation);

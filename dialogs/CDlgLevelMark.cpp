@@ -7,6 +7,7 @@
 
 #include "CComboLayers.h"
 #include "CNumEdit.h"
+#include "HostDefaultsLoader.h"
 #include "ImageButton.h"
 #include "LevelMarkRules.h"
 #include "NumberText.h"
@@ -37,14 +38,13 @@ void showValue(QComboBox& list, std::uint32_t value)
 CDlgLevelMark::CDlgLevelMark(QWidget* parent, services::IServiceEnvironment& environment)
     : CSymbolDialog(parent, environment, kLevelMarkFrame), m_controls(buildLevelMarkTemplate(*this, frame()))
 {
-    connect(m_controls.kind, &QComboBox::activated, this,
-            [this] { SetLevelType(shownValue(*m_controls.kind)); });
+    connect(m_controls.kind, &QComboBox::activated, this, [this] { onKindChosen(shownValue(*m_controls.kind)); });
     connect(m_controls.extension, &QComboBox::activated, this, [this] {
         if (m_block != nullptr && m_block->GetScopePoints() != nullptr)
             applyPlanLayout(*m_block->GetScopePoints(), shownValue(*m_controls.extension));
     });
-    // Every change counts, the one made by SetLevelText included.
-    connect(m_controls.level, &QLineEdit::textChanged, this, &CDlgLevelMark::onLevelEdited);
+    // Only a level the user typed is written: one shown with fewer decimals must not round the block's.
+    connect(m_controls.level, &QLineEdit::textEdited, this, &CDlgLevelMark::onLevelEdited);
     connect(m_controls.note, &QLineEdit::textChanged, this,
             [this](const QString& text) { m_note = text::qStringToCp1251(text); });
     connect(m_controls.attach, &QToolButton::clicked, this, &CDlgLevelMark::onAttachClicked);
@@ -69,22 +69,30 @@ void CDlgLevelMark::InitFromBlock()
         m_controls.note->setText(text::cp1251ToQString(subText));
     }
 
-    const std::uint32_t variant = m_block->GetSymbolVariant();
-    SetLevelType(variant != 0 ? variant
-                              : startLevelKind(services::CSysHub(environment()).GetDwordParams(
-                                    "", kLevelDefaultTypeValue)));
-    // Only now does the kind list show the kind: the geometry above saw no selection in it.
-    showValue(*m_controls.kind, m_block->GetSymbolVariant());
-
     auto* scope = m_block->GetScopePoints();
-    if (scope != nullptr && scope->GetCount() == 0)
-        setThreePointLayout(*scope);
-
     if (isNewSymbol()) {
+        // A new mark takes the level as shown.
+        onLevelEdited(m_controls.level->text());
+        const std::uint32_t variant = m_block->GetSymbolVariant();
+        SetLevelType(variant != 0 ? variant
+                                  : startLevelKind(services::CSysHub(environment()).GetDwordParams(
+                                        "", kLevelDefaultTypeValue)));
+        // Only now does the kind list show the kind: the geometry above saw no selection in it.
+        showValue(*m_controls.kind, m_block->GetSymbolVariant());
+        if (scope != nullptr && scope->GetCount() == 0)
+            setThreePointLayout(*scope);
         applyNewSymbolScale();
         ApplyLevelSymbolType(environment(), m_block->GetSymbolVariant(), m_block, m_attached);
     } else {
-        // Kind, extension lines, layer and attachment of an existing mark stay as they are.
+        // Kind, extension lines, layer, attachment and points of an existing mark
+        // stay as they are; the controls only show them.
+        const std::uint32_t variant = m_block->GetSymbolVariant();
+        showLevelControls(variant);
+        showValue(*m_controls.kind, variant);
+        if (variant == kPlanLevelMark && scope != nullptr && scope->GetCount() == 3)
+            showValue(*m_controls.extension, kWithExtensionLines);
+        m_attached = m_block->GetParam(kLevelAttachParam) != 0.0;
+        loadAttachImages();
         m_controls.kind->setEnabled(false);
         m_controls.extension->setEnabled(false);
         frame().layers->setEnabled(false);
@@ -98,6 +106,12 @@ void CDlgLevelMark::SetLevelType(std::uint32_t variant)
 {
     if (m_block != nullptr)
         m_block->SetSymbolVariant(variant);
+    showLevelControls(variant);
+    UpdateLevelGeometry();
+}
+
+void CDlgLevelMark::showLevelControls(std::uint32_t variant)
+{
     if (variant == kPlanLevelMark) {
         m_controls.note->setEnabled(false);
         m_controls.note->setVisible(false);
@@ -112,7 +126,16 @@ void CDlgLevelMark::SetLevelType(std::uint32_t variant)
         m_controls.extension->setVisible(false);
         m_controls.attach->setEnabled(true);
     }
-    UpdateLevelGeometry();
+}
+
+void CDlgLevelMark::onKindChosen(std::uint32_t variant)
+{
+    SetLevelType(variant);
+    // The kind is the mark's type: a chosen one brings its own defaults, not its own layer.
+    if (m_block != nullptr && variant != 0) {
+        ApplyChosenSymbolType(environment(), variant, m_block);
+        m_block->SetParam(kLevelAttachParam, m_attached ? 1.0 : 0.0);
+    }
 }
 
 void CDlgLevelMark::SetLevelText(double level)

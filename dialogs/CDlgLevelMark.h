@@ -12,9 +12,10 @@ namespace tarvelo::dialogs {
 
 /// The level mark dialog: a level mark (301) with a note, or a level mark on
 /// a plan (302) with or without extension lines; the level value, an attach
-/// toggle, the layer and the scale. The level and the kind go into the
-/// block at once; the note, the attach flag and the host defaults on
-/// acceptance. A cancelled dialog empties the block.
+/// toggle, the layer and the scale. A typed level and a chosen kind go into
+/// the block at once; the note and the attach flag on acceptance. An
+/// existing mark shows its kind, extension lines and attachment but keeps
+/// them. A cancelled dialog empties the block.
 class CDlgLevelMark final : public CSymbolDialog {
     Q_OBJECT
 public:
@@ -38,6 +39,9 @@ protected:
     void OnPropertiesButton() override;
 
 private:
+    /// Shows the controls of a kind (note or extension lines) without touching the block.
+    void showLevelControls(std::uint32_t variant);
+    void onKindChosen(std::uint32_t variant);
     void onLevelEdited(const QString& text);
     void onAttachClicked();
     void loadAttachImages();

@@ -31,6 +31,8 @@ using GEOTYPE_DEFINITION::IGeoBlock;
 namespace {
 
 constexpr int kValueColumn = 1;
+// A geometry row's exact value, kept beside the rounded text until the user types over it.
+constexpr int kExactValueRole = Qt::UserRole;
 
 }  // namespace
 
@@ -99,8 +101,9 @@ void CDlgObjProperties::fillGeometryPage()
     const std::uint32_t places = decimals();
     for (int row = 0; row < m_controls.list->topLevelItemCount(); ++row) {
         const std::uint32_t key = m_controls.list->GetItemData(row);
-        m_controls.list->topLevelItem(row)->setText(
-            kValueColumn, text::cp1251ToQString(geometryValueText(*m_block, key, places)));
+        QTreeWidgetItem* item = m_controls.list->topLevelItem(row);
+        item->setText(kValueColumn, text::cp1251ToQString(geometryValueText(*m_block, key, places)));
+        item->setData(kValueColumn, kExactValueRole, m_block->GetParam(key));
     }
 }
 
@@ -204,6 +207,7 @@ void CDlgObjProperties::onValueTyped(const QString& text)
     if (row == nullptr)
         return;
     row->setText(kValueColumn, text::cp1251ToQString(valueTextOfTyped(text::qStringToCp1251(text), decimals())));
+    row->setData(kValueColumn, kExactValueRole, QVariant());
 }
 
 void CDlgObjProperties::onChoiceConfirmed(int entry)
@@ -241,9 +245,13 @@ void CDlgObjProperties::onSave()
 {
     auto* traits = m_block != nullptr ? m_block->GetTraits() : nullptr;
     if (m_block != nullptr && m_page == kGeometryPage) {
-        std::vector<std::string> values;
-        for (int row = 0; row < m_controls.list->topLevelItemCount(); ++row)
-            values.push_back(text::qStringToCp1251(m_controls.list->topLevelItem(row)->text(kValueColumn)));
+        std::vector<GeometryRowValue> values;
+        for (int row = 0; row < m_controls.list->topLevelItemCount(); ++row) {
+            const QTreeWidgetItem* item = m_controls.list->topLevelItem(row);
+            const QVariant exact = item->data(kValueColumn, kExactValueRole);
+            values.push_back({text::qStringToCp1251(item->text(kValueColumn)),
+                              exact.isValid() ? std::optional<double>(exact.toDouble()) : std::nullopt});
+        }
         writeGeometryValues(values, *m_block);
         if (traits != nullptr)
             traits->SetChanged(0);

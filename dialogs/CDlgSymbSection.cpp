@@ -41,12 +41,17 @@ void CDlgSymbSection::InitControls()
 
 void CDlgSymbSection::SetSectionType(std::uint32_t variant)
 {
-    m_controls.straight->setPushed(variant == kStraight);
-    m_controls.stepped->setPushed(variant == kStepped);
+    showSectionType(variant);
     if (m_block == nullptr)
         return;
     m_block->SetSymbolType(variant);
     m_block->SetSymbolVariant(variant);
+}
+
+void CDlgSymbSection::showSectionType(std::uint32_t variant)
+{
+    m_controls.straight->setPushed(variant == kStraight);
+    m_controls.stepped->setPushed(variant == kStepped);
 }
 
 void CDlgSymbSection::InitFromBlock()
@@ -62,13 +67,14 @@ void CDlgSymbSection::InitFromBlock()
             extData != nullptr ? text::cp1251ToQString(m_block->GetExtData()->GetMainText()) : QString());
     }
     const auto variant = m_block->GetSymbolVariant();
-    SetSectionType(variant > 100 && variant < 103 ? variant : kStraight);
-    if (isNewSymbol())
+    const auto shown = variant > 100 && variant < 103 ? variant : kStraight;
+    if (isNewSymbol()) {
+        SetSectionType(shown);
         HostDefaultsLoader(environment()).load(m_block);
-    addDefaultScopePoints();
-    if (!isNewSymbol()) {
-        // The kind of line and the layer of an existing mark stay as they are.
-        const auto shown = m_block->GetSymbolVariant();
+        addDefaultScopePoints();
+    } else {
+        // The kind of line, the layer and the points of an existing mark stay as they are.
+        showSectionType(shown);
         m_controls.straight->setEnabled(shown == kStraight);
         m_controls.stepped->setEnabled(shown == kStepped);
         frame().layers->setEnabled(false);

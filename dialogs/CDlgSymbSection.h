@@ -29,6 +29,8 @@ protected:
     void InitFromBlock() override;
 
 private:
+    /// Pushes the button of the variant without writing the block.
+    void showSectionType(std::uint32_t variant);
     void addDefaultScopePoints();
 
     SectionControls m_controls;

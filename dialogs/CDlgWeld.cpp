@@ -20,7 +20,11 @@ CDlgWeld::CDlgWeld(QWidget* parent, services::IServiceEnvironment& environment)
     // The layers are listed together with the types, once the block is known.
     fillsLayersInInitControls = false;
     connect(m_controls.types, &QComboBox::activated, this, [this](int index) {
-        SetWeldType(m_controls.types->itemData(index).toUInt());
+        const std::uint32_t code = m_controls.types->itemData(index).toUInt();
+        if (m_block == nullptr)
+            return;
+        weld::chooseWeldType(this->environment(), *m_block, code);
+        showWeldPicture(code);
     });
 }
 
@@ -34,7 +38,13 @@ void CDlgWeld::InitFromBlock()
         SelectWeldType(weld::startingWeldType(remembered));
         applyNewSymbolScale();
     } else {
-        SelectWeldType(m_block->GetSymbolType());
+        // An existing weld is shown as it is: its type, placement and defaults stay.
+        const std::uint32_t code = m_block->GetSymbolType();
+        const int entry = m_controls.types->findData(QVariant::fromValue(code));
+        if (entry >= 0) {
+            m_controls.types->setCurrentIndex(entry);
+            showWeldPicture(code);
+        }
         frame().layers->setEnabled(false);
     }
     UpdateScaleCaption(m_block->GetScale());
@@ -55,6 +65,11 @@ void CDlgWeld::SetWeldType(std::uint32_t code)
     if (m_block == nullptr)
         return;
     weld::ResetWeld(environment(), *m_block, code);
+    showWeldPicture(code);
+}
+
+void CDlgWeld::showWeldPicture(std::uint32_t code)
+{
     // A picture that cannot be read leaves the one shown before.
     const QPixmap picture = renderPicture(resources::bitmapPath(weld::weldPicture(code)));
     if (!picture.isNull())

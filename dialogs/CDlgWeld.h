@@ -11,7 +11,8 @@ namespace tarvelo::dialogs {
 
 /// The weld seam dialog: one of sixteen seam symbols chosen from a list,
 /// with a picture of the chosen one. The last accepted type is remembered
-/// for the next new weld.
+/// for the next new weld. An existing weld is shown as it is; a type the
+/// user chooses for it changes its type and defaults, not its placement or layer.
 class CDlgWeld final : public CSymbolDialog {
     Q_OBJECT
 public:
@@ -29,6 +30,8 @@ protected:
     void saveDefaults() override;
 
 private:
+    void showWeldPicture(std::uint32_t code);
+
     WeldControls m_controls;
 };
 

@@ -130,8 +130,9 @@ void CSymbolDialog::showBlockLayer()
 {
     auto* traits = m_block->GetTraits();
     m_layerName = traits != nullptr ? traits->GetLayerName() : std::string();
-    // A block without a layer would be written back without one: offer the drawing's first layer instead.
-    if (m_layerName.empty() && m_frame.layers->count() > 0)
+    // A new block without a layer would be written back without one: offer the
+    // drawing's first layer instead. An existing symbol keeps what it has.
+    if (m_layerName.empty() && isNewSymbol() && m_frame.layers->count() > 0)
         m_frame.layers->pickFirstLayer();
     else
         m_frame.layers->setLayerName(m_layerName);

@@ -60,8 +60,8 @@ protected:
     void applyNewSymbolScale();
     /// Fills the layer combo from the drawing and binds it to the layer name.
     void fillLayerCombo();
-    /// Starts the layer name from the block's traits (the drawing's first
-    /// layer when the traits have none) and shows it in the combo.
+    /// Starts the layer name from the block's traits (for a new symbol
+    /// without one, the drawing's first layer) and shows it in the combo.
     void showBlockLayer();
     [[nodiscard]] bool isNewSymbol() const;
     /// True when acceptance writes the dialog's layer name into the block.

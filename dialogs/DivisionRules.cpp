@@ -77,8 +77,14 @@ std::optional<BreakSizes> measureBreak(IScopePointBlock& scope)
     const auto points = findBreakPoints(scope);
     if (!points)
         return std::nullopt;
-    return BreakSizes{distance(planeOf(*points->start), planeOf(*points->heightEnd)),
-                      distance(planeOf(*points->heightEnd), planeOf(*points->widthEnd))};
+    const PlanePoint start = planeOf(*points->start);
+    const PlanePoint heightEnd = planeOf(*points->heightEnd);
+    const PlanePoint widthEnd = planeOf(*points->widthEnd);
+    // Measured square to the height, the width reads the same from both
+    // layouts the dialog writes, so that a break shows the sizes it was given.
+    const double angle = direction(start, heightEnd);
+    const double across = -(widthEnd.x - start.x) * std::sin(angle) + (widthEnd.y - start.y) * std::cos(angle);
+    return BreakSizes{distance(start, heightEnd), std::fabs(across)};
 }
 
 void layOutNewBreak(IScopePointBlock& scope, double height, double width, std::uint32_t scopeKey)

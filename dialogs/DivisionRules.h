@@ -13,8 +13,10 @@ class IScopePointBlock;
 /// The rules of the break dialog that need no widget: the break types, the
 /// remembered type, the decimals of the size fields and how height and width
 /// travel between the fields and the break's three scope points. Point 1 is
-/// the start; the distance from point 1 to point 2 is the height, from
-/// point 2 to point 3 the width.
+/// the start; the distance from point 1 to point 2 is the height, and the
+/// distance of point 3 from the line through points 1 and 2 the width. A new
+/// break puts point 3 beside point 1, a resized one beside point 2: either
+/// way it lies that far off the line.
 
 namespace tarvelo::dialogs::division {
 
@@ -51,7 +53,8 @@ struct BreakSizes {
 };
 
 /// Height and width of a break as its scope points 1, 2 and 3 lie in the
-/// plane; nothing when one of the three is missing.
+/// plane; nothing when one of the three is missing. Along a height of 0 the
+/// line runs along X, as `direction` has it.
 std::optional<BreakSizes> measureBreak(GEOTYPE_DEFINITION::IScopePointBlock& scope);
 
 /// Replaces the scope points by those of a new break under `scopeKey`:

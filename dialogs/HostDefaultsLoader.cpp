@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: 2026 Tarvelo contributors
 #include "HostDefaultsLoader.h"
 
+#include <string>
+
 #include "HostSupportCall.h"
 #include "tarvelo/geometry/IGeoBlock.h"
 #include "tarvelo/geometry/IGeoItemTraits.h"
@@ -37,6 +39,16 @@ void ApplySymbolType(services::IServiceEnvironment& environment, std::uint32_t s
     if (block->GetSymbolType() != symbolType)
         block->SetSymbolType(symbolType);
     HostDefaultsLoader(environment).load(block);
+}
+
+void ApplyChosenSymbolType(services::IServiceEnvironment& environment, std::uint32_t symbolType,
+                           GEOTYPE_DEFINITION::IGeoBlock* block)
+{
+    auto* traits = block != nullptr ? block->GetTraits() : nullptr;
+    const std::string layer = traits != nullptr ? traits->GetLayerName() : std::string();
+    ApplySymbolType(environment, symbolType, block);
+    if (traits != nullptr)
+        traits->SetLayerName(layer);
 }
 
 }  // namespace tarvelo::dialogs

@@ -35,4 +35,10 @@ private:
 void ApplySymbolType(services::IServiceEnvironment& environment, std::uint32_t symbolType,
                      GEOTYPE_DEFINITION::IGeoBlock* block);
 
+/// The same for a type the user chose in an open dialog: the type's
+/// parameters and graphic traits, but the block keeps its layer, which is
+/// the user's choice or an existing symbol's own.
+void ApplyChosenSymbolType(services::IServiceEnvironment& environment, std::uint32_t symbolType,
+                           GEOTYPE_DEFINITION::IGeoBlock* block);
+
 }  // namespace tarvelo::dialogs

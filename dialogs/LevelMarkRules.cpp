@@ -6,7 +6,6 @@
 #include "NumberText.h"
 #include "tarvelo/geometry/IExtData.h"
 #include "tarvelo/geometry/IGeoBlock.h"
-#include "tarvelo/geometry/IGeoItemTraits.h"
 #include "tarvelo/geometry/IScopePointBlock.h"
 
 namespace tarvelo::dialogs {
@@ -83,14 +82,16 @@ void writeAcceptedLevelMark(services::IServiceEnvironment& environment, GEOTYPE_
 {
     if (auto* extData = block.GetExtData())
         extData->SetSubText(note);
+    // An existing mark keeps its kind, type, parameters and attachment, which the dialog cannot change.
+    if (block.GetEditMode() != 0)
+        return;
     if (block.GetSymbolVariant() == 0)
         block.SetSymbolVariant(kLevelMark);
-    auto* traits = block.GetTraits();
-    const std::string chosenLayer = traits != nullptr ? traits->GetLayerName() : std::string();
-    ApplyLevelSymbolType(environment, block.GetSymbolVariant(), &block, attached);
-    // The host defaults bring a layer of their own; the user's choice wins.
-    if (traits != nullptr)
-        traits->SetLayerName(chosenLayer);
+    // The defaults of the kind are in the block once its type is the kind;
+    // loading them again would undo what the user set in the properties dialog.
+    if (block.GetSymbolType() != block.GetSymbolVariant())
+        ApplyChosenSymbolType(environment, block.GetSymbolVariant(), &block);
+    block.SetParam(kLevelAttachParam, attached ? 1.0 : 0.0);
 }
 
 }  // namespace tarvelo::dialogs

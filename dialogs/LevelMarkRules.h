@@ -64,9 +64,11 @@ void ApplyLevelSymbolType(services::IServiceEnvironment& environment, std::uint3
                           GEOTYPE_DEFINITION::IGeoBlock* block, bool attached);
 
 /// What acceptance adds after the layer name is in the traits: the note as
-/// the sub text, kind 301 for a mark without one, the type with its host
-/// defaults and the attach flag. The layer already in the traits survives
-/// the host defaults, which carry a layer of their own.
+/// the sub text; for a new mark also kind 301 when it has none, the kind as
+/// its type with that type's host defaults, when it does not have them yet,
+/// and the attach flag. The layer already in the traits survives the host
+/// defaults, which carry a layer of their own. An existing mark keeps its
+/// kind, type, parameters and attachment.
 void writeAcceptedLevelMark(services::IServiceEnvironment& environment, GEOTYPE_DEFINITION::IGeoBlock& block,
                             const std::string& note, bool attached);
 

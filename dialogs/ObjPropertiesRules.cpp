@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 Tarvelo contributors
 #include "ObjPropertiesRules.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "NumberText.h"
@@ -108,7 +109,9 @@ int schemePictureOf(std::uint32_t symbolType)
 
 std::string valueTextOfTyped(const std::string& typed, std::uint32_t decimals)
 {
-    return controls::formatWithDecimals(decimals, controls::parseLeadingNumber(typed));
+    std::string number = typed;
+    std::replace(number.begin(), number.end(), ',', '.');
+    return controls::formatWithDecimals(decimals, controls::parseLeadingNumber(number));
 }
 
 const std::array<const char*, kGraphicsRowCount>& graphicsRowNames()
@@ -146,11 +149,11 @@ std::string geometryValueText(const GEOTYPE_DEFINITION::IGeoBlock& block, std::u
     return controls::formatWithDecimals(decimals, block.GetParam(key));
 }
 
-void writeGeometryValues(const std::vector<std::string>& valueTexts, GEOTYPE_DEFINITION::IGeoBlock& block)
+void writeGeometryValues(const std::vector<GeometryRowValue>& rows, GEOTYPE_DEFINITION::IGeoBlock& block)
 {
     std::uint32_t key = 0;
-    for (const std::string& value : valueTexts)
-        block.SetParam(++key, controls::parseLeadingNumber(value));
+    for (const GeometryRowValue& row : rows)
+        block.SetParam(++key, row.exact.has_value() ? *row.exact : controls::parseLeadingNumber(row.shown));
 }
 
 }  // namespace tarvelo::dialogs

@@ -82,7 +82,8 @@ std::string pickedColorName(int colorNumber);
 int schemePictureOf(std::uint32_t symbolType);
 
 /// What the value cell shows for a typed text: its leading number, 0 when it
-/// has none, printed fixed-point with `decimals` decimals.
+/// has none, printed fixed-point with `decimals` decimals. A decimal comma,
+/// as a Russian keypad types it, counts as the point.
 std::string valueTextOfTyped(const std::string& typed, std::uint32_t decimals);
 
 /// One row of a page as the list shows it.
@@ -114,8 +115,17 @@ void writeGraphicsRows(const std::vector<PropertyRow>& rows, GEOTYPE_DEFINITION:
 std::string geometryValueText(const GEOTYPE_DEFINITION::IGeoBlock& block, std::uint32_t key,
                               std::uint32_t decimals);
 
-/// Writes the geometry rows' value texts into the block under keys 1, 2, 3
-/// ... in row order, whatever keys the rows were filled from.
-void writeGeometryValues(const std::vector<std::string>& valueTexts, GEOTYPE_DEFINITION::IGeoBlock& block);
+/// One geometry row as it is saved: the text its value cell shows and, until
+/// the user types over it, the exact value the row was filled from.
+struct GeometryRowValue {
+    std::string shown;
+    std::optional<double> exact;
+};
+
+/// Writes the geometry rows into the block under keys 1, 2, 3 ... in row
+/// order, whatever keys the rows were filled from: a row's exact value while
+/// it has one, so that a row shown with fewer decimals is not rounded, or
+/// else the number its text shows.
+void writeGeometryValues(const std::vector<GeometryRowValue>& rows, GEOTYPE_DEFINITION::IGeoBlock& block);
 
 }  // namespace tarvelo::dialogs

@@ -77,8 +77,9 @@ ObjPropertiesControls buildObjPropertiesTemplate(QDialog& dialog, services::ISer
 
     controls.list = named(new controls::CClrListBox(environment, &dialog), "12104");
     controls.list->setHeaderLabels({QStringLiteral("Параметр"), QStringLiteral("Значение")});
-    controls.list->headerItem()->setTextAlignment(0, Qt::AlignCenter);
-    controls.list->headerItem()->setTextAlignment(1, Qt::AlignCenter);
+    // As plain numbers, so that no type of the module's own making stays registered once it is unloaded.
+    controls.list->headerItem()->setData(0, Qt::TextAlignmentRole, int(Qt::AlignCenter));
+    controls.list->headerItem()->setData(1, Qt::TextAlignmentRole, int(Qt::AlignCenter));
     controls.list->header()->setStretchLastSection(false);
     controls.list->header()->setSectionsMovable(false);
     controls.list->setMinimumSize(380, 260);

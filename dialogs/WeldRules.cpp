@@ -33,4 +33,15 @@ void ResetWeld(services::IServiceEnvironment& environment, GEOTYPE_DEFINITION::I
     HostDefaultsLoader(environment).load(&block);
 }
 
+void chooseWeldType(services::IServiceEnvironment& environment, GEOTYPE_DEFINITION::IGeoBlock& block,
+                    std::uint32_t code)
+{
+    if (block.GetEditMode() == 0) {
+        ResetWeld(environment, block, code);
+        return;
+    }
+    block.SetSymbolVariant(code);
+    ApplyChosenSymbolType(environment, code, &block);
+}
+
 }  // namespace tarvelo::dialogs::weld

@@ -65,4 +65,10 @@ inline constexpr std::uint32_t kFirstWeldType = 701;
 void ResetWeld(services::IServiceEnvironment& environment, GEOTYPE_DEFINITION::IGeoBlock& block,
                std::uint32_t code);
 
+/// A type the user chose: a new weld is reset to it (ResetWeld); an existing
+/// weld (edit mode set) gets the code as type and variant and the code's host
+/// defaults, but keeps its scope points, which the host placed, and its layer.
+void chooseWeldType(services::IServiceEnvironment& environment, GEOTYPE_DEFINITION::IGeoBlock& block,
+                    std::uint32_t code);
+
 }  // namespace tarvelo::dialogs::weld

@@ -21,6 +21,9 @@
 #include "MessageBoxService.h"
 #include "ModuleApplication.h"
 #include "tarvelo/geometry/IExtData.h"
+#include "tarvelo/geometry/IGeoItemCollection.h"
+#include "tarvelo/geometry/IGeoItemTraits.h"
+#include "tarvelo/geometry/IGeoPoint.h"
 #include "tarvelo/geometry/IGeoPointsBlock.h"
 #include "tarvelo/geometry/TGeoBlock.h"
 #include "tarvelo/geometry/TGeoBlockCollection.h"
@@ -57,6 +60,62 @@ void reportFailure(const std::exception& failure)
     tarvelo::controls::MessageBoxService().show("", failure.what(), tarvelo::services::MessageIcon::Error);
 }
 
+/// The traits fields that the data model's copy leaves out.
+void copyTraitsRest(GEOTYPE_DEFINITION::IGeoItemTraits* target, GEOTYPE_DEFINITION::IGeoItemTraits* source)
+{
+    if (target == nullptr || source == nullptr)
+        return;
+    target->SetFactor(source->GetFactor());
+    target->SetRealValue(source->GetRealValue());
+    target->SetCodeC(source->GetCodeC());
+    target->SetChanged(source->IsChanged());
+}
+
+/// Makes the result a copy of the incoming symbol in every field a caller can
+/// read. The data model's copy leaves some out (the block's tag, code and angle
+/// mode, parts of the traits, the flag and tag of plain points, the parameters
+/// of a symbol without points); an edit that lost them would change a drawing
+/// the user did not touch.
+void copyIncoming(TGeoBlock& result, IGeoBlock& incoming)
+{
+    result.CopyFrom(&incoming);
+    result.GetParamMap() = incoming.GetParamMap();
+    result.SetTag(incoming.GetTag());
+    result.SetCode(incoming.GetCode());
+    result.SetAngleMode(incoming.GetAngleMode());
+    copyTraitsRest(result.GetTraits(), incoming.GetTraits());
+    if (auto* points = incoming.GetPoints()) {
+        for (auto position = points->GetStartPosition(); position != nullptr;) {
+            std::uint32_t key = 0;
+            GEOTYPE_DEFINITION::IGeoPoint* point = nullptr;
+            points->GetNextPoint(position, key, point);
+            if (point == nullptr)
+                break;
+            if (auto* copy = result.GetPoints()->FindPoint(key)) {
+                copy->SetPointFlag(point->GetPointFlag());
+                copy->SetPointTag(point->GetPointTag());
+            }
+        }
+    }
+    if (auto* items = incoming.GetItems()) {
+        for (auto position = items->GetStartPosition(); position != nullptr;) {
+            std::uint32_t key = 0;
+            GEOTYPE_DEFINITION::IGeoItem* item = nullptr;
+            items->GetNextItem(position, key, item);
+            if (item == nullptr)
+                break;
+            if (auto* copy = result.GetItems()->FindItem(key))
+                copyTraitsRest(copy->GetTraits(), item->GetTraits());
+        }
+    }
+}
+
+/// A new symbol carries no text of the data model's own: its texts are the user's.
+void startNewBlock(TGeoBlock& result)
+{
+    result.GetExtData()->SetMainText("");
+}
+
 enum class NewBlockStart { AsConstructed, WithStartPoint };
 
 /// Makes the dialog of one symbol kind for one call.
@@ -79,10 +138,13 @@ IGeoBlock* editSymbol(std::uintptr_t parentWindow, IDrawingDatabase* drawing, IG
         CallServices services;
         auto dialog = makeDialog(parentWidget(parentWindow), services.environment);
         auto result = std::make_unique<TGeoBlock>();
-        if (incoming != nullptr)
-            result->CopyFrom(incoming);
-        else if (start == NewBlockStart::WithStartPoint)
-            result->GetPoints()->AddPoint(0, 0, 500.0, 0.0, 0.0);
+        if (incoming != nullptr) {
+            copyIncoming(*result, *incoming);
+        } else {
+            startNewBlock(*result);
+            if (start == NewBlockStart::WithStartPoint)
+                result->GetPoints()->AddPoint(0, 0, 500.0, 0.0, 0.0);
+        }
         if (dialog->EditBlock(drawing, result.get()) != dialogs::kAccepted)
             result->Clear();
         dialog.reset();
@@ -103,10 +165,11 @@ SYMBOLS_EXPORT IGeoBlock* SectionSymbol(std::uintptr_t parentWindow, IDrawingDat
         tarvelo::module::ensureApplication();
         CallServices services;
         result = std::make_unique<TGeoBlock>();
-        if (incoming != nullptr && !incoming->IsEmpty())
-            result->CopyFrom(incoming);
+        // An empty block starts a new mark, unless it is an existing one: that is the user's as it is.
+        if (incoming != nullptr && (!incoming->IsEmpty() || incoming->GetEditMode() != 0))
+            copyIncoming(*result, *incoming);
         else
-            result->GetExtData()->SetMainText("");
+            startNewBlock(*result);
         auto dialog = std::make_unique<dialogs::CDlgSymbSection>(parentWidget(parentWindow), services.environment);
         IGeoBlock* place = result.get();
         if (dialog->EditBlock(drawing, &place) != dialogs::kAccepted)

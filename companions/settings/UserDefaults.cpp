@@ -166,8 +166,11 @@ UserDefaults readUserDefaults(CSysHub& hub)
 {
     UserDefaults values;
     values.scale = scaleFromStored(hub.GetStringParams(CSysHub::kParamsKey, "SymScl", "", false));
-    values.decimals = decimalsFromStored(hub.GetDwordParams("", "Roundz"));
-    values.levelDecimals = decimalsFromStored(hub.GetDwordParams("", "RoundzLevel"));
+    // Shown as the draughtsman's when absent, so that OK never stores "no decimals" unasked.
+    if (hub.IsParamStored("", "Roundz"))
+        values.decimals = decimalsFromStored(hub.GetDwordParams("", "Roundz"));
+    if (hub.IsParamStored("", "RoundzLevel"))
+        values.levelDecimals = decimalsFromStored(hub.GetDwordParams("", "RoundzLevel"));
     values.breakType = typeFromStored(breakTypes(), hub.GetDwordParams("", "DivType"));
     values.levelType = typeFromStored(levelTypes(), hub.GetDwordParams("", "LevelDefaultType"));
     values.weldType = typeFromStored(weldTypes(), hub.GetDwordParams("", "WeldDefultType"));
@@ -186,6 +189,19 @@ void writeUserDefaults(CSysHub& hub, const UserDefaults& values)
     hub.SetDwordParam("", "WeldDefultType", values.weldType);
     hub.SetDwordParam("", "NoteDefaultAngle", values.noteAngle);
     hub.SetDwordParam("", "NoteEndline", values.noteEnding);
+}
+
+std::vector<WrittenValue> storeMissingDecimals(CSysHub& hub)
+{
+    std::vector<WrittenValue> written;
+    for (const WrittenValue candidate :
+         {WrittenValue{"Roundz", kDraughtsmanDecimals}, WrittenValue{"RoundzLevel", kDraughtsmanLevelDecimals}}) {
+        if (hub.IsParamStored("", candidate.name))
+            continue;
+        hub.SetDwordParam("", candidate.name, candidate.value);
+        written.push_back(candidate);
+    }
+    return written;
 }
 
 QString readLibraryPath(CSysHub& hub, const char* valueName)

@@ -8,6 +8,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "tarvelo/services/CSysHub.h"
 
@@ -21,11 +22,18 @@ namespace tarvelo::cfgkit {
 /// Highest number of decimal places a length or level field may show.
 inline constexpr int kMaxDecimals = 8;
 
+/// Decimals of lengths ("Roundz") that a draughtsman starts with: every
+/// standard size, 2.5 and 3.5 mm letters and 0.18 mm lines among them,
+/// survives being shown and saved.
+inline constexpr std::uint32_t kDraughtsmanDecimals = 2;
+/// Decimals of levels ("RoundzLevel"): levels are given in metres to the millimetre.
+inline constexpr std::uint32_t kDraughtsmanLevelDecimals = 3;
+
 /// The user defaults of the Params key, already brought into their valid ranges.
 struct UserDefaults {
     double scale = 1.0;
-    std::uint32_t decimals = 0;
-    std::uint32_t levelDecimals = 0;
+    std::uint32_t decimals = kDraughtsmanDecimals;
+    std::uint32_t levelDecimals = kDraughtsmanLevelDecimals;
     std::uint32_t breakType = 201;
     std::uint32_t levelType = 301;
     std::uint32_t weldType = 701;
@@ -78,8 +86,20 @@ std::uint32_t decimalsFromStored(std::uint32_t stored);
 /// Checks the entered fields; on a problem gives nothing and sets `problem` to the message for the user.
 std::optional<UserDefaults> checkEntered(const EnteredDefaults& entered, QString& problem);
 
-/// Reads every user default from the Params key.
+/// Reads every user default from the Params key; decimals that are not
+/// stored read as the draughtsman's.
 UserDefaults readUserDefaults(services::CSysHub& hub);
+
+/// One value written to the store.
+struct WrittenValue {
+    const char* name;
+    std::uint32_t value;
+};
+
+/// Writes the draughtsman's decimals as "Roundz" and "RoundzLevel" where the
+/// store has none, as the install step does; values the user stored stay.
+/// What was written.
+std::vector<WrittenValue> storeMissingDecimals(services::CSysHub& hub);
 /// Writes every user default to the Params key.
 void writeUserDefaults(services::CSysHub& hub, const UserDefaults& values);
 

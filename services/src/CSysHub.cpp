@@ -92,6 +92,23 @@ void CSysHub::SetStringParams(std::string keyPath, std::string name, std::string
     }
 }
 
+bool CSysHub::IsParamStored(std::string keyPath, std::string name)
+{
+    try {
+        if (keyPath.empty())
+            keyPath = kParamsKey;
+        StoredValue value;
+        const std::uint32_t status = m_environment.store().readValue(false, keyPath, name, value);
+        if (status == winerror::kSuccess)
+            return true;
+        if (status != winerror::kFileNotFound && status != winerror::kPathNotFound)
+            logFailure("IsParamStored", status);
+    } catch (const std::exception&) {
+        logFailure("IsParamStored", lastSystemError());
+    }
+    return false;
+}
+
 bool CSysHub::ModulePath(const std::string& libraryValueName, std::string& path)
 {
     try {

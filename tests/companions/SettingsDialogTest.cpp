@@ -108,11 +108,14 @@ TEST_F(SettingsDialogTest, showsStoredValuesAndOkWritesEdits)
     EXPECT_TRUE(environment.recorder.shown.empty());
 }
 
-// An empty store shows the defaults; Cancel leaves the store as it was, whatever was edited.
+// An empty store shows the defaults, the draughtsman's decimals among them; Cancel leaves the store as it
+// was, whatever was edited.
 TEST_F(SettingsDialogTest, cancelWritesNothing)
 {
     const int result = runDialog([](QWidget* dialog) {
         EXPECT_EQ(control<QLineEdit>(dialog, "default-scale")->text(), "1");
+        EXPECT_EQ(control<QSpinBox>(dialog, "decimals")->value(), 2);
+        EXPECT_EQ(control<QSpinBox>(dialog, "level-decimals")->value(), 3);
         EXPECT_EQ(control<QComboBox>(dialog, "break-type")->currentData().toUInt(), 201u);
         EXPECT_EQ(control<QLabel>(dialog, "host-library-note")->text(), "Путь не указан.");
         control<QLineEdit>(dialog, "default-scale")->setText("25");
@@ -150,7 +153,8 @@ TEST_F(SettingsDialogTest, invalidScaleIsRefused)
     EXPECT_EQ(storedText(CSysHub::kParamsKey, "SymScl"), "<absent>");
 }
 
-// "По умолчанию" resets every user default but keeps the library paths; OK then stores the defaults.
+// "По умолчанию" resets every user default but keeps the library paths; OK then stores the defaults, with
+// decimals that keep the standard sizes and levels to the millimetre.
 TEST_F(SettingsDialogTest, factoryDefaultsResetFieldsButNotPaths)
 {
     hub.SetStringParams("", "SymScl", "200.000000", false);
@@ -169,7 +173,9 @@ TEST_F(SettingsDialogTest, factoryDefaultsResetFieldsButNotPaths)
 
     EXPECT_EQ(result, 1);
     EXPECT_EQ(storedText(CSysHub::kParamsKey, "SymScl"), "1.000000");
-    for (const char* name : {"Roundz", "RoundzLevel", "NoteDefaultAngle", "NoteEndline"})
+    EXPECT_EQ(hub.GetDwordParams("", "Roundz"), 2u);
+    EXPECT_EQ(hub.GetDwordParams("", "RoundzLevel"), 3u);
+    for (const char* name : {"NoteDefaultAngle", "NoteEndline"})
         EXPECT_EQ(hub.GetDwordParams("", name), 0u) << name;
     EXPECT_EQ(hub.GetDwordParams("", "DivType"), 201u);
     EXPECT_EQ(hub.GetDwordParams("", "LevelDefaultType"), 301u);

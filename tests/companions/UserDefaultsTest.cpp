@@ -2,6 +2,11 @@
 // SPDX-FileCopyrightText: 2026 Tarvelo contributors
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <cstdlib>
+#include <vector>
+
+#include "DefaultsFile.h"
 #include "UserDefaults.h"
 
 using namespace tarvelo::cfgkit;
@@ -44,4 +49,31 @@ TEST(UserDefaults, checkEnteredNamesTheBadField)
     entered.noteEnding = "x";
     EXPECT_EQ(checkEntered(entered, problem), std::nullopt);
     EXPECT_EQ(problem, "Окончание линии выноски должно быть целым числом не меньше нуля.");
+}
+
+// Every size the shipped defaults hold (parameters, line weights, letter heights, axis steps) is still itself
+// once shown with the draughtsman's decimals and read back: saving an untouched row changes nothing.
+TEST(UserDefaults, draughtsmansDecimalsKeepEveryStandardSize)
+{
+    const auto read = tarvelo::hostsupport::readCatalog(DHOSTSP_DATA);
+    ASSERT_TRUE(read.catalog.has_value()) << read.problem;
+    const auto& catalog = *read.catalog;
+    std::vector<double> sizes;
+    for (const auto& [type, symbol] : catalog.symbols)
+        for (const auto& parameter : symbol.parameters)
+            sizes.push_back(parameter.value);
+    for (const auto& weight : catalog.weights)
+        sizes.push_back(weight.millimetres);
+    for (const auto& style : catalog.textStyles)
+        sizes.push_back(style.height);
+    for (const auto& [type, axes] : catalog.axes)
+        for (const auto& family : {axes.letters, axes.numbers})
+            for (const auto& axis : family)
+                sizes.push_back(axis.step);
+    ASSERT_GT(sizes.size(), 50u);
+    for (double size : sizes) {
+        char shown[64];
+        std::snprintf(shown, sizeof shown, "%.*f", int(kDraughtsmanDecimals), size);
+        EXPECT_EQ(std::strtod(shown, nullptr), size) << shown;
+    }
 }

@@ -43,14 +43,15 @@ Drive choose(std::vector<std::pair<const char*, QString>> terms, bool typed = fa
     };
 }
 
-// Drives the next scale dialog, then presses button "1" (accept) or "2" (cancel).
+// Drives the next scale dialog, then presses button "1" (accept) or "2" (cancel), or none when null.
 void whenScaleDialogOpens(const Drive& drive, const char* closeWith)
 {
     tarvelo::testing::whenModalOpens([=](QWidget* modal) {
         auto* dialog = qobject_cast<QDialog*>(modal);
         ASSERT_NE(dialog, nullptr);
         drive(*dialog);
-        control<QPushButton>(*dialog, closeWith)->click();
+        if (closeWith != nullptr)
+            control<QPushButton>(*dialog, closeWith)->click();
     });
 }
 
@@ -105,13 +106,48 @@ TEST_F(ScaleDialogTest, secondListResetsTheFirstToOne)
     EXPECT_EQ(run(1.0, fourThenTwentyFive), 0.04);
     EXPECT_EQ(run(2.0, choose({{"12013", "1"}, {"12014", "1"}})), 1.0);
     EXPECT_EQ(run(1.0, choose({{"12014", "3"}}, true)), 1.0 / 3.0);
+    EXPECT_EQ(run(1.0, choose({{"12013", "2,5"}}, true)), 2.5) << "a Russian keypad's decimal comma";
 }
 
-// No terms, a zero or a word keep the scale and the default, and so do cancelling and an unticked box.
-TEST_F(ScaleDialogTest, unusableRatiosAndCancelKeepScaleAndDefault)
+// A ratio that cannot be used is not taken: the dialog says why and stays open until the user picks a usable
+// one, which it then takes, or cancels, which keeps the scale and the default.
+TEST_F(ScaleDialogTest, unusableRatioIsExplainedInTheDialog)
 {
-    EXPECT_EQ(run(7.0, choose({{"12014", "0"}}, true)), 7.0);
-    EXPECT_EQ(run(7.0, choose({{"12013", QStringLiteral("пять")}}, true)), 7.0);
+    const struct {
+        const char* list;
+        QString term;
+        QString problem;
+    } unusable[] = {
+        {"12014", "0", "Масштаб не применён: знаменатель должен быть числом больше нуля."},
+        {"12013", QStringLiteral("пять"), "Масштаб не применён: числитель должен быть числом больше нуля."},
+        {"12014", "1e-320", "Масштаб не применён: отношение слишком велико или слишком мало."},
+    };
+    for (const auto& ratio : unusable) {
+        SCOPED_TRACE(ratio.term.toStdString());
+        const Drive refusedThenCancelled = [&](QDialog& dialog) {
+            choose({{ratio.list, ratio.term}}, true)(dialog);
+            control<QPushButton>(dialog, "1")->click();
+            EXPECT_TRUE(dialog.isVisible());
+            EXPECT_TRUE(control<QLabel>(dialog, "scale-problem")->isVisible());
+            EXPECT_EQ(control<QLabel>(dialog, "scale-problem")->text(), ratio.problem);
+        };
+        EXPECT_EQ(run(7.0, refusedThenCancelled, "2"), 7.0);
+    }
+    EXPECT_EQ(storedScale(), "<none>");
+    const Drive refusedThenCorrected = [](QDialog& dialog) {
+        choose({{"12014", "0"}}, true)(dialog);
+        control<QPushButton>(dialog, "1")->click();
+        choose({{"12014", "50"}})(dialog);
+        EXPECT_FALSE(control<QLabel>(dialog, "scale-problem")->isVisible());
+        control<QPushButton>(dialog, "1")->click();
+    };
+    EXPECT_EQ(run(7.0, refusedThenCorrected, nullptr), 0.02);
+    EXPECT_EQ(storedScale(), "0.020000");
+}
+
+// No term chosen, cancelling and an unticked box keep the scale or the default.
+TEST_F(ScaleDialogTest, nothingChosenOrCancelKeepScaleAndDefault)
+{
     EXPECT_EQ(run(7.0, [](QDialog&) {}), 7.0);
     EXPECT_EQ(run(0.5, choose({{"12013", "50"}}), "2"), 0.5);
     const Drive untickedFifty = [](QDialog& dialog) {

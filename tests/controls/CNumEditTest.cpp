@@ -61,3 +61,30 @@ TEST(NumEdit, typedAheadCharactersAreDropped)
     EXPECT_EQ(edit.text(), "12");
     EXPECT_EQ(other.text(), "3");
 }
+
+// A Russian keyboard's keypad types a comma: "12,25" is taken as 12.25, and a pasted "3,5" as 3.5.
+TEST(NumEdit, decimalCommaBecomesAPoint)
+{
+    tarvelo::controls::CNumEdit edit;
+    EXPECT_EQ(type(edit, "12,25"), "12.25");
+    EXPECT_EQ(type(edit, ","), "12.25") << "a second separator is refused like a second point";
+    edit.clear();
+    edit.insert("3,5");
+    EXPECT_EQ(edit.text(), "3.5");
+}
+
+// Listeners hear only what the field keeps: a refused character sends no change, a kept one one change.
+TEST(NumEdit, refusedCharactersAreNeverHeardOf)
+{
+    tarvelo::controls::CNumEdit edit;
+    edit.setText("12");
+    QStringList heard;
+    QObject::connect(&edit, &QLineEdit::textEdited, [&heard](const QString& text) { heard << text; });
+    QObject::connect(&edit, &QLineEdit::textChanged, [&heard](const QString& text) { heard << "changed " + text; });
+    edit.setCursorPosition(1);
+    type(edit, "x");
+    EXPECT_TRUE(heard.isEmpty()) << heard.join(", ").toStdString();
+    edit.setCursorPosition(2);
+    type(edit, "5");
+    EXPECT_EQ(heard, QStringList({"changed 125", "125"}));
+}

@@ -136,8 +136,7 @@ TEST_F(DivisionTest, typeClickReloadsDefaultsAtOnce)
 // height moves points 2 and 3.
 TEST_F(DivisionTest, existingBreakIsResizedAlongItsDirection)
 {
-    existingBreak(202, {0, 10}, {-5, 10});
-    block.SetSymbolVariant(204);
+    existingBreak(204, {0, 10}, {-5, 10});
     block.SetParam(9, 99.0);
     run([&](QDialog& dialog) {
         EXPECT_EQ(pushed(dialog), "0001");
@@ -157,18 +156,39 @@ TEST_F(DivisionTest, existingBreakIsResizedAlongItsDirection)
     EXPECT_EQ(rememberedType(), 0u);
 }
 
-// Accepted untouched, an existing break snaps to the shown, rounded sizes with point 3 square to 1→2.
-TEST_F(DivisionTest, existingBreakTakesTheRoundedSizes)
+// Shown rounded, an existing break accepted untouched keeps its points exactly; a typed width moves
+// point 3 square to 1→2 and leaves the untyped height as it was, not as shown.
+TEST_F(DivisionTest, existingBreakMovesOnlyByATypedSize)
 {
     hub.SetDwordParam("", "Roundz", 2);
     existingBreak(201, {12.504, 0}, {15, 3});
     run([&](QDialog& dialog) {
         EXPECT_EQ(shown(dialog, "12030"), "12.50");
-        EXPECT_EQ(shown(dialog, "12029"), "3.90");
+        EXPECT_EQ(shown(dialog, "12029"), "3.00");
         press(dialog, "1");
     });
-    expectPoint(2, 12.5, 0, 1);
-    expectPoint(3, 12.5, 3.9, 1);
+    expectPoint(2, 12.504, 0, 1);
+    expectPoint(3, 15, 3, 1);
+    run([&](QDialog& dialog) {
+        type(dialog, "12029", "4");
+        press(dialog, "1");
+    });
+    expectPoint(2, 12.504, 0, 1);
+    expectPoint(3, 12.504, 4, 1);
+}
+
+// A type chosen for an existing break brings that type's parameters but not its layer.
+TEST_F(DivisionTest, existingBreakGivenAnotherTypeKeepsItsLayer)
+{
+    existingBreak(201, {0, 10}, {-5, 10});
+    run([&](QDialog& dialog) {
+        press(dialog, "12026");
+        press(dialog, "1");
+    });
+    EXPECT_EQ(block.GetSymbolType(), 204u);
+    EXPECT_EQ(block.GetSymbolVariant(), 204u);
+    EXPECT_EQ(block.GetParam(1), 6.0) << "the library's height of the kink";
+    EXPECT_EQ(block.GetTraits()->GetLayerName(), cp1251("Оси"));
 }
 
 // Without a variant an existing break keeps its type; unticking keeps what the fields show, and accepted

@@ -146,6 +146,7 @@ TEST_F(NoteDialogTest, newLeaderStartsAsPositionLeader)
     EXPECT_EQ(block.GetSymbolVariant(), 0u) << "the first ending is shown, not written";
     EXPECT_EQ(block.GetParam(1), 3.5) << "the leader's host defaults";
     EXPECT_EQ(block.GetTraits()->GetLayerName(), "0");
+    EXPECT_EQ(block.GetExtData()->GetMainText(), "") << "the upper text field was left empty";
     EXPECT_TRUE(stored("NoteEndline") && stored("NoteDefaultAngle"));
     EXPECT_EQ(hub.GetDwordParams("", "NoteEndline"), 0u);
     EXPECT_EQ(hub.GetDwordParams("", "NoteDefaultAngle"), 0u);
@@ -269,14 +270,21 @@ TEST_F(NoteDialogTest, multilayerLeaderEditsItsRecords)
     EXPECT_EQ(hub.GetDwordParams("", "NoteDefaultAngle"), 30u);
 }
 
-// An existing multilayer leader lists its items by key, locked; with every record removed its items stay.
-TEST_F(NoteDialogTest, existingMultilayerLeaderKeepsItemsWithoutRecords)
+// An existing multilayer leader lists its items by key, locked; accepted untouched, or with every record
+// removed, its items stay as they are, keys, styles and values included.
+TEST_F(NoteDialogTest, existingMultilayerLeaderKeepsItsItems)
 {
     existingLeader(403);
     block.SetSymbolVariant(5);
     block.SetScale(50.0);
+    const GEOTYPE_DEFINITION::ValueMap values{{4, 2}};
     for (std::uint32_t key : {8u, 2u, 6u})
-        block.AddItem(GEOTYPE_DEFINITION::kTextItemKind, key, nullptr, "layer " + std::to_string(key), 0);
+        block.AddItem(GEOTYPE_DEFINITION::kTextItemKind, key, &values, "layer " + std::to_string(key), 3);
+    run([&](QDialog& dialog) { click(dialog, "1"); });
+    EXPECT_EQ(block.GetItemCount(), 3u);
+    ASSERT_NE(block.GetItems()->FindItem(6), nullptr);
+    EXPECT_EQ(block.GetItems()->FindItem(6)->GetStyle(), 3u);
+    EXPECT_EQ(block.GetItems()->FindItem(6)->GetValueMap(), values);
     run([&](QDialog& dialog) {
         EXPECT_EQ(records(dialog), (QStringList{"layer 2", "layer 6", "layer 8"}));
         EXPECT_EQ(shown(dialog, "12002"), QStringLiteral("Точка"));

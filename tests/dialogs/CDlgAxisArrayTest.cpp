@@ -244,7 +244,7 @@ TEST_F(AxisArrayTest, addedAxesAreNamedInTurnAndStored)
 }
 
 // An array in edit mode lists its axes in key order with the store's decimals, shows but locks its insertion
-// point and layer, keeps its scale but takes the library's parameters, and comes back unchanged when accepted.
+// point and layer, shows its own scale and parameters, and comes back unchanged when accepted.
 TEST_F(AxisArrayTest, existingArrayIsShownLockedAndKept)
 {
     existingArray(kThreeByTwo);
@@ -262,10 +262,11 @@ TEST_F(AxisArrayTest, existingArrayIsShownLockedAndKept)
             EXPECT_FALSE(control<QWidget>(dialog, locked)->isEnabled()) << locked;
         EXPECT_TRUE(control<QWidget>(dialog, "12013")->isEnabled());
         EXPECT_EQ(control<QPushButton>(dialog, "12085")->text(), QStringLiteral("4 : 1"));
-        EXPECT_EQ(control<QComboBox>(dialog, "12089")->currentData().toUInt(), 2000u);
-        EXPECT_TRUE(ticked(dialog, "12095"));
+        EXPECT_EQ(control<QComboBox>(dialog, "12089")->currentText(), QStringLiteral("Слева"));
+        EXPECT_FALSE(ticked(dialog, "12095"));
         click(dialog, "1");
     });
+    EXPECT_EQ(block.GetParamMap(), (GEOTYPE_DEFINITION::ParamMap{{11, 6000.0}, {14, 0.0}}));
     EXPECT_EQ(dialogs::axes::readAxes(block), kThreeByTwo);
     EXPECT_EQ(block.GetItems()->FindItem(4)->GetText(), "1");
     EXPECT_EQ(block.GetScale(), 4.0);
@@ -293,7 +294,8 @@ TEST_F(AxisArrayTest, editorsWriteIntoTheirRow)
         replaceText(name, "Б/1");
         replaceText(step, "5400.456");
         EXPECT_EQ(rows(dialog, "12066").value(1), QStringLiteral("Б/1|5400.46"));
-        step->setText("шаг");
+        step->selectAll();
+        step->insert(QStringLiteral("шаг"));
         EXPECT_EQ(rows(dialog, "12066").value(1), QStringLiteral("Б/1|0.00"));
         replaceText(step, "12.5");
         stepKept = step->text();
@@ -320,26 +322,34 @@ TEST_F(AxisArrayTest, removingActsOnTheChosenRowOfItsTable)
 }
 
 // Placements and dimension options show the block's values and follow the user; a placement without an
-// entry selects none and goes back as it was. The angle, its box unticked, stays and loses its mode.
+// entry selects none and goes back as it was; an existing array gets back only the options the user changed.
+// A rotated array shows its angle as given and keeps it; unticked, the angle stays and loses its mode.
 TEST_F(AxisArrayTest, placementsAndOptionsFollowTheBlockAndTheUser)
 {
     withoutHostSupport();
     existingArray(kThreeByTwo);
     block.GetParamMap() = {{11, 6000.0}, {12, 40.0}, {13, 1.0}};
-    block.SetAngle(45.0);
+    block.SetAngle(45.25);
     block.SetAngleMode(1);
     run([&](QDialog& dialog) {
         EXPECT_EQ(textOf(dialog, "12077"), QStringLiteral("45"));
-        EXPECT_FALSE(ticked(dialog, "12080"));
+        EXPECT_TRUE(ticked(dialog, "12080"));
         EXPECT_EQ(control<QComboBox>(dialog, "12089")->currentText(), QStringLiteral("Слева"));
         EXPECT_EQ(control<QComboBox>(dialog, "12091")->currentText(), QStringLiteral("Вверх"));
         EXPECT_TRUE(ticked(dialog, "12094"));
         EXPECT_FALSE(ticked(dialog, "12095"));
+        EXPECT_TRUE(ticked(dialog, "12115"));
         pick(dialog, "12091", 50);
         click(dialog, "1");
     });
-    EXPECT_EQ(block.GetParamMap(), (GEOTYPE_DEFINITION::ParamMap{{11, 6000.0}, {12, 50.0}, {13, 1.0}, {14, 0.0}, {15, 1.0}}));
-    EXPECT_EQ(block.GetAngle(), 45.0);
+    EXPECT_EQ(block.GetParamMap(), (GEOTYPE_DEFINITION::ParamMap{{11, 6000.0}, {12, 50.0}, {13, 1.0}}));
+    EXPECT_EQ(block.GetAngle(), 45.25);
+    EXPECT_EQ(block.GetAngleMode(), 1u);
+    run([&](QDialog& dialog) {
+        click(dialog, "12080");
+        click(dialog, "1");
+    });
+    EXPECT_EQ(block.GetAngle(), 45.25);
     EXPECT_EQ(block.GetAngleMode(), 0u);
 
     block.GetParamMap() = {{11, 5000.0}, {12, 90.0}, {13, 1.0}};

@@ -45,14 +45,17 @@ protected:
 
 }  // namespace
 
-// A new hatch starts as 601 whatever came in; 12101 sets 602 and 12100 sets 603, each renewing the points,
-// the defaults and the layer shown. Accepting keeps the typed layer and the user's property changes.
+// A new hatch starts as 601 whatever came in; 12101 sets 602 and 12100 sets 603, each renewing the points
+// and the defaults but not the layer the user chose. Accepting keeps the typed layer and the user's
+// property changes.
 TEST_F(BoundHatchTest, newHatchTypeButtonsRenewTheBlockAndAcceptanceKeepsUserChanges)
 {
     block.SetSymbolType(602);
     run([&](QDialog& dialog) {
         EXPECT_EQ(pushed(dialog), QStringList{"12099"});
         EXPECT_EQ(block.GetSymbolType(), 601u);
+        layers(dialog)->setCurrentIndex(layers(dialog)->findText(QStringLiteral("Оси")));
+        emit layers(dialog)->activated(layers(dialog)->currentIndex());
         EXPECT_FALSE(control<ImageButton>(dialog, "12102")->isVisible());
         EXPECT_FALSE(control<ImageButton>(dialog, "12103")->isVisible());
         EXPECT_TRUE(layers(dialog)->isEnabled());
@@ -61,13 +64,12 @@ TEST_F(BoundHatchTest, newHatchTypeButtonsRenewTheBlockAndAcceptanceKeepsUserCha
             SCOPED_TRACE(id);
             addStrayScopePoint();
             block.SetParam(1, 99.0);
-            block.GetTraits()->SetLayerName(cp1251("Оси"));
             click(dialog, id);
             EXPECT_EQ(block.GetSymbolType(), code);
             EXPECT_EQ(pushed(dialog), QStringList{QString::fromLatin1(id)});
             EXPECT_EQ(scopePointsText(block), kOriginPair);
             EXPECT_EQ(block.GetParam(1), 2.0) << "the hatch's host defaults";
-            EXPECT_EQ(layers(dialog)->currentText(), QStringLiteral("0")) << "the traits' layer is shown again";
+            EXPECT_EQ(layers(dialog)->currentText(), QStringLiteral("Оси"));
         }
         // What the properties dialog would have written into the block.
         block.SetParam(1, 5.0);

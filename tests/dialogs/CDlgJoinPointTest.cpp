@@ -73,9 +73,9 @@ TEST_F(JoinPointTest, existingDesignationKeepsItsLayerAndParameters)
     EXPECT_EQ(block.GetScopePoints()->GetCount(), 2u);
 }
 
-// Cancelling empties the block, an existing designation included; a designation cleared and accepted is
-// stored empty and shows and stores "1" when opened again.
-TEST_F(JoinPointTest, cancelEmptiesAndClearedComesBackAsOne)
+// Cancelling empties the block, an existing designation included; an existing designation cleared and
+// accepted is stored empty and stays so when opened again: only a new one starts as "1".
+TEST_F(JoinPointTest, cancelEmptiesAndClearedStaysCleared)
 {
     for (std::uint8_t editMode : {0, 1}) {
         block.SetEditMode(editMode);
@@ -89,8 +89,8 @@ TEST_F(JoinPointTest, cancelEmptiesAndClearedComesBackAsOne)
     });
     EXPECT_EQ(mainText(), "");
     run([&](QDialog& dialog) {
-        EXPECT_EQ(control<QLineEdit>(dialog, "12052")->text(), "1");
+        EXPECT_EQ(control<QLineEdit>(dialog, "12052")->text(), "");
         press(dialog, "1");
     });
-    EXPECT_EQ(mainText(), "1");
+    EXPECT_EQ(mainText(), "");
 }

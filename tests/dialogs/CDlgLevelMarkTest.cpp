@@ -161,8 +161,9 @@ TEST_F(LevelMarkTest, newMarkTakesTheRememberedPlanKind)
     });
 }
 
-// The level shows "RoundzLevel" decimals and is written back as shown; typing rewrites the main text at once.
-TEST_F(LevelMarkTest, levelIsRoundedAndWrittenOnEveryChange)
+// A new mark takes the level as shown with "RoundzLevel" decimals and typing rewrites the main text at
+// once; an existing mark shown with fewer decimals keeps its level.
+TEST_F(LevelMarkTest, levelIsWrittenAsShownForANewMarkOnlyAndAsTyped)
 {
     block.GetExtData()->SetMainText("12.250000*3");
     run([&](QDialog& dialog) {
@@ -174,6 +175,12 @@ TEST_F(LevelMarkTest, levelIsRoundedAndWrittenOnEveryChange)
         EXPECT_EQ(mainText(), "12.250000*3");
         accept(dialog);
     });
+    block.SetEditMode(1);
+    run([&](QDialog& dialog) {
+        EXPECT_EQ(control<QLineEdit>(dialog, "12034")->text(), QStringLiteral("12"));
+        accept(dialog);
+    });
+    EXPECT_EQ(mainText(), "12.250000*3");
     hub.SetDwordParam("", kLevelDecimalsValue, 2);
     run([&](QDialog& dialog) {
         EXPECT_EQ(control<QLineEdit>(dialog, "12034")->text(), QStringLiteral("12.25"));
@@ -201,6 +208,25 @@ TEST_F(LevelMarkTest, choicesLayOutTheScopePoints)
     EXPECT_EQ(rememberedKind(), kPlanLevelMark);
 }
 
+// A kind chosen for a new mark brings its defaults but leaves the chosen layer; what the properties dialog
+// set afterwards survives acceptance.
+TEST_F(LevelMarkTest, newMarkKeepsTheUsersLayerAndProperties)
+{
+    run([&](QDialog& dialog) {
+        auto* layers = control<QComboBox>(dialog, "12013");
+        layers->setCurrentIndex(layers->findText(QStringLiteral("Отметки")));
+        emit layers->activated(layers->currentIndex());
+        block.SetParam(1, 42.0);
+        choose(dialog, "12002", kPlanLevelMark);
+        EXPECT_EQ(block.GetParam(1), 3.0) << "the plan mark's defaults";
+        EXPECT_EQ(layers->currentText(), QStringLiteral("Отметки"));
+        block.SetParam(1, 4.0);
+        accept(dialog);
+    });
+    EXPECT_EQ(block.GetParam(1), 4.0);
+    EXPECT_EQ(block.GetTraits()->GetLayerName(), cp1251("Отметки"));
+}
+
 // The attach toggle and the note reach the block only on acceptance.
 TEST_F(LevelMarkTest, attachAndNoteWaitForAcceptance)
 {
@@ -225,13 +251,15 @@ TEST_F(LevelMarkTest, attachAndNoteWaitForAcceptance)
     EXPECT_EQ(block.GetExtData()->GetSubText(), cp1251("Пол цеха"));
 }
 
-// An existing mark keeps kind, layer, attachment and scale; properties see its kind as the type.
+// An existing mark keeps kind, layer, attachment, parameters and scale; properties see its kind as the type.
 TEST_F(LevelMarkTest, existingMarkIsLocked)
 {
     hub.SetStringParams(services::CSysHub::kParamsKey, "SymScl", "2.5", false);
     block.SetEditMode(1);
     block.SetSymbolVariant(kPlanLevelMark);
     block.SetScale(50.0);
+    block.SetParam(kLevelAttachParam, 1.0);
+    block.SetParam(40, 7.0);
     block.GetTraits()->SetLayerName(cp1251("Оси"));
     std::uint32_t typeInProperties = 0;
     run([&](QDialog& dialog) {
@@ -247,6 +275,7 @@ TEST_F(LevelMarkTest, existingMarkIsLocked)
         accept(dialog);
     });
     EXPECT_EQ(typeInProperties, kPlanLevelMark);
+    EXPECT_EQ(block.GetParamMap(), (GEOTYPE_DEFINITION::ParamMap{{kLevelAttachParam, 1.0}, {40, 7.0}}));
     EXPECT_EQ(block.GetScale(), 50.0);
     EXPECT_EQ(block.GetTraits()->GetLayerName(), cp1251("Оси"));
 }

@@ -164,7 +164,8 @@ TEST_F(ObjPropertiesTest, opensWithItsTemplateAndScheme)
     });
 }
 
-// The geometry page lists the type's rows; without "Roundz" a typed 2.75 shows as 3, and the page saves as shown.
+// The geometry page lists the type's rows; without "Roundz" a typed 2,75 shows as 3 and is saved as shown,
+// while the rows the user did not type in keep their exact values.
 TEST_F(ObjPropertiesTest, geometryPageEditsAndSavesParameters)
 {
     QString typedKept;
@@ -176,14 +177,14 @@ TEST_F(ObjPropertiesTest, geometryPageEditsAndSavesParameters)
         EXPECT_TRUE(edit->isVisible());
         EXPECT_EQ(edit->text(), QStringLiteral("2"));
         edit->clear();
-        QTest::keyClicks(edit, "2.75");
+        QTest::keyClicks(edit, "2,75");
         typedKept = edit->text();
         EXPECT_EQ(column(dialog, 1).value(1), QStringLiteral("3"));
         save(dialog);
     });
     EXPECT_TRUE(saved);
-    EXPECT_EQ(typedKept, QStringLiteral("2.75"));
-    EXPECT_EQ(block.GetParamMap(), (GEOTYPE_DEFINITION::ParamMap{{1, 1.0}, {2, 3.0}, {3, 4.0}, {4, 5.0}}));
+    EXPECT_EQ(typedKept, QStringLiteral("2,75"));
+    EXPECT_EQ(block.GetParamMap(), (GEOTYPE_DEFINITION::ParamMap{{1, 1.25}, {2, 3.0}, {3, 3.75}, {4, 5.0}}));
     EXPECT_EQ(block.GetTraits()->IsChanged(), 0);
     // The library kept the saved page as the type's defaults.
     dialogs::HostSupportSession library(environment);

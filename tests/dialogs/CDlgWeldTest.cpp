@@ -16,6 +16,7 @@
 
 using namespace tarvelo;
 using namespace tarvelo::dialogs::testing;
+using tarvelo::services::testing::cp1251;
 
 namespace {
 
@@ -99,14 +100,19 @@ TEST_F(WeldTest, choosingATypeRewritesTheBlockAtOnce)
     }
 }
 
-// An existing weld shows its type and own scale with a fixed layer; its points and host defaults are set anew.
-TEST_F(WeldTest, existingWeldIsResetToItsOwnType)
+// An existing weld shows its type, own scale and fixed layer and is kept as it is; a type chosen for it
+// brings that type's defaults but leaves its points and layer.
+TEST_F(WeldTest, existingWeldKeepsItsPlaceAndLayer)
 {
     hub.SetStringParams(services::CSysHub::kParamsKey, "SymScl", "50", false);
     block.SetEditMode(1);
     block.SetSymbolType(712);
+    block.SetSymbolVariant(712);
     block.SetScale(2.5);
+    block.SetParam(1, 20.0);
+    block.GetTraits()->SetLayerName(cp1251("Сварка"));
     block.GetScopePoints()->AddScopePoint(1, 1, 1, 40.0, 5.0, 0.0, 0, 0, 0, 0);
+    const std::string placed = scopePointsText(block);
     run([&](QDialog& dialog) {
         EXPECT_EQ(types(dialog)->currentText(), QStringLiteral("Стыковые заводские - сплошные невидимые"));
         EXPECT_EQ(shownPicture(dialog), picture(12085));
@@ -115,8 +121,18 @@ TEST_F(WeldTest, existingWeldIsResetToItsOwnType)
         press(dialog, "1");
     });
     EXPECT_EQ(block.GetScale(), 2.5);
-    EXPECT_EQ(block.GetSymbolVariant(), 712u);
-    EXPECT_EQ(scopePointsText(block), kOriginPair);
-    EXPECT_EQ(block.GetTraits()->GetLayerName(), "0") << "the layer of the weld's host defaults";
+    EXPECT_EQ(block.GetParam(1), 20.0);
+    EXPECT_EQ(scopePointsText(block), placed);
+    EXPECT_EQ(block.GetTraits()->GetLayerName(), cp1251("Сварка"));
     EXPECT_EQ(rememberedType(), 712u);
+
+    run([&](QDialog& dialog) {
+        choose(*types(dialog), 14);
+        EXPECT_EQ(shownPicture(dialog), picture(12094));
+        press(dialog, "1");
+    });
+    EXPECT_EQ(block.GetSymbolVariant(), 733u);
+    EXPECT_EQ(block.GetParam(1), 15.0);
+    EXPECT_EQ(scopePointsText(block), placed);
+    EXPECT_EQ(block.GetTraits()->GetLayerName(), cp1251("Сварка"));
 }

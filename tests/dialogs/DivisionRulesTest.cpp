@@ -35,3 +35,19 @@ TEST(DivisionRules, incompleteBreakIsLeftAlone)
     EXPECT_FALSE(resizeBreak(scope, 5.0, 5.0));
     EXPECT_EQ(scope.FindPoint(2)->GetY(), 20.0);
 }
+
+// A break reads back the sizes it was laid out or resized with, whichever side of the height its point 3 is on.
+TEST(DivisionRules, measuredSizesAreTheSizesGiven)
+{
+    TScopePointBlock scope;
+    layOutNewBreak(scope, 10.0, 4.0, kFixedSizeScopeKey);
+    auto sizes = measureBreak(scope);
+    ASSERT_TRUE(sizes.has_value());
+    EXPECT_NEAR(sizes->height, 10.0, 1e-12);
+    EXPECT_NEAR(sizes->width, 4.0, 1e-12);
+    scope.MovePoint(2, 3.0, 4.0, 0.0);
+    ASSERT_TRUE(resizeBreak(scope, 7.5, 2.5));
+    sizes = measureBreak(scope);
+    EXPECT_NEAR(sizes->height, 7.5, 1e-12);
+    EXPECT_NEAR(sizes->width, 2.5, 1e-12);
+}

@@ -50,7 +50,8 @@ TEST(ObjPropertiesRules, schemePictureByFamily)
         EXPECT_EQ(schemePictureOf(type), picture) << type;
 }
 
-// Saving the graphics rows writes all traits but the layer; geometry values go under keys 1..n in row order.
+// Saving the graphics rows writes all traits but the layer; geometry values go under keys 1..n in row order,
+// exact where the row still has its exact value, as shown where the user typed.
 TEST(ObjPropertiesRules, savedRowsReachTheBlock)
 {
     GEOTYPE_DEFINITION::TGeoBlock block;
@@ -68,6 +69,7 @@ TEST(ObjPropertiesRules, savedRowsReachTheBlock)
     EXPECT_EQ(traits->GetLayerIndex(), 3u);
 
     block.SetParam(4, 8.0);
-    writeGeometryValues({"5", "x", "7.25"}, block);
-    EXPECT_EQ(block.GetParamMap(), (GEOTYPE_DEFINITION::ParamMap{{1, 5.0}, {2, 0.0}, {3, 7.25}, {4, 8.0}}));
+    writeGeometryValues({{"5", std::nullopt}, {"x", std::nullopt}, {"4", 3.5}}, block);
+    EXPECT_EQ(block.GetParamMap(), (GEOTYPE_DEFINITION::ParamMap{{1, 5.0}, {2, 0.0}, {3, 3.5}, {4, 8.0}}));
+    EXPECT_EQ(valueTextOfTyped("2,75", 1), "2.8");
 }

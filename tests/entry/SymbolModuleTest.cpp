@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: 2026 Tarvelo contributors
-#include <dlfcn.h>
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -8,13 +7,11 @@
 #include <QFile>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMetaType>
 #include <QPushButton>
 #include <QToolButton>
 
-#include "InMemoryDrawing.h"
-#include "ModalDriver.h"
-#include "SymbolModuleApi.h"
-#include "TestEnvironment.h"
+#include "LoadedModuleFixture.h"
 #include "tarvelo/geometry/IExtData.h"
 #include "tarvelo/geometry/IGeoItemTraits.h"
 #include "tarvelo/geometry/IGeoPoint.h"
@@ -27,73 +24,11 @@
 using namespace tarvelo::services;
 using namespace tarvelo::services::testing;
 using GEOTYPE_DEFINITION::IGeoBlock;
-using tarvelo::module::SymbolEditor;
 
-namespace {
+using tarvelo::testing::control;
 
-template <typename Control>
-Control* control(QWidget* dialog, const char* objectName)
-{
-    auto* found = dialog->findChild<Control*>(QString::fromLatin1(objectName));
-    if (found == nullptr)
-        ADD_FAILURE() << "no control " << objectName;
-    return found;
-}
-
-void typeText(QWidget* field, const QString& text)
-{
-    field->setFocus();
-    for (QChar character : text) {
-        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(character));
-        QApplication::sendEvent(field, &press);
-    }
-}
-
-/// The module loaded as the host loads it, with a drawing of three layers,
-/// the test's own store and the host-support library registered in it.
-class SymbolModuleTest : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        hub.SetStringParams(CSysHub::kModulesKey, kHostSupportLibraryValue, DHOSTSP_LIBRARY, false);
-        drawing.layers = {{"0"}, {"Стены"}, {"Оси"}};
-        m_module = dlopen(SYMBOLS_MODULE, RTLD_NOW | RTLD_LOCAL);
-        ASSERT_NE(m_module, nullptr) << dlerror();
-        freeBlock = reinterpret_cast<tarvelo::module::FreeBlockFunction>(dlsym(m_module, "FreeBlock"));
-    }
-    void TearDown() override
-    {
-        if (m_module != nullptr)
-            dlclose(m_module);
-    }
-
-    /// Calls an editor with `driver` acting on its dialog.
-    IGeoBlock* edit(const char* exportName, IGeoBlock* incoming, std::function<void(QWidget*)> driver)
-    {
-        auto editor = reinterpret_cast<SymbolEditor>(dlsym(m_module, exportName));
-        EXPECT_NE(editor, nullptr);
-        tarvelo::testing::whenModalOpens([driver](QWidget* dialog) {
-            ASSERT_NE(dialog, nullptr) << "no dialog opened";
-            driver(dialog);
-        });
-        return editor(0, &drawing, incoming);
-    }
-
-    static void press(QWidget* dialog, const char* button)
-    {
-        if (auto* found = control<QAbstractButton>(dialog, button))
-            found->click();
-    }
-
-    TestEnvironment environment;
-    const tarvelo::testing::EnvironmentGuard sharedStore = environment.shareStore();
-    CSysHub hub{environment};
-    tarvelo::hostcad::InMemoryDrawing drawing;
-    tarvelo::module::FreeBlockFunction freeBlock = nullptr;
-    void* m_module = nullptr;
-};
-
-}  // namespace
+using tarvelo::testing::typeInto;
+using SymbolModuleTest = tarvelo::testing::LoadedModuleFixture;
 
 // A new section mark: straight line pushed, defaults loaded, three scope points, the designation typed in.
 TEST_F(SymbolModuleTest, newSectionMarkAccepted)
@@ -109,7 +44,7 @@ TEST_F(SymbolModuleTest, newSectionMarkAccepted)
         press(dialog, "12015");
         EXPECT_TRUE(control<QToolButton>(dialog, "12015")->isChecked());
         EXPECT_FALSE(control<QToolButton>(dialog, "12014")->isChecked());
-        typeText(control<QLineEdit>(dialog, "12017"), "А-А");
+        typeInto(control<QLineEdit>(dialog, "12017"), "А-А");
         press(dialog, "1");
     });
     ASSERT_NE(block, nullptr);
@@ -202,13 +137,16 @@ TEST_F(SymbolModuleTest, existingSectionMarkInEditMode)
     freeBlock(block);
 }
 
-// The module's pictures are there while it is loaded and gone once it is unloaded.
-TEST_F(SymbolModuleTest, picturesGoWithTheModule)
+// The module's pictures are there while it is loaded and gone once it is unloaded; no type of its own
+// making stays registered with Qt, where a host that loads it again would find it dangling.
+TEST_F(SymbolModuleTest, picturesAndTypesGoWithTheModule)
 {
     EXPECT_TRUE(QFile::exists(":/icons/12039.svg"));
+    freeBlock(edit("CoordLineSymbol", nullptr, [](QWidget* dialog) { press(dialog, "1"); }));
     ASSERT_EQ(dlclose(m_module), 0);
     m_module = nullptr;
     EXPECT_FALSE(QFile::exists(":/icons/12039.svg"));
+    EXPECT_FALSE(QMetaType::fromName("QFlags<Qt::AlignmentFlag>").isValid());
 }
 
 // Each dialog tips its shared buttons with its own texts; the weld dialog's differ from the others'.

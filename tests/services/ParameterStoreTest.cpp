@@ -46,6 +46,19 @@ TEST(ParameterStore, missingValuesReadAsZeroOrDefaultAndAreLogged)
     EXPECT_TRUE(environment.recorder.shown.empty());
 }
 
+// Asking whether a value is stored tells a stored 0 from an absent value, and an absent one is no failure.
+TEST(ParameterStore, storedValuesAreToldFromAbsentOnes)
+{
+    TestEnvironment environment;
+    CSysHub hub(environment);
+    EXPECT_FALSE(hub.IsParamStored("", "Roundz"));
+    hub.SetDwordParam("", "Roundz", 0);
+    EXPECT_TRUE(hub.IsParamStored("", "Roundz"));
+    EXPECT_TRUE(hub.IsParamStored(kParams, "Roundz"));
+    EXPECT_FALSE(hub.IsParamStored("", "RoundzLevel"));
+    EXPECT_TRUE(loggedErrors(environment).empty());
+}
+
 // Numbers and texts written are read back unchanged; the first write creates the store.
 TEST(ParameterStore, valuesRoundTripThroughTheStore)
 {

@@ -31,6 +31,10 @@ public:
     void SetDwordParam(std::string keyPath, std::string name, std::uint32_t value);
     /// An empty key path means the Params key.
     void SetStringParams(std::string keyPath, std::string name, std::string text, bool localMachine);
+    /// Whether a value of that name is stored; an empty key path means the Params
+    /// key. An absent value is no failure; a store that cannot be read counts as
+    /// holding nothing and is logged.
+    bool IsParamStored(std::string keyPath, std::string name);
     /// Reads the path of a companion library; true when a non-empty path was read.
     bool ModulePath(const std::string& libraryValueName, std::string& path);
 

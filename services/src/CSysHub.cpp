@@ -2,7 +2,6 @@
 // SPDX-FileCopyrightText: 2026 Tarvelo contributors
 #include "tarvelo/services/CSysHub.h"
 
-#include <cerrno>
 #include <cstdio>
 #include <exception>
 
@@ -11,16 +10,6 @@
 #include "tarvelo/services/WindowsErrors.h"
 
 namespace tarvelo::services {
-
-namespace {
-
-// The number a caught failure is logged with, as the system last reported it.
-std::uint32_t lastSystemError()
-{
-    return winerror::fromErrno(errno);
-}
-
-}  // namespace
 
 void CSysHub::logFailure(const char* tag, std::uint32_t status)
 {
@@ -41,7 +30,7 @@ std::uint32_t CSysHub::GetDwordParams(std::string keyPath, std::string name)
         if (status != winerror::kSuccess)
             logFailure("GetDwordParams 67", status);
     } catch (const std::exception&) {
-        logFailure("GetDwordParams", lastSystemError());
+        logFailure("GetDwordParams", winerror::lastSystemError());
     }
     return value;
 }
@@ -58,7 +47,7 @@ std::string CSysHub::GetStringParams(std::string keyPath, std::string name, std:
             return defaultText;
         }
     } catch (const std::exception&) {
-        logFailure("GetStringParams", lastSystemError());
+        logFailure("GetStringParams", winerror::lastSystemError());
         return defaultText;
     }
     return value;
@@ -75,7 +64,7 @@ void CSysHub::SetDwordParam(std::string keyPath, std::string name, std::uint32_t
         if (status != winerror::kSuccess)
             logFailure("SetDwordParam 85", status);
     } catch (const std::exception&) {
-        logFailure("SetDwordParam", lastSystemError());
+        logFailure("SetDwordParam", winerror::lastSystemError());
     }
 }
 
@@ -89,7 +78,7 @@ void CSysHub::SetStringParams(std::string keyPath, std::string name, std::string
         if (status != winerror::kSuccess)
             logFailure("SetStringParams 100", status);
     } catch (const std::exception&) {
-        logFailure("SetStringParams", lastSystemError());
+        logFailure("SetStringParams", winerror::lastSystemError());
     }
 }
 
@@ -103,7 +92,7 @@ bool CSysHub::ModulePath(const std::string& libraryValueName, std::string& path)
             return false;
         }
     } catch (const std::exception&) {
-        logFailure("ModulePath", lastSystemError());
+        logFailure("ModulePath", winerror::lastSystemError());
         return false;
     }
     return true;

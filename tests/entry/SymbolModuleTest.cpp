@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: 2026 Tarvelo contributors
-#include <dlfcn.h>
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -10,7 +9,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QToolButton>
+#include <algorithm>
 #include <cstdlib>
+#include <cstring>
 
 #include "InMemoryDrawing.h"
 #include "ModalDriver.h"
@@ -24,6 +25,7 @@
 #include "tarvelo/geometry/TGeoBlock.h"
 #include "tarvelo/services/CSysHub.h"
 #include "tarvelo/services/MakerLibraries.h"
+#include "tarvelo/services/SharedLibrary.h"
 
 using namespace tarvelo::services;
 using namespace tarvelo::services::testing;
@@ -59,22 +61,25 @@ protected:
         ::setenv(SqliteRegistryStore::kLocationVariable, environment.storeFile().parent_path().c_str(), 1);
         hub.SetStringParams(CSysHub::kModulesKey, kHostSupportLibraryValue, DHOSTSP_LIBRARY, false);
         drawing.layers = {{"0"}, {"Стены"}, {"Оси"}};
-        m_module = dlopen(SYMBOLS_MODULE, RTLD_NOW | RTLD_LOCAL);
-        ASSERT_NE(m_module, nullptr) << dlerror();
-        freeBlock = reinterpret_cast<tarvelo::module::FreeBlockFunction>(dlsym(m_module, "FreeBlock"));
+        m_module = SharedLibrary(SYMBOLS_MODULE);
+        ASSERT_TRUE(m_module.isLoaded()) << m_module.systemMessage();
+        freeBlock = m_module.find<tarvelo::module::FreeBlock>();
     }
     void TearDown() override
     {
-        if (m_module != nullptr)
-            dlclose(m_module);
+        m_module.release();
         ::unsetenv(SqliteRegistryStore::kLocationVariable);
     }
 
     /// Calls an editor with `driver` acting on its dialog.
     IGeoBlock* edit(const char* exportName, IGeoBlock* incoming, std::function<void(QWidget*)> driver)
     {
-        auto editor = reinterpret_cast<SymbolEditor>(dlsym(m_module, exportName));
-        EXPECT_NE(editor, nullptr);
+        const auto& kinds = tarvelo::module::kSymbolKinds;
+        const auto kind = std::find_if(kinds.begin(), kinds.end(), [exportName](const auto& candidate) {
+            return std::strcmp(candidate.exportName, exportName) == 0;
+        });
+        SymbolEditor editor = kind != kinds.end() ? m_module.find(*kind) : nullptr;
+        EXPECT_NE(editor, nullptr) << exportName;
         tarvelo::testing::whenModalOpens([driver](QWidget* dialog) {
             ASSERT_NE(dialog, nullptr) << "no dialog opened";
             driver(dialog);
@@ -92,7 +97,7 @@ protected:
     CSysHub hub{environment};
     tarvelo::hostcad::InMemoryDrawing drawing;
     tarvelo::module::FreeBlockFunction freeBlock = nullptr;
-    void* m_module = nullptr;
+    SharedLibrary m_module;
 };
 
 }  // namespace
@@ -208,8 +213,7 @@ TEST_F(SymbolModuleTest, existingSectionMarkInEditMode)
 TEST_F(SymbolModuleTest, picturesGoWithTheModule)
 {
     EXPECT_TRUE(QFile::exists(":/icons/12039.svg"));
-    ASSERT_EQ(dlclose(m_module), 0);
-    m_module = nullptr;
+    ASSERT_TRUE(m_module.release());
     EXPECT_FALSE(QFile::exists(":/icons/12039.svg"));
 }
 

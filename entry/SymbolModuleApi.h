@@ -30,7 +30,8 @@ using FreeBlockFunction = void (*)(GEOTYPE_DEFINITION::IGeoBlock* block);
 using FreeCollectionFunction = void (*)(GEOTYPE_DEFINITION::TGeoBlockCollection* collection);
 using ApiVersionFunction = std::uint32_t (*)();
 
-/// One symbol kind: its export and a short name for command lines and files.
+/// One symbol kind: its export, an editor of the SymbolEditor shape, and a short
+/// name for command lines and files.
 struct SymbolKind {
     using Function = SymbolEditor;
     const char* exportName;

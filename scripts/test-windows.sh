@@ -58,7 +58,10 @@ wine_loader=wine64
 [[ "$arch" == i686 ]] && wine_loader=wine
 trap 'wineserver -k 2>/dev/null || true' EXIT
 if [[ ! -f "$WINEPREFIX/system.reg" ]]; then
-    "${russian[@]}" "$wine_loader" wineboot --init >/dev/null 2>&1
+    if ! "${russian[@]}" "$wine_loader" wineboot --init >/dev/null 2>&1; then
+        echo "Wine ($wine_loader) does not start here; a 32-bit one needs a kernel that runs 32-bit programs." >&2
+        exit 1
+    fi
     wineserver -w
 fi
 "${russian[@]}" ctest --test-dir "$build" --output-on-failure -j "$(nproc)"

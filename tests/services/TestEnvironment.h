@@ -19,6 +19,8 @@
 #ifdef _WIN32
 #include <windows.h>
 
+#include "tarvelo/services/ExportShape.h"
+#include "tarvelo/services/SharedLibrary.h"
 #include "tarvelo/services/Win32RegistryBackend.h"
 #else
 #include <sys/wait.h>
@@ -64,10 +66,13 @@ inline constexpr const char* kMakerKey = "Software\\Orvane Software";
 /// The tests clear the maker's tree of the current user's registry, so they
 /// run only where that registry is a private one: under Wine in a prefix of
 /// their own, or where TARVELO_TESTS_OWN_REGISTRY says the machine is for testing.
+namespace ntdll {
+TARVELO_EXPORT_SHAPE(wine_get_version, const char* (*)());
+}
+
 inline void requirePrivateRegistry()
 {
-    const HMODULE ntdll = GetModuleHandleA("ntdll.dll");
-    const bool underWine = ntdll != nullptr && GetProcAddress(ntdll, "wine_get_version") != nullptr;
+    const bool underWine = SharedLibrary(L"ntdll.dll").find<ntdll::wine_get_version>() != nullptr;
     const char* allowed = std::getenv("TARVELO_TESTS_OWN_REGISTRY");
     if (!underWine && (allowed == nullptr || std::string(allowed) != "1"))
         throw std::runtime_error("the tests would clear this user's registry settings of the product; "

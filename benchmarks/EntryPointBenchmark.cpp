@@ -8,7 +8,6 @@
 // Beside it, an existing axis array of 100 or 1,000 axes reopened and
 // accepted untouched: every axis is shown, compared and kept.
 #include <benchmark/benchmark.h>
-#include <dlfcn.h>
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -23,6 +22,7 @@
 #include "SymbolModuleApi.h"
 #include "tarvelo/services/CSysHub.h"
 #include "tarvelo/services/MakerLibraries.h"
+#include "tarvelo/services/SharedLibrary.h"
 #include "tarvelo/services/SqliteRegistryStore.h"
 
 namespace {
@@ -39,7 +39,7 @@ InMemoryDrawing drawingWithLayers(std::int64_t count)
     return drawing;
 }
 
-void* g_module = nullptr;
+tarvelo::services::SharedLibrary g_module;
 
 // Accepts the editor's dialog as soon as it is on screen and painted.
 void acceptWhenShown()
@@ -56,10 +56,9 @@ void acceptWhenShown()
 
 void entryPointAccepted(benchmark::State& state)
 {
-    auto editor = reinterpret_cast<tarvelo::module::SymbolEditor>(dlsym(g_module, state.range(1) == 0
-                                                                                         ? "SectionSymbol"
-                                                                                         : "DivisionSymbol"));
-    auto freeBlock = reinterpret_cast<tarvelo::module::FreeBlockFunction>(dlsym(g_module, "FreeBlock"));
+    // The section mark, or the break line.
+    auto editor = g_module.find(tarvelo::module::kSymbolKinds[state.range(1) == 0 ? 0 : 1]);
+    auto freeBlock = g_module.find<tarvelo::module::FreeBlock>();
     InMemoryDrawing drawing = drawingWithLayers(state.range(0));
     for (auto _ : state) {
         QTimer::singleShot(0, acceptWhenShown);
@@ -85,8 +84,8 @@ void makeAxisArray(GEOTYPE_DEFINITION::TGeoBlock& block, std::int64_t axes)
 
 void existingAxisArrayAccepted(benchmark::State& state)
 {
-    auto editor = reinterpret_cast<tarvelo::module::SymbolEditor>(dlsym(g_module, "CoordLineSymbol"));
-    auto freeBlock = reinterpret_cast<tarvelo::module::FreeBlockFunction>(dlsym(g_module, "FreeBlock"));
+    auto editor = g_module.find(tarvelo::module::kSymbolKinds[5]);
+    auto freeBlock = g_module.find<tarvelo::module::FreeBlock>();
     InMemoryDrawing drawing = drawingWithLayers(10'000);
     GEOTYPE_DEFINITION::TGeoBlock existing;
     makeAxisArray(existing, state.range(0));
@@ -128,12 +127,12 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
-    g_module = dlopen(SYMBOLS_MODULE, RTLD_NOW | RTLD_LOCAL);
-    if (g_module == nullptr)
+    g_module = tarvelo::services::SharedLibrary(SYMBOLS_MODULE);
+    if (!g_module.isLoaded())
         return 1;
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
-    dlclose(g_module);
+    g_module.release();
     return 0;
 }

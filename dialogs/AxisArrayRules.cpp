@@ -142,8 +142,8 @@ void loadDefaultAxes(services::IServiceEnvironment& environment, IGeoBlock& bloc
         points->RemoveAll();
     {
         const HostSupportSession library(environment);
-        const auto getDefaultAxis = library.find<services::exports::GetDefaultAxis>("GetDefaultAxis");
-        const auto freeBlock = library.find<services::exports::FreeBlock>("FreeBlock");
+        const auto getDefaultAxis = library.find<services::exports::GetDefaultAxis>();
+        const auto freeBlock = library.find<services::exports::FreeBlock>();
         if (getDefaultAxis != nullptr) {
             if (IGeoBlock* defaults = getDefaultAxis(arrayType)) {
                 if (points != nullptr)
@@ -160,7 +160,7 @@ void loadDefaultAxes(services::IServiceEnvironment& environment, IGeoBlock& bloc
 
 void saveDefaultAxes(services::IServiceEnvironment& environment, IGeoBlock& block)
 {
-    callHostSupport<services::exports::SaveDefaultAxis>(environment, "SaveDefaultAxis", &block);
+    callHostSupport<services::exports::SaveDefaultAxis>(environment, &block);
 }
 
 }  // namespace tarvelo::dialogs::axes

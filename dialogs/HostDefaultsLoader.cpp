@@ -16,8 +16,8 @@ bool HostDefaultsLoader::load(GEOTYPE_DEFINITION::IGeoBlock* block)
     if (block == nullptr || block->GetSymbolType() == 0)
         return false;
     const HostSupportSession library(m_environment);
-    auto getAttribs = library.find<services::exports::GetAttribs>("GetAttribs");
-    auto freeBlock = library.find<services::exports::FreeBlock>("FreeBlock");
+    auto getAttribs = library.find<services::exports::GetAttribs>();
+    auto freeBlock = library.find<services::exports::FreeBlock>();
     GEOTYPE_DEFINITION::IGeoBlock* defaults = getAttribs != nullptr ? getAttribs(block->GetSymbolType()) : nullptr;
     if (defaults == nullptr)
         return false;

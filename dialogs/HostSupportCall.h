@@ -12,37 +12,35 @@
 namespace tarvelo::dialogs {
 
 /// The host-support library, loaded for one step and released when the step
-/// ends. Exports are looked up by name; a missing library or export is null.
+/// ends. A missing library or export is null.
 class HostSupportSession {
 public:
     explicit HostSupportSession(services::IServiceEnvironment& environment)
         : m_library(services::LoadHostLibrary(environment))
     {
     }
-    ~HostSupportSession() { services::ReleaseLibrary(m_library); }
-    HostSupportSession(const HostSupportSession&) = delete;
-    HostSupportSession& operator=(const HostSupportSession&) = delete;
 
-    /// The export `name` as a `Function` (one of services::exports), or null.
-    template <typename Function>
-    [[nodiscard]] Function find(const char* name) const
+    /// The export `Export` (one of services::exports), or null.
+    template <typename Export>
+    [[nodiscard]] typename Export::Function find() const
     {
-        return reinterpret_cast<Function>(services::FindExport(m_library, name));
+        return m_library.find<Export>();
     }
 
 private:
-    services::LibraryHandle m_library;
+    services::SharedLibrary m_library;
 };
 
-/// Loads the host-support library, calls its export `name` and releases the
-/// library. For an export with a result: the result, or nothing when the
-/// library or the export is missing; for one without: whether it was called.
-template <typename Function, typename... Arguments>
-auto callHostSupport(services::IServiceEnvironment& environment, const char* name, Arguments&&... arguments)
+/// Loads the host-support library, calls its export `Export` (one of
+/// services::exports) and releases the library. For an export with a result:
+/// the result, or nothing when the library or the export is missing; for one
+/// without: whether it was called.
+template <typename Export, typename... Arguments>
+auto callHostSupport(services::IServiceEnvironment& environment, Arguments&&... arguments)
 {
-    using Result = std::invoke_result_t<Function, Arguments...>;
+    using Result = std::invoke_result_t<typename Export::Function, Arguments...>;
     const HostSupportSession library(environment);
-    const auto function = library.find<Function>(name);
+    const auto function = library.find<Export>();
     if constexpr (std::is_void_v<Result>) {
         if (function == nullptr)
             return false;

@@ -5,9 +5,11 @@
 #include <array>
 #include <cstdint>
 
+#include "tarvelo/services/ExportShape.h"
+
 /// @file
 /// The symbol module as its callers see it: the names and call shapes of its
-/// exports, to be looked up with dlsym (GetProcAddress on Windows).
+/// exports, to be looked up through services::SharedLibrary.
 
 namespace GEOTYPE_DEFINITION {
 class IGeoBlock;
@@ -28,8 +30,10 @@ using FreeBlockFunction = void (*)(GEOTYPE_DEFINITION::IGeoBlock* block);
 using FreeCollectionFunction = void (*)(GEOTYPE_DEFINITION::TGeoBlockCollection* collection);
 using ApiVersionFunction = std::uint32_t (*)();
 
-/// One symbol kind: its export and a short name for command lines and files.
+/// One symbol kind: its export, an editor of the SymbolEditor shape, and a short
+/// name for command lines and files.
 struct SymbolKind {
+    using Function = SymbolEditor;
     const char* exportName;
     const char* shortName;
 };
@@ -45,8 +49,8 @@ inline constexpr std::array<SymbolKind, 8> kSymbolKinds{{
     {"BoundHatchSymbol", "hatch"},
 }};
 
-inline constexpr const char* kFreeBlockExport = "FreeBlock";
-inline constexpr const char* kFreeCollectionExport = "ModuleFreeGeoCollection";
-inline constexpr const char* kApiVersionExport = "zcrxGetApiVersion";
+TARVELO_EXPORT_SHAPE(FreeBlock, FreeBlockFunction);
+TARVELO_EXPORT_SHAPE(ModuleFreeGeoCollection, FreeCollectionFunction);
+TARVELO_EXPORT_SHAPE(zcrxGetApiVersion, ApiVersionFunction);
 
 }  // namespace tarvelo::module

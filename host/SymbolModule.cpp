@@ -2,59 +2,12 @@
 // SPDX-FileCopyrightText: 2026 Tarvelo contributors
 #include "SymbolModule.h"
 
-#ifdef _WIN32
-#include <windows.h>
-#else
-#include <dlfcn.h>
-#endif
-
-#include <vector>
-
 namespace tarvelo::host {
 
 namespace {
 
 using GEOTYPE_DEFINITION::IGeoBlock;
 using GEOTYPE_DEFINITION::TGeoBlock;
-
-#ifdef _WIN32
-void* openLibrary(const std::filesystem::path& path)
-{
-    return ::LoadLibraryW(path.c_str());
-}
-void* findExport(void* library, const char* name)
-{
-    return reinterpret_cast<void*>(::GetProcAddress(static_cast<HMODULE>(library), name));
-}
-void closeLibrary(void* library)
-{
-    ::FreeLibrary(static_cast<HMODULE>(library));
-}
-std::string lastLoadError()
-{
-    return "код ошибки " + std::to_string(::GetLastError());
-}
-#else
-void* openLibrary(const std::filesystem::path& path)
-{
-    // Every symbol bound at once, as a CAD program loads its modules: an
-    // unresolved one fails here, not in the middle of a dialog.
-    return ::dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
-}
-void* findExport(void* library, const char* name)
-{
-    return ::dlsym(library, name);
-}
-void closeLibrary(void* library)
-{
-    ::dlclose(library);
-}
-std::string lastLoadError()
-{
-    const char* error = ::dlerror();
-    return error != nullptr ? error : "причина неизвестна";
-}
-#endif
 
 std::string quoted(const std::filesystem::path& path)
 {
@@ -64,12 +17,6 @@ std::string quoted(const std::filesystem::path& path)
 void deleteHostBlock(IGeoBlock* block)
 {
     delete static_cast<TGeoBlock*>(block);
-}
-
-template <class Function>
-Function exportAs(void* address)
-{
-    return reinterpret_cast<Function>(address);
 }
 
 }  // namespace
@@ -120,49 +67,40 @@ std::unique_ptr<SymbolModule> SymbolModule::load(const std::filesystem::path& pa
         errorUtf8 = "Модуль символов " + quoted(path) + " не найден. Путь к модулю можно указать в --module.";
         return nullptr;
     }
-    void* library = openLibrary(path);
-    if (library == nullptr) {
-        errorUtf8 = "Не удалось загрузить модуль символов " + quoted(path) + ": " + lastLoadError() + ".";
+    services::SharedLibrary library(path);
+    if (!library.isLoaded()) {
+        const std::string reason = !library.systemMessage().empty()
+                                       ? library.systemMessage()
+                                       : "код ошибки " + std::to_string(library.error());
+        errorUtf8 = "Не удалось загрузить модуль символов " + quoted(path) + ": " + reason + ".";
         return nullptr;
     }
 
-    // Every export the host calls, looked up in one pass so that a module
-    // lacking any of them is refused before its first call.
-    std::vector<const char*> names;
-    for (const module::SymbolKind& kind : module::kSymbolKinds)
-        names.push_back(kind.exportName);
-    names.push_back(module::kFreeBlockExport);
-    names.push_back(module::kFreeCollectionExport);
-    names.push_back(module::kApiVersionExport);
-    std::vector<void*> addresses;
+    // Every export the host calls, looked up before the first call, so that
+    // a module lacking any of them is refused with all of them named.
+    std::unique_ptr<SymbolModule> loaded(new SymbolModule);
     std::string missing;
-    for (const char* name : names) {
-        addresses.push_back(findExport(library, name));
-        if (addresses.back() == nullptr)
-            missing += (missing.empty() ? "«" : ", «") + std::string(name) + "»";
-    }
+    const auto lookUp = [&](const auto& entry) {
+        const auto function = library.find(entry);
+        if (function == nullptr)
+            missing += (missing.empty() ? "«" : ", «") + std::string(entry.exportName) + "»";
+        return function;
+    };
+    for (std::size_t kind = 0; kind < module::kSymbolKinds.size(); ++kind)
+        loaded->m_editors[kind] = lookUp(module::kSymbolKinds[kind]);
+    loaded->m_freeBlock = lookUp(module::FreeBlock{});
+    lookUp(module::ModuleFreeGeoCollection{});  // the host never receives a block collection to free
+    loaded->m_apiVersion = lookUp(module::zcrxGetApiVersion{});
     if (!missing.empty()) {
-        closeLibrary(library);
         errorUtf8 = "Модуль " + quoted(path) + " не годится как модуль символов: в нём нет функций " + missing + ".";
         return nullptr;
     }
-
-    std::unique_ptr<SymbolModule> module(new SymbolModule);
-    module->m_library = library;
-    module->m_path = path;
-    std::size_t next = 0;
-    for (module::SymbolEditor& editor : module->m_editors)
-        editor = exportAs<module::SymbolEditor>(addresses[next++]);
-    module->m_freeBlock = exportAs<module::FreeBlockFunction>(addresses[next++]);
-    ++next;  // the host never receives a block collection, so it never frees one
-    module->m_apiVersion = exportAs<module::ApiVersionFunction>(addresses[next++]);
-    return module;
+    loaded->m_library = std::move(library);
+    loaded->m_path = path;
+    return loaded;
 }
 
-SymbolModule::~SymbolModule()
-{
-    closeLibrary(m_library);
-}
+SymbolModule::~SymbolModule() = default;
 
 BlockPtr SymbolModule::edit(std::size_t kind, std::uintptr_t parentWindow, hostcad::IDrawingDatabase* drawing,
                             IGeoBlock* incoming)

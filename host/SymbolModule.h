@@ -12,6 +12,7 @@
 
 #include "SymbolModuleApi.h"
 #include "tarvelo/geometry/TGeoBlock.h"
+#include "tarvelo/services/SharedLibrary.h"
 
 namespace tarvelo::host {
 
@@ -68,7 +69,7 @@ public:
 private:
     SymbolModule() = default;
 
-    void* m_library = nullptr;
+    services::SharedLibrary m_library;
     std::filesystem::path m_path;
     std::array<module::SymbolEditor, module::kSymbolKinds.size()> m_editors{};
     module::FreeBlockFunction m_freeBlock = nullptr;

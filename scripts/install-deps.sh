@@ -2,11 +2,16 @@
 # SPDX-License-Identifier: MIT
 # SPDX-FileCopyrightText: 2026 Tarvelo contributors
 #
-# Installs the Debian packages the project needs that are not installed yet.
+# Installs the Debian packages the project needs that are not installed yet,
+# or the packages named as arguments.
 set -euo pipefail
 
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
-mapfile -t wanted < <(grep -v '^\s*\(#\|$\)' "$here/debian-packages.txt")
+if [[ $# -gt 0 ]]; then
+    wanted=("$@")
+else
+    mapfile -t wanted < <(grep -v '^\s*\(#\|$\)' "$here/debian-packages.txt")
+fi
 
 missing=()
 for package in "${wanted[@]}"; do

@@ -4,7 +4,8 @@
 #
 # Installs what is missing, then builds and runs the whole test suite twice:
 # a normal build, and one under AddressSanitizer and UndefinedBehaviorSanitizer
-# in which leaks and undefined behaviour fail the run.
+# in which leaks and undefined behaviour fail the run; last, the part without
+# Qt cross-built for Windows and tested under Wine.
 set -euo pipefail
 
 top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -27,3 +28,4 @@ run_suite "$top/build-tests"
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:strict_string_checks=1 \
 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
     run_suite "$top/build-asan" -DTARVELO_SANITIZE=ON -DTARVELO_BUILD_BENCHMARKS=OFF
+"$top/scripts/test-windows.sh" "$top/build-windows"

@@ -2,7 +2,6 @@
 // SPDX-FileCopyrightText: 2026 Tarvelo contributors
 #include "tarvelo/services/CSysHub.h"
 
-#include <cerrno>
 #include <cstdio>
 
 #include "tarvelo/services/FxLogger.h"
@@ -10,16 +9,6 @@
 #include "tarvelo/services/WindowsErrors.h"
 
 namespace tarvelo::services {
-
-namespace {
-
-// The number a caught failure is logged with, as the system last reported it.
-std::uint32_t lastSystemError()
-{
-    return winerror::fromErrno(errno);
-}
-
-}  // namespace
 
 void CSysHub::logFailure(const char* tag, std::uint32_t status)
 {
@@ -40,7 +29,7 @@ std::uint32_t CSysHub::GetDwordParams(std::string keyPath, std::string name)
         if (status != winerror::kSuccess)
             logFailure("GetDwordParams 67", status);
     } catch (...) {
-        logFailure("GetDwordParams", lastSystemError());
+        logFailure("GetDwordParams", winerror::lastSystemError());
     }
     return value;
 }
@@ -57,7 +46,7 @@ std::string CSysHub::GetStringParams(std::string keyPath, std::string name, std:
             return defaultText;
         }
     } catch (...) {
-        logFailure("GetStringParams", lastSystemError());
+        logFailure("GetStringParams", winerror::lastSystemError());
         return defaultText;
     }
     return value;
@@ -74,7 +63,7 @@ void CSysHub::SetDwordParam(std::string keyPath, std::string name, std::uint32_t
         if (status != winerror::kSuccess)
             logFailure("SetDwordParam 85", status);
     } catch (...) {
-        logFailure("SetDwordParam", lastSystemError());
+        logFailure("SetDwordParam", winerror::lastSystemError());
     }
 }
 
@@ -88,7 +77,7 @@ void CSysHub::SetStringParams(std::string keyPath, std::string name, std::string
         if (status != winerror::kSuccess)
             logFailure("SetStringParams 100", status);
     } catch (...) {
-        logFailure("SetStringParams", lastSystemError());
+        logFailure("SetStringParams", winerror::lastSystemError());
     }
 }
 
@@ -119,7 +108,7 @@ bool CSysHub::ModulePath(const std::string& libraryValueName, std::string& path)
             return false;
         }
     } catch (...) {
-        logFailure("ModulePath", lastSystemError());
+        logFailure("ModulePath", winerror::lastSystemError());
         return false;
     }
     return true;

@@ -2,20 +2,21 @@
 // SPDX-FileCopyrightText: 2026 Tarvelo contributors
 #include "tarvelo/services/FxLogger.h"
 
-#include <fcntl.h>
-
 #include <cerrno>
 #include <cstdio>
 #include <ctime>
 #include <exception>
+#include <string_view>
 
 #include "tarvelo/services/FxSystemService.h"
 #include "tarvelo/services/TextCodec.h"
 #include "tarvelo/services/WindowsErrors.h"
 
 #ifdef _WIN32
-#include <io.h>
+#include <windows.h>
 #else
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
@@ -34,15 +35,112 @@ std::string cp1251(const char* utf8)
     return text::utf8ToCp1251(utf8);
 }
 
-// Closes the descriptor and reports whether that worked.
-bool closeFile(int descriptor)
-{
+// The log file through the system's own calls, each step answering 0 or a
+// Windows error code. On Windows the wide calls take the Cyrillic folder
+// name whatever the system's code page; other readers and writers may keep
+// the file open meanwhile.
+class LogFile {
+public:
+    enum class Mode { CreateNew, AppendExisting };
+
+    LogFile() = default;
+    LogFile(const LogFile&) = delete;
+    LogFile& operator=(const LogFile&) = delete;
+    ~LogFile() { close(); }
+
+    std::uint32_t open(const fs::path& path, Mode mode);
+    std::uint32_t appendBytes(std::string_view bytes);
+    std::uint32_t flush();
+    std::uint32_t close();
+
+private:
 #ifdef _WIN32
-    return _close(descriptor) == 0;
+    HANDLE m_file = INVALID_HANDLE_VALUE;
 #else
-    return ::close(descriptor) == 0;
+    int m_file = -1;
 #endif
+};
+
+#ifdef _WIN32
+
+// 0, 183 when the folder is there already, or the system's error.
+std::uint32_t makeFolder(const fs::path& folder)
+{
+    return CreateDirectoryW(folder.c_str(), nullptr) ? winerror::kSuccess : winerror::lastSystemError();
 }
+
+std::uint32_t LogFile::open(const fs::path& path, Mode mode)
+{
+    const bool create = mode == Mode::CreateNew;
+    m_file = CreateFileW(path.c_str(), create ? GENERIC_READ | GENERIC_WRITE : GENERIC_WRITE,
+                         FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, create ? CREATE_NEW : OPEN_EXISTING,
+                         FILE_ATTRIBUTE_NORMAL, nullptr);
+    return m_file != INVALID_HANDLE_VALUE ? winerror::kSuccess : winerror::lastSystemError();
+}
+
+std::uint32_t LogFile::appendBytes(std::string_view bytes)
+{
+    // Moved to the end for each line: another process may have written since.
+    LARGE_INTEGER end{};
+    if (!SetFilePointerEx(m_file, LARGE_INTEGER{}, &end, FILE_END))
+        return winerror::lastSystemError();
+    DWORD written = 0;
+    if (!WriteFile(m_file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr))
+        return winerror::lastSystemError();
+    return written == bytes.size() ? winerror::kSuccess : winerror::kDiskFull;
+}
+
+std::uint32_t LogFile::flush()
+{
+    return FlushFileBuffers(m_file) ? winerror::kSuccess : winerror::lastSystemError();
+}
+
+std::uint32_t LogFile::close()
+{
+    if (m_file == INVALID_HANDLE_VALUE)
+        return winerror::kSuccess;
+    const BOOL closed = CloseHandle(m_file);
+    m_file = INVALID_HANDLE_VALUE;
+    return closed ? winerror::kSuccess : winerror::lastSystemError();
+}
+
+#else
+
+std::uint32_t makeFolder(const fs::path& folder)
+{
+    return ::mkdir(folder.c_str(), 0777) == 0 ? winerror::kSuccess : winerror::fromErrno(errno, true);
+}
+
+std::uint32_t LogFile::open(const fs::path& path, Mode mode)
+{
+    m_file = mode == Mode::CreateNew ? ::open(path.c_str(), O_RDWR | O_CREAT | O_EXCL, 0644)
+                                     : ::open(path.c_str(), O_WRONLY | O_APPEND);
+    return m_file >= 0 ? winerror::kSuccess : winerror::lastSystemError();
+}
+
+std::uint32_t LogFile::appendBytes(std::string_view bytes)
+{
+    const ssize_t written = ::write(m_file, bytes.data(), bytes.size());
+    if (written < 0)
+        return winerror::lastSystemError();
+    return static_cast<std::size_t>(written) == bytes.size() ? winerror::kSuccess : winerror::kDiskFull;
+}
+
+std::uint32_t LogFile::flush()
+{
+    return ::fsync(m_file) == 0 ? winerror::kSuccess : winerror::lastSystemError();
+}
+
+std::uint32_t LogFile::close()
+{
+    if (m_file < 0)
+        return winerror::kSuccess;
+    const int closed = ::close(m_file);
+    m_file = -1;
+    return closed == 0 ? winerror::kSuccess : winerror::lastSystemError();
+}
+
+#endif
 
 }  // namespace
 
@@ -62,11 +160,10 @@ bool FxLogger::ResolveLogPath()
     if (!documents)
         return false;
     const fs::path folder = *documents / kLogFolder;
-    std::error_code error;
-    fs::create_directory(folder, error);
     // Like the shell, "already exists" is fine here; a file in the folder's place fails below.
-    if (error && error.value() != EEXIST) {
-        ShowFileError(winerror::fromErrno(error.value(), true));
+    const std::uint32_t made = makeFolder(folder);
+    if (made != winerror::kSuccess && made != winerror::kAlreadyExists) {
+        ShowFileError(made);
         return false;
     }
     return CreateLog(folder / kLogFile, "");
@@ -74,14 +171,16 @@ bool FxLogger::ResolveLogPath()
 
 bool FxLogger::CreateLog(const fs::path& path, const std::string& title)
 {
-    const int created = ::open(path.c_str(), O_RDWR | O_CREAT | O_EXCL, 0644);
-    if (created >= 0) {
-        if (!closeFile(created)) {
-            ShowFileError(winerror::fromErrno(errno));
+    LogFile file;
+    const std::uint32_t created = file.open(path, LogFile::Mode::CreateNew);
+    if (created == winerror::kSuccess) {
+        const std::uint32_t closed = file.close();
+        if (closed != winerror::kSuccess) {
+            ShowFileError(closed);
             return false;
         }
-    } else if (errno != EEXIST) {
-        ShowFileError(winerror::fromErrno(errno));
+    } else if (created != winerror::kFileExists && created != winerror::kAlreadyExists) {
+        ShowFileError(created);
         return false;
     }
     m_logPath = path;
@@ -127,27 +226,24 @@ bool FxLogger::Append(const std::string& text)
     if (!IsReady())
         return false;
     try {
-        const int file = ::open(m_logPath.c_str(), O_WRONLY | O_APPEND);
-        if (file < 0) {
-            ShowFileError(winerror::fromErrno(errno));
+        LogFile file;
+        const std::uint32_t opened = file.open(m_logPath, LogFile::Mode::AppendExisting);
+        if (opened != winerror::kSuccess) {
+            ShowFileError(opened);
             return false;
         }
-        const std::string line = "\r\n" + text;
-        bool written = ::write(file, line.data(), line.size()) == static_cast<ssize_t>(line.size());
-        if (!written)
-            ShowFileError(winerror::fromErrno(errno));
+        const auto succeeded = [this](std::uint32_t status) {
+            if (status != winerror::kSuccess)
+                ShowFileError(status);
+            return status == winerror::kSuccess;
+        };
+        bool written = succeeded(file.appendBytes("\r\n" + text));
         // Each line reaches the disk before the next step, so a crash right after loses nothing.
-        if (::fsync(file) != 0) {
-            ShowFileError(winerror::fromErrno(errno));
-            written = false;
-        }
-        if (!closeFile(file)) {
-            ShowFileError(winerror::fromErrno(errno));
-            written = false;
-        }
+        written = succeeded(file.flush()) && written;
+        written = succeeded(file.close()) && written;
         return written;
     } catch (const std::exception&) {
-        ShowFileError(winerror::fromErrno(errno));
+        ShowFileError(winerror::lastSystemError());
         return false;
     }
 }

@@ -2,8 +2,6 @@
 // SPDX-FileCopyrightText: 2026 Tarvelo contributors
 #include "tarvelo/services/FxRegistry.h"
 
-#include <cstring>
-
 #include "tarvelo/services/WindowsErrors.h"
 
 namespace tarvelo::services {
@@ -11,20 +9,7 @@ namespace tarvelo::services {
 std::uint32_t FxRegistry::GetValueDword(const std::string& keyPath, const std::string& name, std::uint32_t& value,
                                         bool localMachine)
 {
-    StoredValue stored;
-    const std::uint32_t status = m_backend.readValue(localMachine, keyPath, name, stored);
-    if (status != winerror::kSuccess)
-        return status;
-    if (stored.data.size() > sizeof value)
-        return winerror::kMoreData;
-    // Shorter data fills only the low bytes, as a 4-byte registry read does.
-    unsigned char bytes[sizeof value] = {};
-    std::memcpy(bytes, &value, sizeof value);
-    for (std::size_t i = 0; i < stored.data.size(); ++i)
-        bytes[i] = static_cast<unsigned char>(stored.data[i]);
-    value = static_cast<std::uint32_t>(bytes[0]) | static_cast<std::uint32_t>(bytes[1]) << 8 |
-            static_cast<std::uint32_t>(bytes[2]) << 16 | static_cast<std::uint32_t>(bytes[3]) << 24;
-    return winerror::kSuccess;
+    return m_backend.readDword(localMachine, keyPath, name, value);
 }
 
 std::uint32_t FxRegistry::GetValueString(const std::string& keyPath, const std::string& name, std::string& value,

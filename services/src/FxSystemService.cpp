@@ -11,6 +11,9 @@
 
 #ifdef _WIN32
 #include <windows.h>
+
+#include "tarvelo/services/ExportShape.h"
+#include "tarvelo/services/SharedLibrary.h"
 #else
 #include <grp.h>
 #include <sys/utsname.h>
@@ -172,18 +175,26 @@ std::string describeLinux(const std::string& osRelease, const std::string& kerne
 
 #ifdef _WIN32
 
+namespace kernel32 {
+TARVELO_EXPORT_SHAPE(GetNativeSystemInfo, void(WINAPI*)(LPSYSTEM_INFO));
+TARVELO_EXPORT_SHAPE(GetProductInfo, BOOL(WINAPI*)(DWORD, DWORD, DWORD, DWORD, PDWORD));
+}  // namespace kernel32
+
 bool FxSystemService::DescribeOS(std::string& text)
 {
     text.clear();
     OSVERSIONINFOEXA version{};
     version.dwOSVersionInfoSize = sizeof version;
+    // Deliberately the version the system tells this program, not the newest it knows of.
+#ifdef _MSC_VER
 #pragma warning(suppress : 4996)
+#endif
     if (!GetVersionExA(reinterpret_cast<OSVERSIONINFOA*>(&version)))
         return false;
     SYSTEM_INFO system{};
-    using NativeInfo = void(WINAPI*)(LPSYSTEM_INFO);
-    HMODULE kernel = GetModuleHandleA("kernel32.dll");
-    if (auto native = reinterpret_cast<NativeInfo>(GetProcAddress(kernel, "GetNativeSystemInfo")))
+    // Older systems lack these two, so they are looked up rather than linked.
+    const SharedLibrary kernel(L"kernel32.dll");
+    if (const auto native = kernel.find<kernel32::GetNativeSystemInfo>())
         native(&system);
     else
         GetSystemInfo(&system);
@@ -197,8 +208,7 @@ bool FxSystemService::DescribeOS(std::string& text)
     facts.productType = version.wProductType;
     facts.processorArchitecture = system.wProcessorArchitecture;
     facts.serverR2 = GetSystemMetrics(SM_SERVERR2);
-    using ProductInfo = BOOL(WINAPI*)(DWORD, DWORD, DWORD, DWORD, PDWORD);
-    if (auto product = reinterpret_cast<ProductInfo>(GetProcAddress(kernel, "GetProductInfo"))) {
+    if (const auto product = kernel.find<kernel32::GetProductInfo>()) {
         DWORD type = 0;
         product(version.dwMajorVersion, version.dwMinorVersion, 0, 0, &type);
         facts.productInfoType = type;

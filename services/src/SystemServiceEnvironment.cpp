@@ -1,11 +1,15 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: 2026 Tarvelo contributors
-#include <QStandardPaths>
-
 #include "tarvelo/services/IServiceEnvironment.h"
+
 #ifdef _WIN32
+#include <windows.h>
+#include <shlobj.h>
+
 #include "tarvelo/services/Win32RegistryBackend.h"
 #else
+#include <QStandardPaths>
+
 #include "tarvelo/services/SqliteRegistryStore.h"
 #endif
 
@@ -25,10 +29,18 @@ SystemServiceEnvironment::~SystemServiceEnvironment() = default;
 
 std::optional<std::filesystem::path> SystemServiceEnvironment::documentsFolder()
 {
+#ifdef _WIN32
+    // The wide call, so that a folder named in any script is found.
+    wchar_t folder[MAX_PATH] = {};
+    if (FAILED(SHGetFolderPathW(nullptr, CSIDL_PERSONAL, nullptr, SHGFP_TYPE_CURRENT, folder)))
+        return std::nullopt;
+    std::filesystem::path path(folder);
+#else
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     if (folder.isEmpty())
         return std::nullopt;
     std::filesystem::path path(folder.toStdU16String());
+#endif
     std::error_code error;
     if (!std::filesystem::is_directory(path, error))
         return std::nullopt;

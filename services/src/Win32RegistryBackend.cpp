@@ -41,6 +41,24 @@ std::uint32_t Win32RegistryBackend::readValue(bool localMachine, const std::stri
     return static_cast<std::uint32_t>(status);
 }
 
+std::uint32_t Win32RegistryBackend::readDword(bool localMachine, const std::string& keyPath, const std::string& name,
+                                              std::uint32_t& value)
+{
+    HKEY key = nullptr;
+    const LONG opened = RegOpenKeyExA(hiveOf(localMachine), keyPath.c_str(), 0, KEY_READ, &key);
+    if (opened != ERROR_SUCCESS)
+        return static_cast<std::uint32_t>(opened);
+    // The registry itself refuses data longer than the buffer (234); the
+    // caller's number changes only on success.
+    DWORD buffer = value;
+    DWORD size = sizeof buffer;
+    const LONG status = RegQueryValueExA(key, name.c_str(), nullptr, nullptr, reinterpret_cast<BYTE*>(&buffer), &size);
+    RegCloseKey(key);
+    if (status == ERROR_SUCCESS)
+        value = buffer;
+    return static_cast<std::uint32_t>(status);
+}
+
 std::uint32_t Win32RegistryBackend::writeValue(bool localMachine, const std::string& keyPath,
                                                const std::string& name, std::uint32_t type, std::string_view data)
 {

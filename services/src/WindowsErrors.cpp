@@ -4,6 +4,10 @@
 
 #include <cerrno>
 
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
 namespace tarvelo::winerror {
 
 std::uint32_t fromErrno(int error, bool forDirectory)
@@ -29,6 +33,15 @@ std::uint32_t fromErrno(int error, bool forDirectory)
     default:
         return kGeneralFailure;
     }
+}
+
+std::uint32_t lastSystemError()
+{
+#ifdef _WIN32
+    return static_cast<std::uint32_t>(GetLastError());
+#else
+    return fromErrno(errno);
+#endif
 }
 
 }  // namespace tarvelo::winerror

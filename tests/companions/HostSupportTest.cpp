@@ -49,48 +49,45 @@ protected:
         hub.SetStringParams(CSysHub::kModulesKey, kHostSupportLibraryValue, library.string(), false);
     }
 
-    template <typename Function, typename... Arguments>
-    auto call(const char* exportName, Arguments... arguments)
+    template <typename Export, typename... Arguments>
+    auto call(Arguments... arguments)
     {
-        LibraryHandle library = LoadHostLibrary(environment);
-        EXPECT_NE(library, nullptr) << "the library did not load";
-        auto function = reinterpret_cast<Function>(FindExport(library, exportName));
-        EXPECT_NE(function, nullptr) << "no export " << exportName;
+        const SharedLibrary library = LoadHostLibrary(environment);
+        EXPECT_TRUE(library.isLoaded()) << "the library did not load";
+        const auto function = library.find<Export>();
+        EXPECT_NE(function, nullptr) << "no export " << Export::exportName;
         if constexpr (std::is_void_v<decltype(function(arguments...))>) {
             if (function != nullptr)
                 function(arguments...);
-            ReleaseLibrary(library);
         } else {
             decltype(function(arguments...)) result{};
             if (function != nullptr)
                 result = function(arguments...);
-            ReleaseLibrary(library);
             return result;
         }
     }
 
     /// Runs `use` on a block from a block-returning export, then gives it back to "FreeBlock",
     /// all while the library stays loaded, as the module's defaults loader does.
-    template <typename Use>
-    bool withBlock(const char* exportName, std::uint32_t symbolType, Use use)
+    template <typename Export, typename Use>
+    bool withBlock(std::uint32_t symbolType, Use use)
     {
-        LibraryHandle library = LoadHostLibrary(environment);
-        auto get = reinterpret_cast<exports::GetAttribs>(FindExport(library, exportName));
-        auto release = reinterpret_cast<exports::FreeBlock>(FindExport(library, "FreeBlock"));
+        const SharedLibrary library = LoadHostLibrary(environment);
+        const auto get = library.find<Export>();
+        const auto release = library.find<exports::FreeBlock>();
         EXPECT_TRUE(get != nullptr && release != nullptr);
         IGeoBlock* block = get != nullptr ? get(symbolType) : nullptr;
         if (block != nullptr) {
             use(*block);
             release(block);
         }
-        ReleaseLibrary(library);
         return block != nullptr;
     }
 
     std::vector<std::pair<std::string, std::uint32_t>> choicesOfRow(int row)
     {
         Choices sink;
-        call<exports::FillComboBox>("FillComboBox", row, 0u, static_cast<IChoiceSink*>(&sink));
+        call<exports::FillComboBox>(row, 0u, static_cast<IChoiceSink*>(&sink));
         return sink.choices;
     }
 
@@ -185,7 +182,7 @@ TEST(HostSupportData, problemsNameTheirLine)
 // Defaults of a type come as a block with its rows' values and resolved traits; unknown types get none.
 TEST_F(HostSupportTest, attributesOfATypeAndNoneForUnknownTypes)
 {
-    EXPECT_TRUE(withBlock("GetAttribs", 301, [](IGeoBlock& block) {
+    EXPECT_TRUE(withBlock<exports::GetAttribs>(301, [](IGeoBlock& block) {
         EXPECT_EQ(block.GetSymbolType(), 301u);
         EXPECT_EQ(block.GetParam(1), 3.0);
         EXPECT_EQ(block.GetParam(2), 45.0);
@@ -199,21 +196,21 @@ TEST_F(HostSupportTest, attributesOfATypeAndNoneForUnknownTypes)
         EXPECT_EQ(traits->GetTextStyle(), cp1251("ГОСТ тип Б"));
         EXPECT_EQ(traits->GetTextValue2(), 0.8);
     }));
-    EXPECT_TRUE(withBlock("ReadTraits", 801, [](IGeoBlock& block) {
+    EXPECT_TRUE(withBlock<exports::ReadTraits>(801, [](IGeoBlock& block) {
         EXPECT_EQ(block.GetTraits()->GetMainLineType(), cp1251("Штрихпунктирная"));
         EXPECT_EQ(block.GetParam(11), 2000.0) << "hidden defaults travel with the block";
     }));
-    EXPECT_FALSE(withBlock("GetAttribs", 0, [](IGeoBlock&) {}));
-    EXPECT_FALSE(withBlock("GetAttribs", 999, [](IGeoBlock&) {}));
+    EXPECT_FALSE(withBlock<exports::GetAttribs>(0, [](IGeoBlock&) {}));
+    EXPECT_FALSE(withBlock<exports::GetAttribs>(999, [](IGeoBlock&) {}));
 
     Rows rows;
-    call<exports::FillParamRecs>("FillParamRecs", 801u, static_cast<IParamRowSink*>(&rows));
+    call<exports::FillParamRecs>(801u, static_cast<IParamRowSink*>(&rows));
     ASSERT_EQ(rows.rows.size(), 4u);
     for (std::uint32_t i = 0; i < rows.rows.size(); ++i)
         EXPECT_EQ(rows.rows[i].second, i + 1) << "rows are keyed 1, 2, 3 ... in order";
     EXPECT_EQ(rows.rows[0].first, cp1251("Диаметр кружка оси, мм"));
     Rows none;
-    call<exports::FillParamRecs>("FillParamRecs", 999u, static_cast<IParamRowSink*>(&none));
+    call<exports::FillParamRecs>(999u, static_cast<IParamRowSink*>(&none));
     EXPECT_TRUE(none.rows.empty());
 }
 
@@ -239,24 +236,24 @@ TEST_F(HostSupportTest, choicesOfTheGraphicsRows)
 // A colour registered from the host's colour dialog is listed, keeps its screen colour and survives reloading.
 TEST_F(HostSupportTest, registeredColorsAndLineTypesPersist)
 {
-    EXPECT_EQ(call<exports::GetColorFromDB>("GetColorFromDB", std::int32_t{1}), 0x000000FFu) << "palette red";
-    EXPECT_EQ(call<exports::AppendColorDb>("AppendColorDb", std::int32_t{30}, cp1251("Цвет 30").c_str(),
+    EXPECT_EQ(call<exports::GetColorFromDB>(std::int32_t{1}), 0x000000FFu) << "palette red";
+    EXPECT_EQ(call<exports::AppendColorDb>(std::int32_t{30}, cp1251("Цвет 30").c_str(),
                                            std::uint16_t{255}, std::uint16_t{127}, std::uint16_t{300}),
               30u);
-    EXPECT_EQ(call<exports::GetColorFromDB>("GetColorFromDB", std::int32_t{30}), 0x00FF7FFFu)
+    EXPECT_EQ(call<exports::GetColorFromDB>(std::int32_t{30}), 0x00FF7FFFu)
         << "blue beyond 255 is held at 255";
     auto colors = choicesOfRow(kColorRow);
     EXPECT_NE(std::find(colors.begin(), colors.end(), std::pair(cp1251("Цвет 30"), 30u)), colors.end());
-    EXPECT_EQ(call<exports::AppendColorDb>("AppendColorDb", std::int32_t{-5}, "", std::uint16_t{0}, std::uint16_t{0},
+    EXPECT_EQ(call<exports::AppendColorDb>(std::int32_t{-5}, "", std::uint16_t{0}, std::uint16_t{0},
                                            std::uint16_t{0}),
               256u);
 
-    const auto dashed = call<exports::AppendLineTypeDb>("AppendLineTypeDb", cp1251("Штриховая").c_str());
+    const auto dashed = call<exports::AppendLineTypeDb>(cp1251("Штриховая").c_str());
     EXPECT_EQ(dashed, 2u);
-    const auto added = call<exports::AppendLineTypeDb>("AppendLineTypeDb", cp1251("Осевая тонкая").c_str());
+    const auto added = call<exports::AppendLineTypeDb>(cp1251("Осевая тонкая").c_str());
     EXPECT_EQ(added, 6u);
-    EXPECT_EQ(call<exports::AppendLineTypeDb>("AppendLineTypeDb", cp1251("Осевая тонкая").c_str()), added);
-    EXPECT_EQ(call<exports::AppendLineTypeDb>("AppendLineTypeDb", ""), 0u);
+    EXPECT_EQ(call<exports::AppendLineTypeDb>(cp1251("Осевая тонкая").c_str()), added);
+    EXPECT_EQ(call<exports::AppendLineTypeDb>(""), 0u);
     EXPECT_EQ(choicesOfRow(kMainLineTypeRow).back(), std::pair(cp1251("Осевая тонкая"), kLineTypeIndexBase + added));
 }
 
@@ -289,14 +286,14 @@ TEST_F(HostSupportTest, updatedAttributesBecomeTheTypesDefaults)
 {
     GEOTYPE_DEFINITION::TGeoBlock block;
     block.SetSymbolType(501);
-    withBlock("GetAttribs", 501, [&](IGeoBlock& defaults) { block.CopyFrom(&defaults); });
+    withBlock<exports::GetAttribs>(501, [&](IGeoBlock& defaults) { block.CopyFrom(&defaults); });
     auto* traits = block.GetTraits();
     traits->SetMainLineWeight(cp1251("0.35 мм"));
     traits->SetMainLineWeightIndex(6);
     traits->SetColorName(cp1251("Красный"));
     traits->SetColorIndex(kColorIndexBase + 1);
     traits->SetChanged(1);
-    call<exports::UpdateAttributes>("UpdateAttributes", static_cast<IGeoBlock*>(&block));
+    call<exports::UpdateAttributes>(static_cast<IGeoBlock*>(&block));
     EXPECT_EQ(traits->GetMainLineValue(), 0.35) << "values follow the chosen positions";
     std::uint32_t red = 0, green = 0, blue = 0;
     traits->GetTriple(red, green, blue);
@@ -305,16 +302,16 @@ TEST_F(HostSupportTest, updatedAttributesBecomeTheTypesDefaults)
     block.SetParam(1, 14.0);
     block.SetParam(77, 5.0);
     traits->SetChanged(0);
-    call<exports::UpdateAttributes>("UpdateAttributes", static_cast<IGeoBlock*>(&block));
+    call<exports::UpdateAttributes>(static_cast<IGeoBlock*>(&block));
 
-    withBlock("ReadTraits", 501, [](IGeoBlock& saved) {
+    withBlock<exports::ReadTraits>(501, [](IGeoBlock& saved) {
         EXPECT_EQ(saved.GetTraits()->GetMainLineWeightIndex(), 6u);
         EXPECT_EQ(saved.GetTraits()->GetColorName(), cp1251("Красный"));
         EXPECT_EQ(saved.GetParam(1), 14.0);
         EXPECT_EQ(saved.GetParamMap().count(77), 0u) << "keys the type does not have are not kept";
     });
-    withBlock("GetAttribs", 501, [](IGeoBlock& saved) { EXPECT_EQ(saved.GetParam(1), 14.0); });
-    withBlock("GetAttribs", 301, [](IGeoBlock& other) {
+    withBlock<exports::GetAttribs>(501, [](IGeoBlock& saved) { EXPECT_EQ(saved.GetParam(1), 14.0); });
+    withBlock<exports::GetAttribs>(301, [](IGeoBlock& other) {
         EXPECT_EQ(other.GetTraits()->GetColorName(), cp1251("ПоСлою")) << "other types keep theirs";
     });
 }
@@ -329,7 +326,7 @@ TEST_F(HostSupportTest, describeFillsPositionsFromNamesAndNamesFromPositions)
     traits->SetMainLineType(cp1251("Пунктирная"));
     traits->SetThickLineWeight(cp1251("1.00 мм"));
     traits->SetTextStyle(cp1251("ГОСТ тип А"));
-    call<exports::DescribeAttributes>("DescribeAttributes", static_cast<IGeoBlock*>(&fromNames));
+    call<exports::DescribeAttributes>(static_cast<IGeoBlock*>(&fromNames));
     EXPECT_EQ(traits->GetColorIndex(), kColorIndexBase + 5);
     EXPECT_EQ(traits->GetMainLineTypeIndex(), kLineTypeIndexBase + 5);
     EXPECT_EQ(traits->GetThickLineWeightIndex(), 9u);
@@ -341,7 +338,7 @@ TEST_F(HostSupportTest, describeFillsPositionsFromNamesAndNamesFromPositions)
     traits->SetColorIndex(kColorIndexBase + 77);
     traits->SetMainLineTypeIndex(kLineTypeIndexBase + 3);
     traits->SetTextStyleIndex(4);
-    call<exports::DescribeAttributes>("DescribeAttributes", static_cast<IGeoBlock*>(&fromPositions));
+    call<exports::DescribeAttributes>(static_cast<IGeoBlock*>(&fromPositions));
     EXPECT_EQ(traits->GetColorName(), cp1251("Цвет 77"));
     EXPECT_EQ(traits->GetMainLineType(), cp1251("Штрихпунктирная"));
     EXPECT_EQ(traits->GetTextStyle(), cp1251("ГОСТ тип Б наклонный"));
@@ -353,7 +350,7 @@ TEST_F(HostSupportTest, defaultAxesAndTheSavedOnes)
 {
     auto axesOf = [&](std::uint32_t type) {
         std::vector<std::tuple<std::uint32_t, std::uint32_t, std::string, double>> axes;
-        withBlock("GetDefaultAxis", type, [&](IGeoBlock& block) {
+        withBlock<exports::GetDefaultAxis>(type, [&](IGeoBlock& block) {
             EXPECT_EQ(block.GetSymbolType(), type);
             auto* items = block.GetItems();
             for (auto position = items->GetStartPosition(); position != nullptr;) {
@@ -382,13 +379,13 @@ TEST_F(HostSupportTest, defaultAxesAndTheSavedOnes)
     accepted.AddItem(7, 1, &values, cp1251("Д"), 0);
     values[1] = accepted.GetPoints()->AddPoint(0, 0, 3000.0, 0.0, 0.0);
     accepted.AddItem(4, 2, &values, "7", 0);
-    call<exports::SaveDefaultAxis>("SaveDefaultAxis", static_cast<IGeoBlock*>(&accepted));
+    call<exports::SaveDefaultAxis>(static_cast<IGeoBlock*>(&accepted));
     EXPECT_EQ(axesOf(801), (decltype(orthogonal){{1, 7, cp1251("Д"), 4500.0}, {2, 4, "7", 3000.0}}));
     EXPECT_EQ(axesOf(802).size(), 7u) << "the other array type keeps its defaults";
 
     GEOTYPE_DEFINITION::TGeoBlock empty;
     empty.SetSymbolType(801);
-    call<exports::SaveDefaultAxis>("SaveDefaultAxis", static_cast<IGeoBlock*>(&empty));
+    call<exports::SaveDefaultAxis>(static_cast<IGeoBlock*>(&empty));
     EXPECT_EQ(axesOf(801).size(), 2u) << "an array without axes does not replace the default";
 }
 
@@ -397,8 +394,8 @@ TEST_F(HostSupportTest, freeBlockIgnoresForeignBlocks)
 {
     GEOTYPE_DEFINITION::TGeoBlock foreign;
     foreign.SetParam(1, 2.0);
-    call<exports::FreeBlock>("FreeBlock", static_cast<IGeoBlock*>(&foreign));
-    call<exports::FreeBlock>("FreeBlock", static_cast<IGeoBlock*>(nullptr));
+    call<exports::FreeBlock>(static_cast<IGeoBlock*>(&foreign));
+    call<exports::FreeBlock>(static_cast<IGeoBlock*>(nullptr));
     EXPECT_EQ(foreign.GetParam(1), 2.0);
 }
 
@@ -415,7 +412,7 @@ TEST_F(HostSupportTest, brokenDataFileGivesNoDefaultsAndIsLogged)
     {
         const tarvelo::testing::EnvironmentGuard home("HOME", environment.root().string());
         const tarvelo::testing::EnvironmentGuard config("XDG_CONFIG_HOME", (environment.root() / "config").string());
-        gotBlock = withBlock("GetAttribs", 101, [](IGeoBlock&) {});
+        gotBlock = withBlock<exports::GetAttribs>(101, [](IGeoBlock&) {});
     }
 
     EXPECT_FALSE(gotBlock);

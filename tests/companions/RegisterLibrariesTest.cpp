@@ -11,6 +11,7 @@
 
 #include "TestEnvironment.h"
 #include "tarvelo/services/CSysHub.h"
+#include "tarvelo/services/CompanionApi.h"
 #include "tarvelo/services/MakerLibraries.h"
 
 using namespace tarvelo::services;
@@ -58,9 +59,7 @@ TEST(RegisterLibraries, storesBothPathsForTheLoader)
     ASSERT_TRUE(hub.ModulePath(kSettingsLibraryValue, path));
     EXPECT_EQ(path, std::filesystem::canonical(CFGKIT_LIBRARY).string());
 
-    LibraryHandle library = LoadHostLibrary(environment);
-    EXPECT_NE(FindExport(library, "GetAttribs"), nullptr);
-    ReleaseLibrary(library);
+    EXPECT_NE(LoadHostLibrary(environment).find<exports::GetAttribs>(), nullptr);
     EXPECT_TRUE(environment.recorder.shown.empty());
 }
 

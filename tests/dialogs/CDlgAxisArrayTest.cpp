@@ -134,9 +134,9 @@ protected:
     AxisRows hostDefaultAxes(std::uint32_t type)
     {
         const dialogs::HostSupportSession library(environment);
-        auto* defaults = library.find<services::exports::GetDefaultAxis>("GetDefaultAxis")(type);
+        auto* defaults = library.find<services::exports::GetDefaultAxis>()(type);
         AxisRows axes = dialogs::axes::readAxes(*defaults);
-        library.find<services::exports::FreeBlock>("FreeBlock")(defaults);
+        library.find<services::exports::FreeBlock>()(defaults);
         return axes;
     }
 };

@@ -188,8 +188,8 @@ TEST_F(ObjPropertiesTest, geometryPageEditsAndSavesParameters)
     EXPECT_EQ(block.GetTraits()->IsChanged(), 0);
     // The library kept the saved page as the type's defaults.
     dialogs::HostSupportSession library(environment);
-    const auto getAttribs = library.find<services::exports::GetAttribs>("GetAttribs");
-    const auto freeBlock = library.find<services::exports::FreeBlock>("FreeBlock");
+    const auto getAttribs = library.find<services::exports::GetAttribs>();
+    const auto freeBlock = library.find<services::exports::FreeBlock>();
     ASSERT_TRUE(getAttribs != nullptr && freeBlock != nullptr);
     auto* defaults = getAttribs(801);
     ASSERT_NE(defaults, nullptr);
@@ -270,7 +270,7 @@ TEST_F(ObjPropertiesTest, anotherColourIsPickedInTheHostDialog)
             << "the registered colour is offered from now on";
     });
     EXPECT_TRUE(colourDialogOpened);
-    EXPECT_EQ(dialogs::callHostSupport<services::exports::GetColorFromDB>(environment, "GetColorFromDB", 30),
+    EXPECT_EQ(dialogs::callHostSupport<services::exports::GetColorFromDB>(environment, 30),
               0x00007FFFu);
 }
 
@@ -296,7 +296,7 @@ TEST_F(ObjPropertiesTest, lineTypeRowsListTheDrawingsLineTypes)
         &drawing);
     EXPECT_EQ(block.GetTraits()->GetMainLineType(), cp1251("Осевая тонкая"));
     const auto code = dialogs::callHostSupport<services::exports::AppendLineTypeDb>(
-        environment, "AppendLineTypeDb", cp1251("Осевая тонкая").c_str());
+        environment, cp1251("Осевая тонкая").c_str());
     ASSERT_TRUE(code.has_value());
     EXPECT_EQ(block.GetTraits()->GetMainLineTypeIndex(), 10000 + *code);
     EXPECT_EQ(drawing.openObjects(), 0);

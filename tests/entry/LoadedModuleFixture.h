@@ -2,7 +2,6 @@
 // SPDX-FileCopyrightText: 2026 Tarvelo contributors
 #pragma once
 
-#include <dlfcn.h>
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
@@ -10,6 +9,8 @@
 #include <QKeyEvent>
 #include <QWidget>
 #include <cstdlib>
+#include <algorithm>
+#include <cstring>
 #include <functional>
 
 #include "InMemoryDrawing.h"
@@ -19,6 +20,7 @@
 #include "tarvelo/geometry/IGeoBlock.h"
 #include "tarvelo/services/CSysHub.h"
 #include "tarvelo/services/MakerLibraries.h"
+#include "tarvelo/services/SharedLibrary.h"
 
 namespace tarvelo::testing {
 
@@ -50,22 +52,22 @@ protected:
         hub.SetStringParams(services::CSysHub::kModulesKey, services::kHostSupportLibraryValue, DHOSTSP_LIBRARY,
                             false);
         drawing.layers = {{"0"}, {"Стены"}, {"Оси"}};
-        m_module = dlopen(SYMBOLS_MODULE, RTLD_NOW | RTLD_LOCAL);
-        ASSERT_NE(m_module, nullptr) << dlerror();
-        freeBlock = reinterpret_cast<module::FreeBlockFunction>(dlsym(m_module, "FreeBlock"));
+        m_module = services::SharedLibrary(SYMBOLS_MODULE);
+        ASSERT_TRUE(m_module.isLoaded()) << m_module.systemMessage();
+        freeBlock = m_module.find<module::FreeBlock>();
     }
-    void TearDown() override
-    {
-        if (m_module != nullptr)
-            dlclose(m_module);
-    }
+    void TearDown() override { m_module.release(); }
 
     /// Calls an editor with `driver` acting on its dialog.
     GEOTYPE_DEFINITION::IGeoBlock* edit(const char* exportName, GEOTYPE_DEFINITION::IGeoBlock* incoming,
                                         std::function<void(QWidget*)> driver)
     {
-        auto editor = reinterpret_cast<module::SymbolEditor>(dlsym(m_module, exportName));
-        EXPECT_NE(editor, nullptr);
+        const auto& kinds = module::kSymbolKinds;
+        const auto kind = std::find_if(kinds.begin(), kinds.end(), [exportName](const auto& candidate) {
+            return std::strcmp(candidate.exportName, exportName) == 0;
+        });
+        const module::SymbolEditor editor = kind != kinds.end() ? m_module.find(*kind) : nullptr;
+        EXPECT_NE(editor, nullptr) << exportName;
         whenModalOpens([driver](QWidget* dialog) {
             ASSERT_NE(dialog, nullptr) << "no dialog opened";
             driver(dialog);
@@ -84,7 +86,7 @@ protected:
     services::CSysHub hub{environment};
     hostcad::InMemoryDrawing drawing;
     module::FreeBlockFunction freeBlock = nullptr;
-    void* m_module = nullptr;
+    services::SharedLibrary m_module;
 };
 
 }  // namespace tarvelo::testing

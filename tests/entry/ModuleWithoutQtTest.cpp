@@ -3,7 +3,6 @@
 //
 // A host program without Qt of its own, as a CAD program is: it loads the
 // module, which brings its own application, and calls it without a drawing.
-#include <dlfcn.h>
 #include <gtest/gtest.h>
 
 #include <array>
@@ -16,9 +15,11 @@
 #include "SymbolModuleApi.h"
 #include "TemporaryFolder.h"
 #include "tarvelo/geometry/TGeoBlock.h"
+#include "tarvelo/services/SharedLibrary.h"
 
 using namespace tarvelo::module;
 using GEOTYPE_DEFINITION::IGeoBlock;
+using tarvelo::services::SharedLibrary;
 
 namespace {
 
@@ -26,25 +27,21 @@ class ModuleWithoutQt : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        m_module = dlopen(SYMBOLS_MODULE, RTLD_NOW | RTLD_LOCAL);
-        ASSERT_NE(m_module, nullptr) << dlerror();
+        m_module = SharedLibrary(SYMBOLS_MODULE);
+        ASSERT_TRUE(m_module.isLoaded()) << m_module.systemMessage();
     }
-    void TearDown() override
+    void TearDown() override { m_module.release(); }
+    template <typename Export>
+    typename Export::Function find(const Export& entry = Export{})
     {
-        if (m_module != nullptr)
-            dlclose(m_module);
-    }
-    template <typename Function>
-    Function find(const char* name)
-    {
-        auto function = reinterpret_cast<Function>(dlsym(m_module, name));
-        EXPECT_NE(function, nullptr) << name;
+        const auto function = m_module.find(entry);
+        EXPECT_NE(function, nullptr) << entry.exportName;
         return function;
     }
 
     tarvelo::testing::TemporaryFolder m_store;
     const tarvelo::testing::EnvironmentGuard m_storeLocation{"TARVELO_STORE_DIR", m_store.path().string()};
-    void* m_module = nullptr;
+    SharedLibrary m_module;
 };
 
 bool qtIsLoaded()
@@ -72,11 +69,11 @@ TEST(ModuleHost, hasNoQtOfItsOwn)
 // starting it, and the leak checker would then count Qt's own one-time allocations.
 TEST_F(ModuleWithoutQt, editorsWithoutDrawingShowNothingAndVersionIsZero)
 {
-    auto freeBlock = find<FreeBlockFunction>(kFreeBlockExport);
+    auto freeBlock = find<FreeBlock>();
     GEOTYPE_DEFINITION::TGeoBlock incoming;
     incoming.GetPoints()->AddPoint(0, 0, 1.0, 2.0, 3.0);
     for (const auto& kind : kSymbolKinds) {
-        auto editor = find<SymbolEditor>(kind.exportName);
+        auto editor = find(kind);
         for (IGeoBlock* given : {static_cast<IGeoBlock*>(nullptr), static_cast<IGeoBlock*>(&incoming)}) {
             IGeoBlock* result = editor(0, nullptr, given);
             if (std::strcmp(kind.exportName, "SectionSymbol") == 0) {
@@ -91,10 +88,10 @@ TEST_F(ModuleWithoutQt, editorsWithoutDrawingShowNothingAndVersionIsZero)
     }
     EXPECT_EQ(incoming.GetPoints()->GetCount(), 1u) << "the caller's block is only read";
     freeBlock(nullptr);
-    find<FreeCollectionFunction>(kFreeCollectionExport)(nullptr);
+    find<ModuleFreeGeoCollection>()(nullptr);
 
     // The version query answers 0 and carries the host kit's marked reserved area.
-    auto version = find<ApiVersionFunction>(kApiVersionExport);
+    auto version = find<zcrxGetApiVersion>();
     EXPECT_EQ(version(), 0u);
 #if defined(__x86_64__) || defined(__i386__)
     const auto* code = reinterpret_cast<const unsigned char*>(version);
@@ -111,13 +108,13 @@ TEST_F(ModuleWithoutQt, editorsWithoutDrawingShowNothingAndVersionIsZero)
 TEST_F(ModuleWithoutQt, reloadsAndWorksAgain)
 {
     for (int round = 0; round < 3; ++round) {
-        auto division = find<SymbolEditor>("DivisionSymbol");
+        auto division = find(kSymbolKinds[1]);  // the break line
         IGeoBlock* block = division(0, nullptr, nullptr);
         ASSERT_NE(block, nullptr);
-        find<FreeBlockFunction>(kFreeBlockExport)(block);
-        ASSERT_EQ(dlclose(m_module), 0);
-        m_module = dlopen(SYMBOLS_MODULE, RTLD_NOW | RTLD_LOCAL);
-        ASSERT_NE(m_module, nullptr) << dlerror();
+        find<FreeBlock>()(block);
+        ASSERT_TRUE(m_module.release());
+        m_module = SharedLibrary(SYMBOLS_MODULE);
+        ASSERT_TRUE(m_module.isLoaded()) << m_module.systemMessage();
     }
 }
 
@@ -136,7 +133,8 @@ TEST(ModuleExports, onlyTheElevenExportsAreVisible)
             exported.insert(name);
     }
     pclose(pipe);
-    std::set<std::string> expected{kFreeBlockExport, kFreeCollectionExport, kApiVersionExport};
+    std::set<std::string> expected{FreeBlock::exportName, ModuleFreeGeoCollection::exportName,
+                                   zcrxGetApiVersion::exportName};
     for (const auto& kind : kSymbolKinds)
         expected.insert(kind.exportName);
     EXPECT_EQ(exported, expected);

@@ -20,6 +20,7 @@
 #include "tarvelo/geometry/TGeoBlock.h"
 #include "tarvelo/services/CSysHub.h"
 #include "tarvelo/services/MakerLibraries.h"
+#include "tarvelo/services/SharedLibrary.h"
 
 using namespace tarvelo::services;
 using namespace tarvelo::services::testing;
@@ -143,8 +144,7 @@ TEST_F(SymbolModuleTest, picturesAndTypesGoWithTheModule)
 {
     EXPECT_TRUE(QFile::exists(":/icons/12039.svg"));
     freeBlock(edit("CoordLineSymbol", nullptr, [](QWidget* dialog) { press(dialog, "1"); }));
-    ASSERT_EQ(dlclose(m_module), 0);
-    m_module = nullptr;
+    ASSERT_TRUE(m_module.release());
     EXPECT_FALSE(QFile::exists(":/icons/12039.svg"));
     EXPECT_FALSE(QMetaType::fromName("QFlags<Qt::AlignmentFlag>").isValid());
 }

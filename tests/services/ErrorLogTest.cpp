@@ -64,7 +64,9 @@ TEST(ErrorLog, emptyLinesAndMissingDocumentsWriteNothing)
     EXPECT_TRUE(environment.recorder.shown.empty());
 }
 
+#ifndef _WIN32
 // A read-only log file: each line of the record fails with 5 in a message, and the file stays as it was.
+// (File permissions do not stop Wine's superuser; Windows has a case of a log held by another program.)
 TEST(ErrorLog, readOnlyLogShowsErrorFiveForEveryLine)
 {
     TestEnvironment environment;
@@ -85,6 +87,7 @@ TEST(ErrorLog, readOnlyLogShowsErrorFiveForEveryLine)
     EXPECT_EQ(shown, 4);  // banner, operating system, rights, the error itself
     EXPECT_EQ(environment.logText(), before);
 }
+#endif
 
 // Something in the way of the log folder is reported with the system's error number.
 TEST(ErrorLog, blockedLogFolderIsReported)

@@ -2,11 +2,16 @@
 // SPDX-FileCopyrightText: 2026 Tarvelo contributors
 #include <gtest/gtest.h>
 
-#include <dlfcn.h>
+#include <fstream>
 
 #include "TestEnvironment.h"
 #include "tarvelo/services/CSysHub.h"
 #include "tarvelo/services/MakerLibraries.h"
+#include "tarvelo/services/SharedLibrary.h"
+
+#ifndef _WIN32
+#include <dlfcn.h>
+#endif
 
 using namespace tarvelo::services;
 using namespace tarvelo::services::testing;
@@ -25,12 +30,17 @@ void registerLibrary(IServiceEnvironment& environment, const char* valueName, co
     CSysHub(environment).SetStringParams(CSysHub::kModulesKey, valueName, path, false);
 }
 
+// Whether the process has the library loaded at all, whoever loaded it.
 bool isLoaded(const char* path)
 {
+#ifdef _WIN32
+    return GetModuleHandleW(std::filesystem::path(path).filename().c_str()) != nullptr;
+#else
     void* handle = ::dlopen(path, RTLD_NOW | RTLD_NOLOAD);
     if (handle != nullptr)
         ::dlclose(handle);
     return handle != nullptr;
+#endif
 }
 
 }  // namespace
@@ -50,7 +60,7 @@ TEST(MakerLibraries, unregisteredHostLibraryIsReportedOncePerUse)
 TEST(MakerLibraries, missingHostLibraryFileIsSilent)
 {
     TestEnvironment environment;
-    registerLibrary(environment, kHostSupportLibraryValue, "/nonexistent/libdhostsp.so");
+    registerLibrary(environment, kHostSupportLibraryValue, cp1251Path(environment.root() / "missing" / "dhostsp"));
     EXPECT_EQ(FxHostLibraryHolder(environment).GetColorFromDB(1), std::nullopt);
     EXPECT_TRUE(environment.recorder.shown.empty());
 }
@@ -65,11 +75,12 @@ TEST(MakerLibraries, hostLibraryIsLoadedForOneCall)
     EXPECT_TRUE(environment.recorder.shown.empty());
 
     // A library the host holds itself stays loaded: only the module's own reference goes.
-    void* hostReference = ::dlopen(FAKE_HOST_SUPPORT, RTLD_NOW);
-    ASSERT_NE(hostReference, nullptr);
+    SharedLibrary hostReference(FAKE_HOST_SUPPORT);
+    ASSERT_TRUE(hostReference.isLoaded());
     EXPECT_EQ(FxHostLibraryHolder(environment).GetColorFromDB(1), 0x00010203u);
     EXPECT_TRUE(isLoaded(FAKE_HOST_SUPPORT));
-    ::dlclose(hostReference);
+    EXPECT_TRUE(hostReference.release());
+    EXPECT_FALSE(isLoaded(FAKE_HOST_SUPPORT));
 }
 
 // Paths are stored in code page 1251, so a library in a Cyrillic folder is found too.
@@ -78,13 +89,14 @@ TEST(MakerLibraries, cyrillicLibraryPathLoads)
     TestEnvironment environment;
     const std::filesystem::path folder = environment.root() / std::filesystem::path(u8"Библиотеки");
     std::filesystem::create_directories(folder);
-    std::filesystem::copy_file(FAKE_HOST_SUPPORT, folder / "libdhostsp.so");
-    const std::string utf8Path = (folder / "libdhostsp.so").string();
-    registerLibrary(environment, kHostSupportLibraryValue, cp1251(utf8Path.c_str()));
+    const std::filesystem::path copy = folder / std::filesystem::path(FAKE_HOST_SUPPORT).filename();
+    std::filesystem::copy_file(FAKE_HOST_SUPPORT, copy);
+    registerLibrary(environment, kHostSupportLibraryValue, cp1251Path(copy));
     EXPECT_EQ(FxHostLibraryHolder(environment).GetColorFromDB(3), 0x00030609u);
 }
 
-// The settings dialog: a missing path, a file that does not load, a missing export, and a real call.
+// The settings dialog: a missing path, a missing file (126), a file that is no library (193), a missing
+// export, and a real call.
 TEST(MakerLibraries, settingsLibraryMessagesAndCall)
 {
     TestEnvironment environment;
@@ -93,13 +105,15 @@ TEST(MakerLibraries, settingsLibraryMessagesAndCall)
     EXPECT_EQ(environment.recorder.shown, std::vector<ShownMessage>{kSettingsPathMissing});
 
     environment.recorder.shown.clear();
-    registerLibrary(environment, kSettingsLibraryValue, "/nonexistent/libcfgkit.so");
+    registerLibrary(environment, kSettingsLibraryValue, cp1251Path(environment.root() / "missing" / "cfgkit.dll"));
     EXPECT_EQ(holder.SettingsDialog(7, 0), 0);
     EXPECT_EQ(environment.recorder.shown,
               (std::vector<ShownMessage>{{"", "Ошибка загрузки библиотеки настроек: код 126", MessageIcon::Error}}));
 
     environment.recorder.shown.clear();
-    registerLibrary(environment, kSettingsLibraryValue, environment.storeFile().string());
+    const std::filesystem::path damaged = environment.root() / "cfgkit.dll";
+    std::ofstream(damaged) << "not a library";
+    registerLibrary(environment, kSettingsLibraryValue, cp1251Path(damaged));
     EXPECT_EQ(holder.SettingsDialog(7, 0), 0);
     EXPECT_EQ(environment.recorder.shown,
               (std::vector<ShownMessage>{{"", "Ошибка загрузки библиотеки настроек: код 193", MessageIcon::Error}}));
@@ -107,6 +121,7 @@ TEST(MakerLibraries, settingsLibraryMessagesAndCall)
     environment.recorder.shown.clear();
     registerLibrary(environment, kSettingsLibraryValue, NO_EXPORTS_LIBRARY);
     EXPECT_EQ(holder.SettingsDialog(7, 0), 0);
+    EXPECT_FALSE(isLoaded(NO_EXPORTS_LIBRARY));
     registerLibrary(environment, kSettingsLibraryValue, FAKE_SETTINGS);
     EXPECT_EQ(holder.SettingsDialog(7, 3), 73);
     EXPECT_TRUE(environment.recorder.shown.empty());

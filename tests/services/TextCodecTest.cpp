@@ -4,13 +4,10 @@
 
 #include <string>
 
-#include "tarvelo/services/QtText.h"
 #include "tarvelo/services/TextCodec.h"
 
 using tarvelo::text::cp1251ToUtf8;
 using tarvelo::text::utf8ToCp1251;
-using tarvelo::text::cp1251ToQString;
-using tarvelo::text::qStringToCp1251;
 
 // Russian texts of the product survive the trip to code page 1251 and back byte for byte.
 TEST(TextCodec, russianTextsRoundTrip)
@@ -47,12 +44,4 @@ TEST(TextCodec, unmappableAndMalformedInputIsReplacedVisibly)
     EXPECT_EQ(utf8ToCp1251("\xC0\xAF"), "??");                       // overlong slash
     EXPECT_EQ(utf8ToCp1251("\xED\xA0\x80"), "???");                  // lone surrogate
     EXPECT_EQ(utf8ToCp1251(std::string("a\0b", 3)), std::string("a\0b", 3));
-}
-
-// Display and input go through QString with the same table: Cyrillic both ways, an unpaired surrogate marked.
-TEST(TextCodec, qStringEdges)
-{
-    EXPECT_EQ(cp1251ToQString("\xD1\xEB\xEE\xE9 \xB9" "5"), QString::fromUtf8("Слой №5"));
-    EXPECT_EQ(qStringToCp1251(QString::fromUtf8("Ось Б")), "\xCE\xF1\xFC \xC1");
-    EXPECT_EQ(qStringToCp1251(QString(QChar(0xD800)) + "a"), "?a");
 }

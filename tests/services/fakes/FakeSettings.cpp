@@ -4,7 +4,9 @@
 // A stand-in settings library that answers with what it was given.
 #include <cstdint>
 
-extern "C" __attribute__((visibility("default"))) int SettingsDialog(std::uintptr_t parent, int argument)
+#include "FakeExport.h"
+
+FAKE_EXPORT int SettingsDialog(std::uintptr_t parent, int argument)
 {
     return static_cast<int>(parent) * 10 + argument;
 }

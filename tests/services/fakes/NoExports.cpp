@@ -2,7 +2,9 @@
 // SPDX-FileCopyrightText: 2026 Tarvelo contributors
 //
 // A library that loads but exports none of the functions asked for.
-extern "C" __attribute__((visibility("default"))) int SomethingElse()
+#include "FakeExport.h"
+
+FAKE_EXPORT int SomethingElse()
 {
     return 1;
 }

@@ -4,6 +4,8 @@
 
 #include <cstdint>
 
+#include "ExportShape.h"
+
 /// @file
 /// The call shapes of the companion libraries' exports, shared by the module
 /// that looks them up by name and by the libraries that define them. Texts
@@ -58,22 +60,22 @@ namespace exports {
 using Block = GEOTYPE_DEFINITION::IGeoBlock;
 
 // host-support library ("DHOSTSP")
-using GetColorFromDB = std::uint32_t (*)(std::int32_t colorNumber);
-using GetAttribs = Block* (*)(std::uint32_t symbolType);
-using FreeBlock = void (*)(Block* block);
-using GetDefaultAxis = Block* (*)(std::uint32_t symbolType);
-using SaveDefaultAxis = void (*)(Block* block);
-using DescribeAttributes = void (*)(Block* block);
-using FillParamRecs = void (*)(std::uint32_t symbolType, IParamRowSink* rows);
-using FillComboBox = void (*)(int row, std::uint32_t listCode, IChoiceSink* choices);
-using AppendColorDb = std::uint32_t (*)(std::int32_t colorNumber, const char* text, std::uint16_t red,
-                                        std::uint16_t green, std::uint16_t blue);
-using AppendLineTypeDb = std::uint32_t (*)(const char* name);
-using ReadTraits = Block* (*)(std::uint32_t symbolType);
-using UpdateAttributes = void (*)(Block* block);
+TARVELO_EXPORT_SHAPE(GetColorFromDB, std::uint32_t (*)(std::int32_t colorNumber));
+TARVELO_EXPORT_SHAPE(GetAttribs, Block* (*)(std::uint32_t symbolType));
+TARVELO_EXPORT_SHAPE(FreeBlock, void (*)(Block* block));
+TARVELO_EXPORT_SHAPE(GetDefaultAxis, Block* (*)(std::uint32_t symbolType));
+TARVELO_EXPORT_SHAPE(SaveDefaultAxis, void (*)(Block* block));
+TARVELO_EXPORT_SHAPE(DescribeAttributes, void (*)(Block* block));
+TARVELO_EXPORT_SHAPE(FillParamRecs, void (*)(std::uint32_t symbolType, IParamRowSink* rows));
+TARVELO_EXPORT_SHAPE(FillComboBox, void (*)(int row, std::uint32_t listCode, IChoiceSink* choices));
+TARVELO_EXPORT_SHAPE(AppendColorDb, std::uint32_t (*)(std::int32_t colorNumber, const char* text, std::uint16_t red,
+                                                      std::uint16_t green, std::uint16_t blue));
+TARVELO_EXPORT_SHAPE(AppendLineTypeDb, std::uint32_t (*)(const char* name));
+TARVELO_EXPORT_SHAPE(ReadTraits, Block* (*)(std::uint32_t symbolType));
+TARVELO_EXPORT_SHAPE(UpdateAttributes, void (*)(Block* block));
 
 // settings library ("CFGKIT.DLL")
-using SettingsDialog = int (*)(std::uintptr_t parentWindow, int argument);
+TARVELO_EXPORT_SHAPE(SettingsDialog, int (*)(std::uintptr_t parentWindow, int argument));
 
 }  // namespace exports
 

@@ -27,6 +27,11 @@ public:
     /// 0 and the value, or 2 when the key or the value does not exist, or another error code.
     virtual std::uint32_t readValue(bool localMachine, const std::string& keyPath, const std::string& name,
                                     StoredValue& value) = 0;
+    /// Reads the stored bytes into the 4-byte number without looking at their
+    /// type, as a fixed-size registry read does: shorter data fills the low
+    /// bytes; longer data fails with 234 and leaves the number alone.
+    virtual std::uint32_t readDword(bool localMachine, const std::string& keyPath, const std::string& name,
+                                    std::uint32_t& value);
     /// Stores the value, creating the key and all its parents on first use; 0 or an error code.
     virtual std::uint32_t writeValue(bool localMachine, const std::string& keyPath, const std::string& name,
                                      std::uint32_t type, std::string_view data) = 0;

@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "IServiceEnvironment.h"
+#include "SharedLibrary.h"
 
 /// @file
 /// The maker's two companion libraries, found through the store's library
@@ -13,23 +14,16 @@
 
 namespace tarvelo::services {
 
-/// A loaded library; null when none.
-using LibraryHandle = void*;
-
 /// Store value names of the two library paths.
 inline constexpr const char* kHostSupportLibraryValue = "DHOSTSP";
 inline constexpr const char* kSettingsLibraryValue = "CFGKIT.DLL";
 
 /// Loads the host-support library, taking a reference of the caller's own.
-/// Null, after telling the user, when its path is not in the store; null
-/// without a word when the file cannot be loaded.
-LibraryHandle LoadHostLibrary(IServiceEnvironment& environment);
+/// Nothing loaded, after telling the user, when its path is not in the store;
+/// nothing loaded without a word when the file cannot be loaded.
+SharedLibrary LoadHostLibrary(IServiceEnvironment& environment);
 /// Loads the settings library; every failure is told to the user.
-LibraryHandle LoadSettingsLibrary(IServiceEnvironment& environment);
-/// Gives back one reference taken by a Load function.
-void ReleaseLibrary(LibraryHandle library);
-/// The address of an export, or null.
-void* FindExport(LibraryHandle library, const char* name);
+SharedLibrary LoadSettingsLibrary(IServiceEnvironment& environment);
 
 /// Asks the host-support library for the screen colour (0x00BBGGRR) of a host colour index.
 class FxHostLibraryHolder {
@@ -40,7 +34,6 @@ public:
 
 private:
     IServiceEnvironment& m_environment;
-    LibraryHandle m_library = nullptr;
 };
 
 /// Shows the maker's settings dialog from the settings library.
@@ -52,7 +45,6 @@ public:
 
 private:
     IServiceEnvironment& m_environment;
-    LibraryHandle m_library = nullptr;
 };
 
 }  // namespace tarvelo::services

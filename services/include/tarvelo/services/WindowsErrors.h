@@ -30,4 +30,8 @@ inline constexpr std::uint32_t kRegistryIoFailed = 1016;
 /// from an existing file (80).
 std::uint32_t fromErrno(int error, bool forDirectory = false);
 
+/// The error the system last reported to this thread: GetLastError() on
+/// Windows, errno translated elsewhere.
+std::uint32_t lastSystemError();
+
 }  // namespace tarvelo::winerror

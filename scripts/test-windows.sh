@@ -23,7 +23,9 @@ case "$arch" in
 esac
 build=${1:-$default_build}
 
-"$top/scripts/install-deps.sh"
+# The cross compiler, Wine and the Russian locale it runs in; Google Test's
+# sources come with googletest. Only this suite needs them, not the product.
+"$top/scripts/install-deps.sh" g++-mingw-w64-x86-64-posix wine64 locales googletest
 if [[ "$arch" == i686 ]]; then
     "$top/scripts/install-deps.sh" g++-mingw-w64-i686-posix wine32:i386
 fi

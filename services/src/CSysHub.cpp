@@ -92,8 +92,8 @@ bool CSysHub::IsParamStored(std::string keyPath, std::string name)
             return true;
         if (status != winerror::kFileNotFound && status != winerror::kPathNotFound)
             logFailure("IsParamStored", status);
-    } catch (const std::exception&) {
-        logFailure("IsParamStored", lastSystemError());
+    } catch (...) {
+        logFailure("IsParamStored", winerror::lastSystemError());
     }
     return false;
 }

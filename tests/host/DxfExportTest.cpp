@@ -13,8 +13,10 @@
 #include <QTemporaryDir>
 #include <cmath>
 
+#include "BlockJson.h"
 #include "DxfSymbolExport.h"
 #include "SymbolExport.h"
+#include "SymbolPlacement.h"
 
 using tarvelo::host::DxfExportSummary;
 using tarvelo::host::DxfSymbolExport;
@@ -328,5 +330,43 @@ TEST(DxfExport, damagedDrawingIsRefused)
                                                   {sampleSymbol()}, name, error))
             << name;
         EXPECT_NE(error.find(name), std::string::npos) << error;
+    }
+}
+
+// New symbols, their points still at the origin, go to the anchor one beside
+// the other without overlapping; a symbol whose points place it stays put.
+TEST(SymbolPlacement, newSymbolsGoSideBySideAtTheAnchor)
+{
+    const auto block = [](std::uint32_t type, QPointF first) {
+        const QString json = QStringLiteral(R"({"symbolType": %1, "scopePoints": [
+            {"key": 1, "x": %2, "y": %3}, {"key": 2, "x": %4, "y": %3}, {"key": 3, "x": %2, "y": %5}]})")
+                                 .arg(type)
+                                 .arg(first.x())
+                                 .arg(first.y())
+                                 .arg(first.x() + 10)
+                                 .arg(first.y() + 10);
+        std::string error;
+        auto made = tarvelo::host::blockFromJson(json.toStdString(), error);
+        EXPECT_TRUE(made) << error;
+        return made;
+    };
+    auto level = block(301, {0, 0});
+    auto section = block(101, {0, 0});
+    auto placed = block(401, {-700, 900});
+    auto note = block(401, {0, 0});
+    const QPointF anchor(5000, -300);
+    const std::vector<Drawing> drawings =
+        tarvelo::host::placeSymbols({level.get(), nullptr, section.get(), placed.get(), note.get()}, anchor);
+
+    ASSERT_EQ(drawings.size(), 4u);
+    for (const Drawing& drawing : drawings)
+        ASSERT_FALSE(drawing.isEmpty());
+    const std::vector<Drawing> unmoved = tarvelo::host::placeSymbols({placed.get(), level.get()}, {});
+    EXPECT_EQ(drawings[2].bounds(), unmoved[0].bounds());
+    EXPECT_EQ(drawings[0].bounds(), unmoved[1].bounds().translated(anchor));
+    const QRectF row[] = {drawings[0].bounds(), drawings[1].bounds(), drawings[3].bounds()};
+    for (std::size_t i = 1; i < std::size(row); ++i) {
+        EXPECT_GE(row[i].left(), row[i - 1].right() + 10.0) << "10 mm apart at 1:1";
+        EXPECT_FALSE(row[i].intersects(row[i - 1]));
     }
 }

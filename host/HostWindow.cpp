@@ -148,6 +148,8 @@ WindowControls buildWindow(QMainWindow& window)
     blockColumn->addLayout(saveActions);
     splitter->setStretchFactor(0, 3);
     splitter->setStretchFactor(1, 2);
+    // The canvas is what the user looks at; the block beside it is for reading details.
+    splitter->setSizes({600, 400});
     columns->addWidget(splitter, 4);
 
     window.setCentralWidget(central);

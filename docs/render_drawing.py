@@ -25,12 +25,18 @@ from ezdxf.addons.drawing.matplotlib import MatplotlibBackend  # noqa: E402
 
 
 def black_for_white(properties):
-    if properties.color.lower().startswith("#ffffff"):
+    """White ink turns black on paper, and pale inks (yellow, cyan) darker, so that they read."""
+    colour = properties.color.lower()
+    if colour.startswith("#ffffff"):
         properties.color = "#000000"
+        return
+    red, green, blue = (int(colour[i:i + 2], 16) for i in (1, 3, 5))
+    if 0.299 * red + 0.587 * green + 0.114 * blue > 150:
+        properties.color = "#{:02x}{:02x}{:02x}".format(red * 3 // 5, green * 3 // 5, blue * 3 // 5) + colour[7:]
 
 
 class PaperBackend(MatplotlibBackend):
-    """White ink, which the add-on resolves against a dark screen, turns black on paper."""
+    """Inks as on paper: the add-on resolves them against a dark screen."""
 
     def draw_line(self, start, end, properties):
         black_for_white(properties)

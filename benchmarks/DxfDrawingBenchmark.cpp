@@ -6,7 +6,8 @@
 // follow small tables and must not slow the opening down, each as a text
 // and as a binary file. Beside them, the largest real drawing at hand, and
 // ezdxf reading the same file, its tables only and in full, which is what a
-// user would run instead.
+// user would run instead; and a thousand symbols written into that drawing,
+// which should take less than ezdxf takes only to read it.
 #include <benchmark/benchmark.h>
 
 #include <QProcess>
@@ -16,11 +17,15 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <memory>
+#include <optional>
 #include <string>
 #include <unistd.h>
+#include <vector>
 
 #include "DxfDrawing.h"
+#include "DxfSymbolExport.h"
 #include "TableWalk.h"
 
 namespace {
@@ -262,6 +267,57 @@ void BM_ListLayersOfLargestRealDrawing(benchmark::State& state)
     state.SetLabel(drawing.filename().string());
 }
 
+// A symbol of every kind of primitive the renderer makes, with Cyrillic text, at @p at.
+tarvelo::render::Drawing benchmarkSymbol(QPointF at)
+{
+    using namespace tarvelo::render;
+    Drawing drawing;
+    drawing.unitsPerMillimetre = 100.0;
+    drawing.pens[std::size_t(PenRole::Thin)] = Pen{"Разрезы", "Штрихпунктирная", 0.18, 256, {}, false};
+    drawing.pens[std::size_t(PenRole::Thick)] = Pen{"Разрезы", "", 0.5, 256, {}, true};
+    drawing.pens[std::size_t(PenRole::ThinSolid)] = Pen{"Разрезы", "", 0.18, 256, {}, false};
+    drawing.pens[std::size_t(PenRole::ThickSolid)] = Pen{"Разрезы", "", 0.5, 256, {}, true};
+    drawing.textStyle = TextStyle{"ГОСТ тип А", 350.0, 0.8, 15.0};
+    const auto add = [&](Shape shape, PenRole pen) { drawing.primitives.push_back({std::move(shape), pen}); };
+    add(LinePrimitive{at, at + QPointF(1000, 0)}, PenRole::Thin);
+    add(PolylinePrimitive{{at, at + QPointF(0, 500), at + QPointF(300, 500)}, 0.0, false}, PenRole::Thick);
+    add(ArcPrimitive{at, 400.0, 30.0, 120.0}, PenRole::ThinSolid);
+    add(CirclePrimitive{at + QPointF(2000, 0), 250.0, false}, PenRole::ThinSolid);
+    add(ArrowHeadPrimitive{at + QPointF(1000, 0), at + QPointF(800, 0), 60.0, false}, PenRole::ThickSolid);
+    add(TextPrimitive{"Разрез 1-1", at + QPointF(500, 100), 350.0, 0.8, 15.0, 0.0, HAlign::Centre, VAlign::Baseline},
+        PenRole::Thin);
+    return drawing;
+}
+
+// A thousand symbols into the largest real drawing, as --into does it: the
+// drawing read from disk, the symbols added, the result written to a file.
+void BM_ExportThousandSymbolsIntoLargestRealDrawing(benchmark::State& state)
+{
+    const fs::path drawing = largestRealDrawing();
+    if (drawing.empty()) {
+        state.SkipWithError("no real drawings at " REAL_DRAWINGS_DIR);
+        return;
+    }
+    std::vector<tarvelo::render::Drawing> symbols;
+    for (int i = 0; i < 1000; ++i)
+        symbols.push_back(benchmarkSymbol(QPointF(3000.0 * (i % 40), 1500.0 * (i / 40))));
+    const fs::path out = fs::temp_directory_path() / ("tarvelo-export-" + std::to_string(::getpid()) + ".dxf");
+    for (auto _ : state) {
+        std::ifstream in(drawing, std::ios::binary);
+        const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        std::string error;
+        const std::optional<std::string> merged =
+            tarvelo::host::DxfSymbolExport::intoDrawing(bytes, symbols, drawing.string(), error);
+        if (!merged) {
+            state.SkipWithError(error.c_str());
+            break;
+        }
+        std::ofstream(out, std::ios::binary).write(merged->data(), static_cast<std::streamsize>(merged->size()));
+    }
+    fs::remove(out);
+    state.SetLabel(drawing.filename().string());
+}
+
 void ezdxfReads(benchmark::State& state, const char* how)
 {
     const fs::path drawing = largestRealDrawing();
@@ -298,5 +354,6 @@ BENCHMARK(BM_OpenHundredMegabyteDrawing)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_OpenTenThousandLayersBinary)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_OpenHundredMegabyteBinaryDrawing)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ListLayersOfLargestRealDrawing)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ExportThousandSymbolsIntoLargestRealDrawing)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_EzdxfReadsTablesOfLargestRealDrawing)->UseManualTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_EzdxfReadsLargestRealDrawingInFull)->UseManualTime()->Unit(benchmark::kMillisecond);

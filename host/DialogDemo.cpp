@@ -162,6 +162,8 @@ bool DialogDemo::runOne(const QString& folder, std::size_t kind, GEOTYPE_DEFINIT
     if (block) {
         m_out << blockToJson(*block);
         m_out.flush();
+        if (m_keepBlocks)
+            m_blocks.push_back(std::move(block));
     } else {
         m_log << "  модуль не вернул блок\n";
     }

@@ -22,6 +22,10 @@ public:
 
     /// How long to wait for a dialog to open, and to close once accepted.
     void setTimeout(int milliseconds) { m_timeoutMs = milliseconds; }
+    /// Keeps the blocks the dialogs return, to be taken after the run, instead of giving them back at once.
+    void keepBlocks(bool keep) { m_keepBlocks = keep; }
+    /// The blocks kept, in the order of the kinds run.
+    [[nodiscard]] std::vector<BlockPtr> takeBlocks() { return std::move(m_blocks); }
 
     /// Runs the kinds (indexes into module::kSymbolKinds) with @p incoming as
     /// the existing symbol (null for new ones). True when every dialog
@@ -37,6 +41,8 @@ private:
     std::ostream& m_out;
     std::ostream& m_log;
     int m_timeoutMs = 10000;
+    bool m_keepBlocks = false;
+    std::vector<BlockPtr> m_blocks;
 };
 
 }  // namespace tarvelo::host

@@ -10,12 +10,22 @@ namespace tarvelo::host {
 namespace {
 
 using Traits = std::streambuf::traits_type;
+using ValueType = DxfValueType;
 
-enum class ValueType { Text, Double, Int8, Int16, Int32, Int64, Chunk, Unknown };
+// Little-endian bytes as an unsigned number; the caller gives it its sign.
+std::uint64_t littleEndian(const unsigned char* bytes, std::size_t count)
+{
+    std::uint64_t value = 0;
+    for (std::size_t i = count; i-- > 0;)
+        value = value << 8 | bytes[i];
+    return value;
+}
+
+}  // namespace
 
 // The value types of the group code ranges that DXF defines; a code outside
 // them leaves no way to tell how long its value is.
-ValueType valueTypeOf(int code)
+DxfValueType dxfValueTypeOf(int code)
 {
     struct Range {
         int first;
@@ -40,17 +50,6 @@ ValueType valueTypeOf(int code)
     }
     return ValueType::Unknown;
 }
-
-// Little-endian bytes as an unsigned number; the caller gives it its sign.
-std::uint64_t littleEndian(const unsigned char* bytes, std::size_t count)
-{
-    std::uint64_t value = 0;
-    for (std::size_t i = count; i-- > 0;)
-        value = value << 8 | bytes[i];
-    return value;
-}
-
-}  // namespace
 
 DxfBinaryGroupReader::DxfBinaryGroupReader(std::istream& in) : m_buffer(in.rdbuf()) {}
 
@@ -107,7 +106,7 @@ DxfBinaryGroupReader::Result DxfBinaryGroupReader::readValue(int code, std::stri
 {
     value.clear();
     unsigned char bytes[255];
-    switch (valueTypeOf(code)) {
+    switch (dxfValueTypeOf(code)) {
     case ValueType::Text:
         return readText(value);
     case ValueType::Double: {

@@ -11,6 +11,12 @@
 
 namespace tarvelo::host {
 
+/// How a group's value is stored in a binary DXF file.
+enum class DxfValueType { Text, Double, Int8, Int16, Int32, Int64, Chunk, Unknown };
+
+/// The value type DXF defines for a group code; Unknown outside its ranges.
+[[nodiscard]] DxfValueType dxfValueTypeOf(int code);
+
 /// Reads a binary DXF file. Group codes take one byte in drawings before
 /// R13 (255 announcing a two-byte code that follows) and two bytes from R13
 /// on; which of the two a file uses shows in its first group, a code 0.
@@ -28,6 +34,10 @@ public:
     explicit DxfBinaryGroupReader(std::istream& in);
 
     Result next(DxfGroup& group) override;
+    [[nodiscard]] std::uint64_t groupBegin() const override { return m_groupOffset; }
+    [[nodiscard]] std::uint64_t groupEnd() const override { return m_offset; }
+    /// True when group codes take two bytes (R13 on); known after the first group.
+    [[nodiscard]] bool twoByteCodes() const { return m_codeWidth == CodeWidth::TwoBytes; }
     [[nodiscard]] std::string placeOfGroup() const override;
     [[nodiscard]] std::string malformation() const override;
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 
 /// @file
@@ -35,6 +36,13 @@ public:
 
     /// Reads the next group into @p group.
     virtual Result next(DxfGroup& group) = 0;
+
+    /// Byte offsets of the group read last: where its code begins and where
+    /// the next group begins, counted from where the source started reading
+    /// (from the start of the file for a binary one). A writer that changes a
+    /// drawing in place cuts it at these.
+    [[nodiscard]] virtual std::uint64_t groupBegin() const = 0;
+    [[nodiscard]] virtual std::uint64_t groupEnd() const = 0;
 
     /// Where the group read last begins, worded for a Russian message: "в строке 12".
     [[nodiscard]] virtual std::string placeOfGroup() const = 0;

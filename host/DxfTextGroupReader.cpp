@@ -57,6 +57,7 @@ DxfTextGroupReader::DxfTextGroupReader(std::istream& in) : m_buffer(in.rdbuf()),
 
 bool DxfTextGroupReader::refill()
 {
+    m_consumed += m_end;
     m_position = 0;
     m_end = m_buffer != nullptr
                 ? static_cast<std::size_t>(std::max<std::streamsize>(
@@ -112,6 +113,7 @@ DxfTextGroupReader::LineResult DxfTextGroupReader::readLine(std::string& line)
 
 DxfTextGroupReader::Result DxfTextGroupReader::next(DxfGroup& group)
 {
+    m_groupBegin = groupEnd();
     LineResult read = readLine(m_codeLine);
     m_groupLine = m_line;
     if (read == LineResult::Line && isBlankLine(m_codeLine)) {

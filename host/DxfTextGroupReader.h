@@ -19,6 +19,8 @@ public:
     explicit DxfTextGroupReader(std::istream& in);
 
     Result next(DxfGroup& group) override;
+    [[nodiscard]] std::uint64_t groupBegin() const override { return m_groupBegin; }
+    [[nodiscard]] std::uint64_t groupEnd() const override { return m_consumed + m_position; }
     [[nodiscard]] std::string placeOfGroup() const override;
     [[nodiscard]] std::string malformation() const override;
 
@@ -34,6 +36,9 @@ private:
     std::vector<char> m_chunk;
     std::size_t m_position = 0;
     std::size_t m_end = 0;
+    // Bytes of the chunks read before the one at hand.
+    std::uint64_t m_consumed = 0;
+    std::uint64_t m_groupBegin = 0;
     LineEnd m_lineEnd = LineEnd::Unknown;
     std::size_t m_line = 0;
     std::size_t m_groupLine = 0;

@@ -3,6 +3,8 @@
 #include "HostOptions.h"
 
 #include <QCommandLineParser>
+#include <QFileInfo>
+#include <cmath>
 
 #include "DxfNameDecoder.h"
 #include "SymbolModule.h"
@@ -19,6 +21,21 @@ std::string kindNames()
     return names;
 }
 
+// "X,Y" with a dot for decimals, as the C library prints numbers.
+std::optional<QPointF> pointNamed(const QString& text)
+{
+    const QStringList parts = text.split(QLatin1Char(','));
+    if (parts.size() != 2)
+        return std::nullopt;
+    bool xRead = false;
+    bool yRead = false;
+    const double x = parts[0].trimmed().toDouble(&xRead);
+    const double y = parts[1].trimmed().toDouble(&yRead);
+    if (!xRead || !yRead || !std::isfinite(x) || !std::isfinite(y))
+        return std::nullopt;
+    return QPointF(x, y);
+}
+
 }  // namespace
 
 std::optional<HostOptions> parseHostOptions(const QStringList& arguments, std::string& errorUtf8)
@@ -33,10 +50,16 @@ std::optional<HostOptions> parseHostOptions(const QStringList& arguments, std::s
     const QCommandLineOption demo("demo", {}, "folder");
     const QCommandLineOption codePage("codepage", {}, "code page");
     const QCommandLineOption listLayers("list-layers");
-    const QCommandLineOption* const valued[] = {&drawing, &symbol, &edit, &json, &module, &demo, &codePage};
+    const QCommandLineOption exportDxf("export-dxf", {}, "file");
+    const QCommandLineOption exportSvg("export-svg", {}, "file");
+    const QCommandLineOption into("into", {}, "file");
+    const QCommandLineOption at("at", {}, "x,y");
+    const QCommandLineOption* const valued[] = {&drawing, &symbol,    &edit,      &json, &module, &demo,
+                                                &codePage, &exportDxf, &exportSvg, &into, &at};
 
     QCommandLineParser parser;
-    parser.addOptions({help, drawing, symbol, edit, json, module, demo, codePage, listLayers});
+    parser.addOptions(
+        {help, drawing, symbol, edit, json, module, demo, codePage, listLayers, exportDxf, exportSvg, into, at});
     // The parser's own messages are English; each mistake is told here in Russian instead.
     if (!parser.parse(QStringList{QStringLiteral("tarvelo-host")} + arguments)) {
         const QStringList unknown = parser.unknownOptionNames();
@@ -81,6 +104,17 @@ std::optional<HostOptions> parseHostOptions(const QStringList& arguments, std::s
     options.module = parser.value(module);
     options.demoFolder = parser.value(demo);
     options.listLayers = parser.isSet(listLayers);
+    options.exportDxf = parser.value(exportDxf);
+    options.exportSvg = parser.value(exportSvg);
+    options.into = parser.value(into);
+    if (parser.isSet(at)) {
+        options.at = pointNamed(parser.value(at));
+        if (!options.at) {
+            errorUtf8 = "Неверное значение --at «" + parser.value(at).toStdString() +
+                        "»: нужны две координаты чертежа через запятую, например --at 1500,-200.5.";
+            return std::nullopt;
+        }
+    }
     if (parser.isSet(symbol)) {
         const QString symbolName = parser.value(symbol);
         options.symbolKind = symbolKindByName(symbolName.toStdString());
@@ -99,9 +133,24 @@ std::optional<HostOptions> parseHostOptions(const QStringList& arguments, std::s
     }
     if (options.listLayers &&
         (options.symbolKind || !options.editFile.isEmpty() || !options.jsonFile.isEmpty() ||
-         !options.demoFolder.isEmpty())) {
-        errorUtf8 = "Параметр --list-layers не сочетается с --symbol, --edit, --json и --demo.";
+         !options.demoFolder.isEmpty() || exportsSymbols(options) || options.at)) {
+        errorUtf8 = "Параметр --list-layers не сочетается с --symbol, --edit, --json, --demo и параметрами вывода "
+                    "(--export-dxf, --export-svg, --into, --at).";
         return std::nullopt;
+    }
+    if (exportsSymbols(options) && !options.symbolKind && options.editFile.isEmpty() && options.demoFolder.isEmpty()) {
+        errorUtf8 = "Параметрам --export-dxf, --export-svg и --into нужны символы: укажите --symbol, --edit или --demo.";
+        return std::nullopt;
+    }
+    const QString* const outputs[] = {&options.jsonFile, &options.exportDxf, &options.exportSvg, &options.into};
+    for (const QString* first : outputs) {
+        for (const QString* second : outputs) {
+            if (first < second && !first->isEmpty() && QFileInfo(*first).absoluteFilePath() ==
+                                                           QFileInfo(*second).absoluteFilePath()) {
+                errorUtf8 = "Два результата нельзя записать в один файл «" + first->toStdString() + "».";
+                return std::nullopt;
+            }
+        }
     }
     if (!options.jsonFile.isEmpty() && !options.demoFolder.isEmpty()) {
         errorUtf8 = "Параметры --json и --demo вместе не используются.";
@@ -130,12 +179,22 @@ QString hostUsage()
         "  --codepage КС       кодовая страница имён слоёв вместо той, что указана в чертеже:\n"
         "                      1251, 866, ANSI_1252, UTF-8 и т. п. (чертежи R12 своей часто не указывают)\n"
         "  --list-layers       без окна: вывести имена слоёв чертежа по одному в строке (UTF-8) и выйти\n"
+        "  --export-dxf ФАЙЛ   записать символы отдельным чертежом DXF (R2010, тексты в UTF-8)\n"
+        "  --into ФАЙЛ         записать чертёж из --drawing с добавленными символами в другой файл\n"
+        "                      (формат, кодовая страница и всё прочее содержимое чертежа сохраняются)\n"
+        "  --export-svg ФАЙЛ   записать символы рисунком SVG в миллиметрах листа\n"
+        "  --at X,Y            куда поставить новые символы, ещё не размещённые точками (по умолчанию\n"
+        "                      в центр границ чертежа); несколько символов встают в ряд вправо, не перекрываясь\n"
         "  --demo ПАПКА        показ без окна: снимки всех диалогов в папку, блоки в JSON на стандартный вывод;\n"
         "                      без дисплея программа всегда работает так (по умолчанию в папку demo-output)\n"
         "  --help              эта справка\n"
         "\n"
+        "С --symbol или --edit параметры вывода работают без окна, как --json; с --demo выводятся все\n"
+        "символы показа.\n"
+        "\n"
         "Коды завершения: 0 успех, 1 диалог закрыт без блока, 2 ошибка в параметрах, 3 модуль не загружен,\n"
-        "4 чертёж не открыт, 5 файл блока не прочитан или не записан, 6 диалог показа не открылся.\n");
+        "4 чертёж не открыт, 5 файл блока не прочитан или не записан, 6 диалог показа не открылся,\n"
+        "7 файл DXF или SVG не записан.\n");
 }
 
 }  // namespace tarvelo::host

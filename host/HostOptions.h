@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 Tarvelo contributors
 #pragma once
 
+#include <QPointF>
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -19,6 +20,8 @@ enum ExitCode : int {
     kExitDrawingFailed = 4,
     kExitBlockFileFailed = 5,
     kExitDemoFailed = 6,
+    /// A DXF or SVG file could not be written, or the drawing to add symbols to could not be read.
+    kExitExportFailed = 7,
 };
 
 /// What the command line asks for.
@@ -33,10 +36,24 @@ struct HostOptions {
     QString demoFolder;
     /// The character set that decodes the drawing's names instead of what it says; empty for none.
     std::string charset;
+    /// The symbols alone as a DXF drawing.
+    QString exportDxf;
+    /// The symbols as an SVG picture.
+    QString exportSvg;
+    /// The drawing with the symbols added.
+    QString into;
+    /// Where symbols that are not placed yet go; the centre of the drawing's extents when not given.
+    std::optional<QPointF> at;
     /// Without a window: print the layer names and stop.
     bool listLayers = false;
     bool help = false;
 };
+
+/// True when the options ask for a file of the symbols.
+[[nodiscard]] inline bool exportsSymbols(const HostOptions& options)
+{
+    return !options.exportDxf.isEmpty() || !options.exportSvg.isEmpty() || !options.into.isEmpty();
+}
 
 /// Reads the arguments that follow the program name. On a mistake answers
 /// nothing and puts a Russian message (UTF-8) into @p errorUtf8.

@@ -15,6 +15,7 @@
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSplitter>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTreeWidget>
@@ -27,6 +28,10 @@
 #include "BlockTree.h"
 #include "ColorIndex.h"
 #include "DxfDrawing.h"
+#include "SymbolCanvas.h"
+#include "SymbolExport.h"
+#include "SymbolPlacement.h"
+#include "SymbolSvg.h"
 #include "tarvelo/services/IMessageService.h"
 
 namespace tarvelo::host {
@@ -40,11 +45,24 @@ struct WindowControls {
     QLabel* codePage = nullptr;
     QListWidget* layers = nullptr;
     std::array<QPushButton*, module::kSymbolKinds.size()> symbolButtons{};
+    SymbolCanvas* canvas = nullptr;
+    QPushButton* fit = nullptr;
+    QListWidget* symbols = nullptr;
     QTreeWidget* tree = nullptr;
     QPlainTextEdit* json = nullptr;
     QPushButton* edit = nullptr;
+    QPushButton* remove = nullptr;
     QPushButton* save = nullptr;
+    QPushButton* saveDxf = nullptr;
+    QPushButton* saveSvg = nullptr;
 };
+
+QPushButton* button(const QString& caption, const char* name, QWidget* parent)
+{
+    auto* created = new QPushButton(caption, parent);
+    created->setObjectName(name);
+    return created;
+}
 
 WindowControls buildWindow(QMainWindow& window)
 {
@@ -78,8 +96,28 @@ WindowControls buildWindow(QMainWindow& window)
     drawingColumn->addWidget(symbols);
     columns->addLayout(drawingColumn, 1);
 
-    auto* blockColumn = new QVBoxLayout;
-    auto* views = new QTabWidget(central);
+    auto* splitter = new QSplitter(Qt::Horizontal, central);
+    auto* canvasPane = new QWidget(splitter);
+    auto* canvasColumn = new QVBoxLayout(canvasPane);
+    canvasColumn->setContentsMargins(0, 0, 0, 0);
+    controls.canvas = new SymbolCanvas(canvasPane);
+    canvasColumn->addWidget(controls.canvas, 1);
+    auto* canvasActions = new QHBoxLayout;
+    controls.fit = button(QStringLiteral("Показать всё"), "zoomToFitButton", canvasPane);
+    canvasActions->addWidget(controls.fit);
+    canvasActions->addStretch(1);
+    canvasColumn->addLayout(canvasActions);
+
+    auto* blockPane = new QWidget(splitter);
+    auto* blockColumn = new QVBoxLayout(blockPane);
+    blockColumn->setContentsMargins(0, 0, 0, 0);
+    auto* symbolsCaption = new QLabel(QStringLiteral("Символы этого сеанса:"), blockPane);
+    blockColumn->addWidget(symbolsCaption);
+    controls.symbols = new QListWidget(blockPane);
+    controls.symbols->setObjectName("symbolList");
+    symbolsCaption->setBuddy(controls.symbols);
+    blockColumn->addWidget(controls.symbols, 1);
+    auto* views = new QTabWidget(blockPane);
     controls.tree = new QTreeWidget(views);
     controls.tree->setObjectName("blockTree");
     controls.tree->setHeaderLabels({QStringLiteral("Поле"), QStringLiteral("Значение")});
@@ -90,21 +128,32 @@ WindowControls buildWindow(QMainWindow& window)
     controls.json->setReadOnly(true);
     controls.json->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     views->addTab(controls.json, QStringLiteral("JSON"));
-    blockColumn->addWidget(views, 1);
+    blockColumn->addWidget(views, 2);
 
-    auto* actions = new QHBoxLayout;
-    controls.edit = new QPushButton(QStringLiteral("Изменить"), central);
-    controls.edit->setObjectName("editButton");
-    controls.save = new QPushButton(QStringLiteral("Сохранить JSON…"), central);
-    controls.save->setObjectName("saveJsonButton");
-    actions->addWidget(controls.edit);
-    actions->addWidget(controls.save);
-    actions->addStretch(1);
-    blockColumn->addLayout(actions);
-    columns->addLayout(blockColumn, 2);
+    auto* symbolActions = new QHBoxLayout;
+    controls.edit = button(QStringLiteral("Изменить"), "editButton", blockPane);
+    controls.remove = button(QStringLiteral("Удалить"), "removeButton", blockPane);
+    symbolActions->addWidget(controls.edit);
+    symbolActions->addWidget(controls.remove);
+    symbolActions->addStretch(1);
+    blockColumn->addLayout(symbolActions);
+    auto* saveActions = new QHBoxLayout;
+    controls.save = button(QStringLiteral("Сохранить JSON…"), "saveJsonButton", blockPane);
+    controls.saveDxf = button(QStringLiteral("Сохранить DXF…"), "saveDxfButton", blockPane);
+    controls.saveSvg = button(QStringLiteral("Сохранить SVG…"), "saveSvgButton", blockPane);
+    saveActions->addWidget(controls.save);
+    saveActions->addWidget(controls.saveDxf);
+    saveActions->addWidget(controls.saveSvg);
+    saveActions->addStretch(1);
+    blockColumn->addLayout(saveActions);
+    splitter->setStretchFactor(0, 3);
+    splitter->setStretchFactor(1, 2);
+    // The canvas is what the user looks at; the block beside it is for reading details.
+    splitter->setSizes({600, 400});
+    columns->addWidget(splitter, 4);
 
     window.setCentralWidget(central);
-    window.resize(960, 640);
+    window.resize(1280, 720);
     return controls;
 }
 
@@ -149,18 +198,36 @@ QString kindCaption(std::size_t kind)
     return "«" + QString::fromUtf8(symbolCaptionUtf8(kind)) + "»";
 }
 
+QString listCaption(int number, GEOTYPE_DEFINITION::IGeoBlock& block, std::optional<std::size_t> kind)
+{
+    const QString name = kind ? QString::fromUtf8(symbolCaptionUtf8(*kind)) : QStringLiteral("Блок");
+    return QStringLiteral("%1. %2 (тип %3)").arg(number).arg(name).arg(block.GetSymbolType());
+}
+
+const QString kIntoDrawingFilter = QStringLiteral("Чертёж с символами (*.dxf)");
+const QString kSymbolsOnlyFilter = QStringLiteral("Только символы (*.dxf)");
+const QString kSelectedSvgFilter = QStringLiteral("Выбранный символ (*.svg)");
+const QString kAllSvgFilter = QStringLiteral("Все символы (*.svg)");
+
 }  // namespace
 
 HostWindow::HostWindow(SymbolModule& module, DxfDrawing& drawing, const QString& drawingPath,
                        services::IMessageService& messages, QWidget* parent)
-    : QMainWindow(parent), m_module(module), m_drawing(drawing), m_messages(messages)
+    : QMainWindow(parent), m_module(module), m_drawing(drawing), m_drawingPath(drawingPath), m_messages(messages)
 {
     setObjectName("hostWindow");
     const WindowControls controls = buildWindow(*this);
+    m_canvas = controls.canvas;
+    m_list = controls.symbols;
     m_tree = controls.tree;
     m_json = controls.json;
     m_editButton = controls.edit;
+    m_removeButton = controls.remove;
     m_saveButton = controls.save;
+    m_saveDxfButton = controls.saveDxf;
+    m_saveSvgButton = controls.saveSvg;
+    if (const std::optional<QRectF> extents = drawingExtents(drawingPath))
+        m_anchor = extents->center();
 
     const QString fileName = QFileInfo(drawingPath).fileName();
     setWindowTitle(QStringLiteral("Тарвело — ") + fileName);
@@ -176,84 +243,211 @@ HostWindow::HostWindow(SymbolModule& module, DxfDrawing& drawing, const QString&
 
     for (std::size_t kind = 0; kind < controls.symbolButtons.size(); ++kind)
         connect(controls.symbolButtons[kind], &QPushButton::clicked, this, [this, kind] { runSymbol(kind); });
+    connect(controls.fit, &QPushButton::clicked, m_canvas, &SymbolCanvas::zoomToFit);
+    connect(m_list, &QListWidget::currentRowChanged, this, [this](int row) {
+        if (row != m_selected && row >= 0)
+            selectSymbol(row);
+    });
     connect(m_editButton, &QPushButton::clicked, this, [this] { editBlock(); });
+    connect(m_removeButton, &QPushButton::clicked, this, [this] { removeBlock(); });
     connect(m_saveButton, &QPushButton::clicked, this, [this] { askAndSaveJson(); });
+    connect(m_saveDxfButton, &QPushButton::clicked, this, [this] { askAndSaveDxf(); });
+    connect(m_saveSvgButton, &QPushButton::clicked, this, [this] { askAndSaveSvg(); });
     refresh();
     statusBar()->showMessage(QStringLiteral("Модуль символов: ") + QString::fromStdString(m_module.path().string()));
 }
 
+GEOTYPE_DEFINITION::IGeoBlock* HostWindow::block() const
+{
+    return m_selected >= 0 ? m_symbols[static_cast<std::size_t>(m_selected)].block.get() : nullptr;
+}
+
 void HostWindow::runSymbol(std::size_t kind)
 {
-    present(m_module.edit(kind, static_cast<std::uintptr_t>(winId()), &m_drawing, nullptr), kind);
+    BlockPtr made = m_module.edit(kind, static_cast<std::uintptr_t>(winId()), &m_drawing, nullptr);
+    if (!made) {
+        statusBar()->showMessage(kindCaption(kind) + QStringLiteral(": диалог закрыт, модуль не вернул блок."));
+        return;
+    }
+    m_symbols.push_back({std::move(made), kind});
+    m_selected = symbolCount() - 1;
+    refresh();
+    statusBar()->showMessage(kindCaption(kind) + QStringLiteral(": модуль вернул блок."));
 }
 
 void HostWindow::editBlock()
 {
-    if (!m_block || !m_kind)
+    if (m_selected < 0 || !m_symbols[static_cast<std::size_t>(m_selected)].kind)
         return;
-    if (m_block->GetEditMode() == 0)
-        m_block->SetEditMode(1);
-    present(m_module.edit(*m_kind, static_cast<std::uintptr_t>(winId()), &m_drawing, m_block.get()), *m_kind);
+    Symbol& symbol = m_symbols[static_cast<std::size_t>(m_selected)];
+    const std::size_t kind = *symbol.kind;
+    if (symbol.block->GetEditMode() == 0)
+        symbol.block->SetEditMode(1);
+    BlockPtr edited = m_module.edit(kind, static_cast<std::uintptr_t>(winId()), &m_drawing, symbol.block.get());
+    if (!edited) {
+        statusBar()->showMessage(kindCaption(kind) + QStringLiteral(": диалог закрыт, модуль не вернул блок."));
+        return;
+    }
+    symbol.block = std::move(edited);
+    refresh();
+    statusBar()->showMessage(kindCaption(kind) + QStringLiteral(": символ изменён."));
+}
+
+void HostWindow::removeBlock()
+{
+    if (m_selected < 0)
+        return;
+    m_symbols.erase(m_symbols.begin() + m_selected);
+    m_selected = std::min(m_selected, symbolCount() - 1);
+    refresh();
 }
 
 void HostWindow::showBlock(BlockPtr block, std::optional<std::size_t> kind)
 {
-    m_block = std::move(block);
-    m_kind = kind;
+    if (!block)
+        return;
+    m_symbols.push_back({std::move(block), kind});
+    m_selected = symbolCount() - 1;
     refresh();
+}
+
+void HostWindow::selectSymbol(int index)
+{
+    if (index < 0 || index >= symbolCount() || index == m_selected)
+        return;
+    m_selected = index;
+    refresh();
+}
+
+void HostWindow::setAnchor(QPointF anchor)
+{
+    m_anchor = anchor;
+    refresh();
+}
+
+std::vector<render::Drawing> HostWindow::placedSymbols() const
+{
+    std::vector<GEOTYPE_DEFINITION::IGeoBlock*> blocks;
+    for (const Symbol& symbol : m_symbols)
+        blocks.push_back(symbol.block.get());
+    return placeSymbols(blocks, m_anchor);
 }
 
 bool HostWindow::saveJson(const QString& path)
 {
     std::string error;
-    if (!m_block || !writeBlockFile(*m_block, path, error)) {
-        showError(m_block ? error : "Нет блока, который можно сохранить.");
+    if (block() == nullptr || !writeBlockFile(*block(), path, error)) {
+        showError(block() != nullptr ? error : "Нет блока, который можно сохранить.");
         return false;
     }
     statusBar()->showMessage(QStringLiteral("Блок сохранён в ") + path);
     return true;
 }
 
+bool HostWindow::saveDxf(const QString& path, bool intoDrawing)
+{
+    if (m_symbols.empty()) {
+        showError("Нет символов, которые можно сохранить в DXF.");
+        return false;
+    }
+    std::string error;
+    DxfExportSummary summary;
+    const std::vector<render::Drawing> symbols = placedSymbols();
+    const bool written = intoDrawing ? exportSymbolsInto(m_drawingPath, path, symbols, m_charset, error, &summary)
+                                     : exportSymbolsDxf(path, symbols, error, &summary);
+    if (!written) {
+        showError(error);
+        return false;
+    }
+    statusBar()->showMessage(QStringLiteral("%1 в %2: объектов %3.")
+                                 .arg(intoDrawing ? QStringLiteral("Чертёж с символами сохранён")
+                                                  : QStringLiteral("Символы сохранены"),
+                                      path)
+                                 .arg(summary.entities));
+    return true;
+}
+
+bool HostWindow::saveSvg(const QString& path, bool selectedOnly)
+{
+    std::vector<render::Drawing> symbols = placedSymbols();
+    if (selectedOnly && m_selected >= 0)
+        symbols = {symbols[static_cast<std::size_t>(m_selected)]};
+    std::string error;
+    if (!writeSymbolSvg(path, symbols, error)) {
+        showError(error);
+        return false;
+    }
+    statusBar()->showMessage(QStringLiteral("Рисунок сохранён в ") + path);
+    return true;
+}
+
 void HostWindow::closeEvent(QCloseEvent* event)
 {
-    m_block.reset();
-    m_kind.reset();
+    m_symbols.clear();
+    m_selected = -1;
     refresh();
     QMainWindow::closeEvent(event);
 }
 
-void HostWindow::present(BlockPtr block, std::size_t kind)
-{
-    if (!block) {
-        statusBar()->showMessage(kindCaption(kind) + QStringLiteral(": диалог закрыт, модуль не вернул блок."));
-        return;
-    }
-    m_block = std::move(block);
-    m_kind = kind;
-    refresh();
-    statusBar()->showMessage(kindCaption(kind) + QStringLiteral(": модуль вернул блок."));
-}
-
 void HostWindow::refresh()
 {
-    m_editButton->setEnabled(m_block && m_kind);
-    m_saveButton->setEnabled(bool(m_block));
+    const bool any = m_selected >= 0;
+    m_editButton->setEnabled(any && m_symbols[static_cast<std::size_t>(m_selected)].kind.has_value());
+    m_removeButton->setEnabled(any);
+    m_saveButton->setEnabled(any);
+    m_saveDxfButton->setEnabled(!m_symbols.empty());
+    m_saveSvgButton->setEnabled(!m_symbols.empty());
+    {
+        const QSignalBlocker quiet(m_list);
+        m_list->clear();
+        for (std::size_t i = 0; i < m_symbols.size(); ++i)
+            m_list->addItem(listCaption(static_cast<int>(i) + 1, *m_symbols[i].block, m_symbols[i].kind));
+        m_list->setCurrentRow(m_selected);
+    }
+    m_canvas->setSymbols(placedSymbols(), m_selected);
+    showSelected();
+}
+
+void HostWindow::showSelected()
+{
     m_tree->clear();
     m_json->clear();
-    if (!m_block)
+    if (block() == nullptr)
         return;
-    fillBlockTree(*m_tree, blockToJsonDocument(*m_block));
-    m_json->setPlainText(QString::fromStdString(blockToJson(*m_block)));
+    fillBlockTree(*m_tree, blockToJsonDocument(*block()));
+    m_json->setPlainText(QString::fromStdString(blockToJson(*block())));
 }
 
 void HostWindow::askAndSaveJson()
 {
+    const std::optional<std::size_t> kind = m_selected >= 0 ? m_symbols[static_cast<std::size_t>(m_selected)].kind
+                                                            : std::nullopt;
     const QString suggested =
-        m_kind ? QString::fromLatin1(module::kSymbolKinds[*m_kind].shortName) + ".json" : QStringLiteral("block.json");
+        kind ? QString::fromLatin1(module::kSymbolKinds[*kind].shortName) + ".json" : QStringLiteral("block.json");
     const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Сохранить блок в JSON"), suggested,
                                                       QStringLiteral("JSON (*.json)"));
     if (!path.isEmpty())
         saveJson(path);
+}
+
+void HostWindow::askAndSaveDxf()
+{
+    QString filter = kIntoDrawingFilter;
+    const QString suggested = QFileInfo(m_drawingPath).completeBaseName() + QStringLiteral("-символы.dxf");
+    const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Сохранить символы в DXF"), suggested,
+                                                      kIntoDrawingFilter + ";;" + kSymbolsOnlyFilter, &filter);
+    if (!path.isEmpty())
+        saveDxf(path, filter != kSymbolsOnlyFilter);
+}
+
+void HostWindow::askAndSaveSvg()
+{
+    QString filter = kSelectedSvgFilter;
+    const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Сохранить символы в SVG"),
+                                                      QStringLiteral("символы.svg"),
+                                                      kSelectedSvgFilter + ";;" + kAllSvgFilter, &filter);
+    if (!path.isEmpty())
+        saveSvg(path, filter != kAllSvgFilter);
 }
 
 void HostWindow::showError(const std::string& textUtf8)

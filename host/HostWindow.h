@@ -3,12 +3,14 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPointF>
 #include <optional>
 #include <string>
+#include <vector>
 
+#include "Drawing.h"
 #include "SymbolModule.h"
 
-class QLabel;
 class QListWidget;
 class QPlainTextEdit;
 class QPushButton;
@@ -21,50 +23,84 @@ class IMessageService;
 namespace tarvelo::host {
 
 class DxfDrawing;
+class SymbolCanvas;
 
 /// The host program's window: the drawing's name and layers, one button per
-/// symbol kind, and the block the module returned last, as a tree and as
-/// JSON, to be edited again or saved. It owns that block and gives it back
-/// to the module when the window closes or a newer block replaces it.
+/// symbol kind, the symbols made in this run on a canvas and as a list, and
+/// the selected one's block as a tree and as JSON. A symbol can be edited
+/// again, removed, and the symbols saved as DXF (alone or in the drawing)
+/// and SVG. The window owns the blocks and gives each back to the module
+/// when it is replaced, removed or the window closes.
 class HostWindow final : public QMainWindow {
 public:
     /// @p drawingPath names the drawing; @p messages shows the errors.
     HostWindow(SymbolModule& module, DxfDrawing& drawing, const QString& drawingPath,
                services::IMessageService& messages, QWidget* parent = nullptr);
 
-    /// Runs the entry point of the kind for a new symbol and shows its block.
+    /// Runs the entry point of the kind for a new symbol and adds its block, selected.
     void runSymbol(std::size_t kind);
-    /// Runs the entry point of the shown block's kind again, with that block
-    /// as the existing symbol (edit mode set); its answer replaces it. When
-    /// the module answers nothing, the shown block stays.
+    /// Runs the entry point of the selected block's kind again, with that
+    /// block as the existing symbol (edit mode set); its answer replaces it.
+    /// When the module answers nothing, the block stays.
     void editBlock();
-    /// Shows a block made elsewhere (read from a file), to be edited with the
-    /// entry point of @p kind.
+    /// Removes the selected symbol.
+    void removeBlock();
+    /// Adds a block made elsewhere (read from a file), to be edited with the
+    /// entry point of @p kind, and selects it.
     void showBlock(BlockPtr block, std::optional<std::size_t> kind);
-    /// Writes the shown block as JSON; false, after telling the user, on failure.
+    /// Selects the symbol at @p index of the list.
+    void selectSymbol(int index);
+    /// Writes the selected block as JSON; false, after telling the user, on failure.
     bool saveJson(const QString& path);
+    /// Writes the symbols as DXF: into a copy of the drawing, or alone.
+    bool saveDxf(const QString& path, bool intoDrawing);
+    /// Writes the selected symbol, or all, as SVG.
+    bool saveSvg(const QString& path, bool selectedOnly);
 
-    [[nodiscard]] GEOTYPE_DEFINITION::IGeoBlock* block() const { return m_block.get(); }
+    /// Where new symbols go; by default the centre of the drawing's extents.
+    void setAnchor(QPointF anchor);
+    /// The character set texts are written in instead of the drawing's (see --codepage).
+    void setCharset(std::string charset) { m_charset = std::move(charset); }
+
+    /// The selected symbol's block, null when there is none.
+    [[nodiscard]] GEOTYPE_DEFINITION::IGeoBlock* block() const;
+    [[nodiscard]] int symbolCount() const { return static_cast<int>(m_symbols.size()); }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void present(BlockPtr block, std::size_t kind);
+    struct Symbol {
+        BlockPtr block;
+        std::optional<std::size_t> kind;
+    };
+
     void refresh();
+    void showSelected();
+    [[nodiscard]] std::vector<render::Drawing> placedSymbols() const;
     void askAndSaveJson();
+    void askAndSaveDxf();
+    void askAndSaveSvg();
     void showError(const std::string& textUtf8);
 
     SymbolModule& m_module;
     DxfDrawing& m_drawing;
+    QString m_drawingPath;
     services::IMessageService& m_messages;
-    BlockPtr m_block;
-    std::optional<std::size_t> m_kind;
+    std::vector<Symbol> m_symbols;
+    int m_selected = -1;
+    QPointF m_anchor;
+    std::string m_charset;
 
+    SymbolCanvas* m_canvas = nullptr;
+    QListWidget* m_list = nullptr;
     QTreeWidget* m_tree = nullptr;
     QPlainTextEdit* m_json = nullptr;
     QPushButton* m_editButton = nullptr;
+    QPushButton* m_removeButton = nullptr;
     QPushButton* m_saveButton = nullptr;
+    QPushButton* m_saveDxfButton = nullptr;
+    QPushButton* m_saveSvgButton = nullptr;
 };
 
 }  // namespace tarvelo::host

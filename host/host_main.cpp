@@ -2,9 +2,9 @@
 // SPDX-FileCopyrightText: 2026 Tarvelo contributors
 //
 // tarvelo-host: opens a DXF drawing, loads the symbol module and calls its
-// entry points in a window, once from the command line (--json), or one
-// after another without a screen (--demo); or only lists the drawing's
-// layers (--list-layers).
+// entry points in a window, once from the command line (--json, and the
+// symbol written as DXF or SVG), or one after another without a screen
+// (--demo); or only lists the drawing's layers (--list-layers).
 #include <QApplication>
 #include <QDialog>
 #include <QFile>
@@ -19,7 +19,10 @@
 #include "HostPaths.h"
 #include "HostWindow.h"
 #include "MessageBoxService.h"
+#include "SymbolExport.h"
 #include "SymbolModule.h"
+#include "SymbolPlacement.h"
+#include "SymbolSvg.h"
 
 namespace {
 
@@ -61,8 +64,45 @@ private:
     Mode m_mode;
 };
 
+// Where symbols that are not placed yet go.
+QPointF anchorOf(const HostOptions& options, const QString& drawingPath)
+{
+    if (options.at)
+        return *options.at;
+    const std::optional<QRectF> extents = drawingExtents(drawingPath);
+    return extents ? extents->center() : QPointF();
+}
+
+// Writes the symbols of the blocks into the files the options name.
+int exportSymbols(const std::vector<GEOTYPE_DEFINITION::IGeoBlock*>& blocks, const HostOptions& options,
+                  const QString& drawingPath, ErrorReport& report)
+{
+    const std::vector<tarvelo::render::Drawing> symbols = placeSymbols(blocks, anchorOf(options, drawingPath));
+    std::string error;
+    DxfExportSummary summary;
+    if (!options.exportDxf.isEmpty()) {
+        if (!exportSymbolsDxf(options.exportDxf, symbols, error, &summary))
+            return report(kExitExportFailed, error);
+        std::cerr << "Символы записаны в чертёж «" << options.exportDxf.toStdString() << "»: объектов "
+                  << summary.entities << ".\n";
+    }
+    if (!options.into.isEmpty()) {
+        if (!exportSymbolsInto(drawingPath, options.into, symbols, options.charset, error, &summary))
+            return report(kExitExportFailed, error);
+        std::cerr << "Чертёж с символами записан в «" << options.into.toStdString() << "»: добавлено объектов "
+                  << summary.entities << ", слоёв " << summary.layers << ", типов линий " << summary.linetypes
+                  << ", текстовых стилей " << summary.styles << ".\n";
+    }
+    if (!options.exportSvg.isEmpty()) {
+        if (!writeSymbolSvg(options.exportSvg, symbols, error))
+            return report(kExitExportFailed, error);
+        std::cerr << "Рисунок символов записан в «" << options.exportSvg.toStdString() << "».\n";
+    }
+    return kExitOk;
+}
+
 int runCommand(SymbolModule& module, DxfDrawing& drawing, const HostOptions& options, std::size_t kind,
-               GEOTYPE_DEFINITION::IGeoBlock* incoming, ErrorReport& report)
+               GEOTYPE_DEFINITION::IGeoBlock* incoming, const QString& drawingPath, ErrorReport& report)
 {
     // Without a screen nobody can answer the module's dialog; cancel it rather than wait for ever.
     QTimer unattended;
@@ -79,13 +119,14 @@ int runCommand(SymbolModule& module, DxfDrawing& drawing, const HostOptions& opt
     if (!block)
         return report(kExitNoBlock, "Модуль не вернул блок: диалог закрыт без подтверждения.");
     std::string error;
-    if (!writeBlockFile(*block, options.jsonFile, error))
+    if (!options.jsonFile.isEmpty() && !writeBlockFile(*block, options.jsonFile, error))
         return report(kExitBlockFileFailed, error);
-    return kExitOk;
+    return exportSymbols({block.get()}, options, drawingPath, report);
 }
 
 int runDemo(SymbolModule& module, DxfDrawing& drawing, const HostOptions& options,
-            std::optional<std::size_t> kind, GEOTYPE_DEFINITION::IGeoBlock* incoming)
+            std::optional<std::size_t> kind, GEOTYPE_DEFINITION::IGeoBlock* incoming, const QString& drawingPath,
+            ErrorReport& report)
 {
     std::vector<std::size_t> kinds;
     if (kind) {
@@ -96,7 +137,16 @@ int runDemo(SymbolModule& module, DxfDrawing& drawing, const HostOptions& option
     }
     const QString folder = options.demoFolder.isEmpty() ? QStringLiteral("demo-output") : options.demoFolder;
     DialogDemo demo(module, &drawing, std::cout, std::cerr);
-    return demo.run(folder, kinds, incoming) ? kExitOk : kExitDemoFailed;
+    demo.keepBlocks(exportsSymbols(options));
+    const int shown = demo.run(folder, kinds, incoming) ? kExitOk : kExitDemoFailed;
+    const std::vector<BlockPtr> blocks = demo.takeBlocks();
+    if (blocks.empty())
+        return shown;
+    std::vector<GEOTYPE_DEFINITION::IGeoBlock*> symbols;
+    for (const BlockPtr& block : blocks)
+        symbols.push_back(block.get());
+    const int exported = exportSymbols(symbols, options, drawingPath, report);
+    return exported != kExitOk ? exported : shown;
 }
 
 // The layer names in table order, one per line, for a user or a script without a screen.
@@ -134,9 +184,10 @@ int main(int argc, char** argv)
         std::cout << hostUsage().toStdString();
         return kExitOk;
     }
-    const Mode mode = !options->jsonFile.isEmpty()                        ? Mode::Command
-                      : !options->demoFolder.isEmpty() || headlessPlatform() ? Mode::Demo
-                                                                           : Mode::Window;
+    const Mode mode = !options->demoFolder.isEmpty()                             ? Mode::Demo
+                      : !options->jsonFile.isEmpty() || exportsSymbols(*options) ? Mode::Command
+                      : headlessPlatform()                                       ? Mode::Demo
+                                                                                 : Mode::Window;
     ErrorReport report(mode);
 
     const QString drawingPath =
@@ -146,6 +197,13 @@ int main(int argc, char** argv)
     const std::unique_ptr<DxfDrawing> drawing = DxfDrawing::open(toPath(drawingPath), error, options->charset);
     if (!drawing)
         return report(kExitDrawingFailed, error);
+    // Told before any dialog opens, so that nobody fills one in for a file that cannot be written.
+    for (const QString* output : {&options->exportDxf, &options->exportSvg}) {
+        if (!output->isEmpty() && !canWriteFile(*output, error))
+            return report(kExitExportFailed, error);
+    }
+    if (!options->into.isEmpty() && !canWriteInto(drawingPath, options->into, error))
+        return report(kExitExportFailed, error);
 
     std::optional<std::size_t> kind = options->symbolKind;
     std::unique_ptr<GEOTYPE_DEFINITION::TGeoBlock> incoming;
@@ -170,12 +228,15 @@ int main(int argc, char** argv)
         return report(kExitModuleFailed, error);
 
     if (mode == Mode::Command)
-        return runCommand(*module, *drawing, *options, *kind, incoming.get(), report);
+        return runCommand(*module, *drawing, *options, *kind, incoming.get(), drawingPath, report);
     if (mode == Mode::Demo)
-        return runDemo(*module, *drawing, *options, kind, incoming.get());
+        return runDemo(*module, *drawing, *options, kind, incoming.get(), drawingPath, report);
 
     tarvelo::controls::MessageBoxService messages;
     HostWindow window(*module, *drawing, drawingPath, messages);
+    window.setCharset(options->charset);
+    if (options->at)
+        window.setAnchor(*options->at);
     window.show();
     if (incoming) {
         window.showBlock(adoptHostBlock(std::move(incoming)), kind);

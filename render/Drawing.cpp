@@ -82,7 +82,40 @@ private:
     QPointF m_max;
 };
 
+class Mover {
+public:
+    explicit Mover(QPointF offset) : m_offset(offset) {}
+
+    void operator()(LinePrimitive& line) const { move(line.from, line.to); }
+    void operator()(PolylinePrimitive& polyline) const
+    {
+        for (QPointF& point : polyline.points)
+            point += m_offset;
+    }
+    void operator()(ArcPrimitive& arc) const { move(arc.centre); }
+    void operator()(CirclePrimitive& circle) const { move(circle.centre); }
+    void operator()(ArrowHeadPrimitive& arrow) const { move(arrow.tip, arrow.back); }
+    void operator()(TextPrimitive& text) const { move(text.position); }
+    void operator()(HatchStrokePrimitive& stroke) const { move(stroke.from, stroke.to); }
+
+private:
+    template <typename... Points>
+    void move(Points&... points) const
+    {
+        ((points += m_offset), ...);
+    }
+
+    QPointF m_offset;
+};
+
 }  // namespace
+
+void Drawing::translate(QPointF offset)
+{
+    const Mover mover(offset);
+    for (Primitive& primitive : primitives)
+        std::visit(mover, primitive.shape);
+}
 
 QRectF Drawing::bounds() const
 {

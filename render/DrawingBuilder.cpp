@@ -116,6 +116,7 @@ DrawingBuilder::DrawingBuilder(GEOTYPE_DEFINITION::IGeoBlock& block)
     m_slant = std::isfinite(slant) && std::abs(slant) < 60.0 ? slant : 0.0;
     const double height = traits.GetTextValue1();
     m_styleHeight = mm(std::isfinite(height) && height > 0.0 ? height : kDefaultTextHeight);
+    m_drawing.textStyle = TextStyle{text::cp1251ToQString(traits.GetTextStyle()), m_styleHeight, m_widthFactor, m_slant};
 }
 
 double DrawingBuilder::param(std::uint32_t key, double fallback) const
@@ -232,6 +233,7 @@ Drawing DrawingBuilder::take()
     m_drawing = Drawing();
     m_drawing.pens = drawing.pens;
     m_drawing.unitsPerMillimetre = drawing.unitsPerMillimetre;
+    m_drawing.textStyle = drawing.textStyle;
     return drawing;
 }
 

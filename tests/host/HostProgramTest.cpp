@@ -228,7 +228,8 @@ TEST(HostProgram, commandLineMistakesAreToldInRussian)
         {{"--codepage", "KOI-7"},
          QStringLiteral("Неизвестная кодовая страница «KOI-7». Укажите, например, 1251, 866, ANSI_1252 или UTF-8.")},
         {{"--list-layers", "--symbol", "weld"},
-         QStringLiteral("Параметр --list-layers не сочетается с --symbol, --edit, --json и --demo.")},
+         QStringLiteral("Параметр --list-layers не сочетается с --symbol, --edit, --json, --demo и параметрами "
+                        "вывода (--export-dxf, --export-svg, --into, --at).")},
         {{"--symbol", "arrow"}, QStringLiteral("Неизвестный вид символа «arrow». Допустимы: section, break, level, "
                                                "note, node, axes, weld, hatch.")},
     };
@@ -282,4 +283,87 @@ TEST(HostProgram, realDrawingsListTheLayersEzdxfReads)
         ++compared;
     }
     EXPECT_GT(compared, 0);
+}
+
+// Without a window the export options write the symbol the module answered:
+// alone, into a copy of the drawing that keeps everything the drawing had,
+// and as a picture; the drawing itself is not touched.
+TEST(HostProgram, exportOptionsWriteTheSymbol)
+{
+    FakeModuleLog log;
+    const QString alone = log.folder() + "/level.dxf";
+    const QString into = log.folder() + "/plan.dxf";
+    const QString picture = log.folder() + "/level.svg";
+    const QByteArray drawing = QByteArray::fromStdString(fileText(SAMPLE_DRAWING));
+    const HostRun run = runHost({"--module", kFakeModule, "--symbol", "level", "--drawing", SAMPLE_DRAWING, "--export-dxf",
+                                 alone, "--into", into, "--export-svg", picture, "--at", "1000,-2000.5"},
+                                log);
+
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_TRUE(run.err.contains(QStringLiteral("Чертёж с символами записан в «%1»").arg(into))) << run.err.toStdString();
+    const std::string standalone = fileText(alone);
+    EXPECT_NE(standalone.find("AC1024"), std::string::npos);
+    const std::string merged = fileText(into);
+    EXPECT_GT(merged.size(), std::size_t(drawing.size()));
+    EXPECT_EQ(fileText(SAMPLE_DRAWING), drawing.toStdString());
+    // The copy starts as the drawing does: only the handle seed changes before the tables.
+    const std::size_t seed = drawing.indexOf("$HANDSEED");
+    ASSERT_NE(seed, std::size_t(-1));
+    EXPECT_EQ(merged.substr(0, seed), drawing.left(qsizetype(seed)).toStdString());
+    const std::string svg = fileText(picture);
+    EXPECT_NE(svg.find("<svg"), std::string::npos);
+    EXPECT_NE(svg.find("mm\""), std::string::npos) << "sheet millimetres";
+    EXPECT_TRUE(log.allFreed());
+}
+
+// Every mistake in the export options is told in Russian before any dialog
+// opens, with its own exit code, and nothing is written.
+TEST(HostProgram, exportOptionsReportBadArguments)
+{
+    FakeModuleLog log;
+    const QString out = log.folder() + "/out.dxf";
+    struct Case {
+        QStringList arguments;
+        int exitCode;
+        QString message;
+    };
+    const Case cases[] = {
+        {{"--symbol", "level", "--export-dxf", out, "--at", "12;5"}, 2, "Неверное значение --at «12;5»"},
+        {{"--symbol", "level", "--export-dxf", out, "--at", "1,nan"}, 2, "Неверное значение --at"},
+        {{"--export-dxf", out}, 2, "нужны символы: укажите --symbol, --edit или --demo"},
+        {{"--symbol", "level", "--export-dxf", out, "--into", out}, 2, "Два результата нельзя записать в один файл"},
+        {{"--symbol", "level", "--list-layers", "--into", out}, 2, "--list-layers не сочетается"},
+        {{"--symbol", "level", "--export-dxf", log.folder() + "/no/such/folder/out.dxf"}, 7, "папки"},
+        {{"--symbol", "level", "--export-svg", log.folder()}, 7, "это папка; укажите имя файла"},
+        {{"--symbol", "level", "--into", SAMPLE_DRAWING, "--drawing", SAMPLE_DRAWING}, 7,
+         "нельзя записать в сам исходный чертёж"},
+    };
+    for (const Case& mistake : cases) {
+        SCOPED_TRACE(mistake.arguments.join(' ').toStdString());
+        const HostRun run = runHost(QStringList{"--module", kFakeModule} + mistake.arguments, log);
+        EXPECT_EQ(run.exitCode, mistake.exitCode);
+        EXPECT_TRUE(run.err.contains(mistake.message)) << run.err.toStdString();
+    }
+    EXPECT_FALSE(QFile::exists(out));
+    EXPECT_TRUE(log.calls().isEmpty());
+}
+
+// With --demo every symbol the demonstration made is exported, and the
+// blocks still go back to the module.
+TEST(HostProgram, demonstrationExportsEverySymbol)
+{
+    FakeModuleLog log;
+    const QString folder = log.folder() + "/demo";
+    const QString alone = log.folder() + "/symbols.dxf";
+    const QString into = log.folder() + "/plan.dxf";
+    const HostRun run =
+        runHost({"--module", kFakeModule, "--demo", folder, "--export-dxf", alone, "--into", into}, log,
+                {"FAKE_SYMBOLS_DIALOG"});
+
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_TRUE(QFile::exists(alone));
+    EXPECT_TRUE(QFile::exists(into));
+    EXPECT_TRUE(run.err.contains(QStringLiteral("Символы записаны в чертёж «%1»").arg(alone))) << run.err.toStdString();
+    EXPECT_EQ(log.made().size(), 8);
+    EXPECT_TRUE(log.allFreed());
 }

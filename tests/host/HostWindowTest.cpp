@@ -8,11 +8,13 @@
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTreeWidget>
+#include <QWheelEvent>
 
 #include "BlockJson.h"
 #include "DxfDrawing.h"
 #include "FakeModuleLog.h"
 #include "HostWindow.h"
+#include "SymbolCanvas.h"
 #include "ModalDriver.h"
 #include "TestEnvironment.h"
 
@@ -118,8 +120,9 @@ TEST_F(HostWindowTest, symbolButtonShowsTheReturnedBlock)
     EXPECT_TRUE(button("editButton")->isEnabled());
 }
 
-// "Изменить" hands the shown block back as an existing symbol and shows the
-// answer; each replaced block, and the last one on closing, goes back to the module.
+// "Изменить" hands the selected block back as an existing symbol and shows
+// the answer; a new symbol joins the list, and each replaced or removed
+// block, and the rest on closing, goes back to the module.
 TEST_F(HostWindowTest, editPassesTheBlockBackAndEveryBlockIsFreed)
 {
     button("breakButton")->click();
@@ -134,11 +137,56 @@ TEST_F(HostWindowTest, editPassesTheBlockBackAndEveryBlockIsFreed)
     EXPECT_EQ(log.freed().size(), 1);
 
     button("hatchButton")->click();
+    auto* list = window->findChild<QListWidget*>("symbolList");
+    ASSERT_EQ(list->count(), 2);
+    EXPECT_EQ(list->currentRow(), 1);
+    EXPECT_EQ(log.freed().size(), 1);
+
+    list->setCurrentRow(0);
+    EXPECT_EQ(window->block()->GetSymbolType(), 201u);
+    button("removeButton")->click();
+    EXPECT_EQ(list->count(), 1);
+    EXPECT_EQ(window->block()->GetSymbolType(), 601u);
     EXPECT_EQ(log.freed().size(), 2);
+
     window->close();
     EXPECT_EQ(window->block(), nullptr);
     EXPECT_EQ(log.made().size(), 3);
     EXPECT_TRUE(log.allFreed());
+}
+
+// The canvas shows every symbol of the session and zooms with the wheel and
+// back to fit; the symbols are saved as DXF and SVG, and a place that
+// cannot be written is told to the user.
+TEST_F(HostWindowTest, canvasShowsTheSymbolsAndTheyAreSaved)
+{
+    EXPECT_FALSE(button("saveDxfButton")->isEnabled());
+    button("levelButton")->click();
+    button("weldButton")->click();
+    auto* canvas = window->findChild<SymbolCanvas*>("symbolCanvas");
+    ASSERT_NE(canvas, nullptr);
+    EXPECT_EQ(canvas->symbolCount(), 2);
+    EXPECT_TRUE(button("saveDxfButton")->isEnabled());
+
+    window->show();
+    const double fitted = canvas->zoom();
+    QWheelEvent wheel(QPointF(10, 10), canvas->mapToGlobal(QPoint(10, 10)), {}, QPoint(0, 240), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QCoreApplication::sendEvent(canvas->viewport(), &wheel);
+    EXPECT_NEAR(canvas->zoom(), fitted * 1.25 * 1.25, fitted * 1e-6);
+    button("zoomToFitButton")->click();
+    EXPECT_NEAR(canvas->zoom(), fitted, fitted * 1e-6);
+
+    const QString into = log.folder() + "/plan-symbols.dxf";
+    EXPECT_TRUE(window->saveDxf(into, true));
+    EXPECT_TRUE(QFile::exists(into));
+    EXPECT_TRUE(window->saveSvg(log.folder() + "/weld.svg", true));
+    EXPECT_TRUE(messages.shown.empty());
+
+    EXPECT_FALSE(window->saveDxf(SAMPLE_DRAWING, true));
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_NE(messages.shown[0].text.find("нельзя записать в сам исходный чертёж"), std::string::npos)
+        << messages.shown[0].text;
 }
 
 // A section dialog closed without accepting returns no block: the block on

@@ -3,9 +3,11 @@
 # SPDX-FileCopyrightText: 2026 Tarvelo contributors
 #
 # Runs the host program's headless demonstration (every entry point with the
-# sample drawing, accepted) under valgrind's memcheck, with a private store in
-# which the companion libraries are registered as an installer would. Fails
-# on any byte definitely lost and on invalid memory accesses.
+# sample drawing, accepted, and every symbol written into the drawing, alone
+# and as SVG) under valgrind's memcheck, with a private store in which the
+# companion libraries are registered as an installer would. Fails on any byte
+# definitely lost and on invalid memory accesses, and when ezdxf finds fault
+# with the drawings written.
 set -euo pipefail
 host=$1 register=$2 hostsupport=$3 settings=$4
 
@@ -21,7 +23,8 @@ unset DISPLAY WAYLAND_DISPLAY
 # business; leaks and invalid accesses are ours.
 if ! valgrind --quiet --error-exitcode=99 --leak-check=full --errors-for-leak-kinds=definite \
     --show-leak-kinds=definite --undef-value-errors=no --num-callers=30 \
-    "$host" --demo "$work/screens" >"$work/demo.out" 2>"$work/valgrind.log"; then
+    "$host" --demo "$work/screens" --export-dxf "$work/symbols.dxf" --into "$work/plan.dxf" \
+    --export-svg "$work/symbols.svg" >"$work/demo.out" 2>"$work/valgrind.log"; then
   cat "$work/valgrind.log" >&2
   exit 1
 fi
@@ -30,4 +33,23 @@ if [ "$shots" -ne 8 ]; then
   echo "the demonstration left $shots screenshots instead of 8" >&2
   exit 1
 fi
-echo "memcheck: no errors, nothing definitely lost, 8 dialogs shown and accepted"
+# Every kind draws something, so the symbols alone are many entities and
+# the plan gets the same number on top of its own.
+/usr/bin/python3 - "$work/symbols.dxf" "$work/plan.dxf" <<'PYTHON'
+import sys
+from ezdxf import recover
+counts = []
+for path in sys.argv[1:]:
+    doc, auditor = recover.readfile(path)
+    errors = auditor.errors + doc.audit().errors
+    if errors:
+        sys.exit(f"{path}: {errors[0].message}")
+    counts.append(len(doc.modelspace()))
+if counts[0] < 8 or counts[1] <= counts[0]:
+    sys.exit(f"entities written: {counts[0]} alone, {counts[1]} in the plan")
+PYTHON
+if ! grep -q '<svg' "$work/symbols.svg"; then
+  echo "no SVG picture of the symbols" >&2
+  exit 1
+fi
+echo "memcheck: no errors, nothing definitely lost, 8 dialogs shown and accepted, symbols exported"

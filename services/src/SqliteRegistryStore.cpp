@@ -404,9 +404,12 @@ std::uint32_t SqliteRegistryStore::readOnce(bool localMachine, const std::string
     }
     if (m_open && m_open->serves(file)) {
         const std::uint32_t status = readThrough(m_open->db, m_file, localMachine, keyPath, name, value);
-        if (!isReadAnswer(status))
-            forgetOpenStore();
-        return status;
+        if (isReadAnswer(status))
+            return status;
+        forgetOpenStore();
+        // Rights taken away since the connection was opened: read as a first read would.
+        if (!isAccessFailure(status))
+            return status;
     }
     forgetOpenStore();
     auto opened = std::make_unique<OpenStore>(file);

@@ -47,11 +47,11 @@ void CComboLayers::FillLayers(hostcad::IDrawingDatabase* drawing, std::string* t
     m_copied.clear();
     if (drawing == nullptr)
         return;
-    const hostcad::TableNames layers =
-        hostcad::readTableNames(drawing, hostcad::TableKind::Layers, hostcad::FailedRecords::Skip);
+    const hostcad::TableNames layers = hostcad::readTableNames(drawing, hostcad::TableKind::Layers,
+                                                               hostcad::FailedRecords::Skip, hostcad::NameForms::Utf8Only);
     if (!layers.failure.empty())
         m_messages.show("Системное окружение", "Ошибка при считывании слоев", services::MessageIcon::Error);
-    if (layers.names.empty())
+    if (layers.namesUtf8.empty())
         return;
     try {
         QStringList names;

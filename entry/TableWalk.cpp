@@ -24,7 +24,7 @@ std::string HostText::toAnsi() const
     return text::utf8ToCp1251(m_utf8);
 }
 
-TableNames readTableNames(IDrawingDatabase* drawing, TableKind kind, FailedRecords failed)
+TableNames readTableNames(IDrawingDatabase* drawing, TableKind kind, FailedRecords failed, NameForms forms)
 {
     TableNames result;
     try {
@@ -51,7 +51,8 @@ TableNames readTableNames(IDrawingDatabase* drawing, TableKind kind, FailedRecor
             if (opened == eOk || failed == FailedRecords::ReadAnyway) {
                 name.assignUtf8({});
                 record->getName(name);
-                result.names.push_back(name.toAnsi());
+                if (forms == NameForms::Both)
+                    result.names.push_back(name.toAnsi());
                 result.namesUtf8.push_back(name.utf8());
             }
             record->close();

@@ -2,8 +2,9 @@
 // SPDX-FileCopyrightText: 2026 Tarvelo contributors
 //
 // The exports of the host-support library, looked up by name by the symbol
-// module. Each call reads the data file beside the library and the user's
-// store afresh: the module loads the library for one call and frees it after.
+// module. Each call reads the user's store afresh; the data file beside the
+// library is parsed again only when it has changed since the last call while
+// the library was loaded. The module loads the library for one call and frees it after.
 #include <cstdio>
 #include <exception>
 #include <filesystem>
@@ -11,6 +12,7 @@
 #include <optional>
 #include <set>
 
+#include "CatalogCache.h"
 #include "DefaultsFile.h"
 #include "HostSupport.h"
 #include "UserRegisters.h"
@@ -60,12 +62,14 @@ std::filesystem::path libraryFolder()
 #endif
 }
 
-/// What one call needs: the user's store and the data file, read now.
+hostsupport::CatalogCache g_catalogs;
+
+/// What one call needs: the user's store, read now, and the data file.
 class Session {
 public:
     Session() : m_environment(m_messages), m_hub(m_environment), m_registers(m_hub, m_environment.store())
     {
-        auto result = hostsupport::readCatalog(libraryFolder() / hostsupport::kDataFileName);
+        auto result = g_catalogs.read(libraryFolder() / hostsupport::kDataFileName);
         if (result.catalog) {
             m_catalog = std::move(result.catalog);
             m_support.emplace(*m_catalog, m_registers);
@@ -84,7 +88,7 @@ private:
     services::SystemServiceEnvironment m_environment;
     services::CSysHub m_hub;
     hostsupport::UserRegisters m_registers;
-    std::optional<hostsupport::Catalog> m_catalog;
+    std::shared_ptr<const hostsupport::Catalog> m_catalog;
     std::optional<hostsupport::HostSupport> m_support;
 };
 

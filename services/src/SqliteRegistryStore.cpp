@@ -5,6 +5,7 @@
 
 #include <sqlite3.h>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <QStandardPaths>
@@ -16,6 +17,7 @@
 #include <ctime>
 #include <system_error>
 #include <thread>
+#include <utility>
 #include <vector>
 
 #include "tarvelo/services/IServiceEnvironment.h"
@@ -152,12 +154,29 @@ public:
         return statement;
     }
 
+    // A statement this connection prepared before, its bindings cleared; prepared now otherwise.
+    sqlite3_stmt* reuse(const char* sql, int& rc)
+    {
+        for (const auto& [text, statement] : m_reusable) {
+            if (text == sql) {
+                rc = SQLITE_OK;
+                sqlite3_clear_bindings(statement);
+                return statement;
+            }
+        }
+        sqlite3_stmt* statement = prepare(sql, rc);
+        if (rc == SQLITE_OK)
+            m_reusable.emplace_back(sql, statement);
+        return statement;
+    }
+
     [[nodiscard]] int extendedError() const { return sqlite3_extended_errcode(m_db); }
     [[nodiscard]] int systemError() const { return m_db != nullptr ? sqlite3_system_errno(m_db) : 0; }
 
 private:
     sqlite3* m_db = nullptr;
     std::vector<sqlite3_stmt*> m_statements;
+    std::vector<std::pair<const char*, sqlite3_stmt*>> m_reusable;
 };
 
 // Keeps a damaged store for inspection instead of deleting it.
@@ -261,16 +280,16 @@ std::uint32_t retryWhileShared(Operation operation)
     return status;
 }
 
-// One read through a connection of the given access.
-std::uint32_t readFrom(const fs::path& file, Access access, bool localMachine, const std::string& keyPath,
-                       const std::string& name, StoredValue& value)
+constexpr const char* kSelectValue =
+    "SELECT type, data FROM registry_values WHERE hive = ?1 AND path = ?2 AND name = ?3";
+
+// One read through an open connection. The statement is reset before the
+// read returns, so that the connection holds no snapshot between reads.
+std::uint32_t readThrough(Connection& db, const fs::path& file, bool localMachine, const std::string& keyPath,
+                          const std::string& name, StoredValue& value)
 {
-    Connection db;
-    int rc = db.open(file, false, access);
-    if (rc != SQLITE_OK)
-        return failure(db, rc, file);
-    sqlite3_stmt* query =
-        db.prepare("SELECT type, data FROM registry_values WHERE hive = ?1 AND path = ?2 AND name = ?3", rc);
+    int rc = SQLITE_OK;
+    sqlite3_stmt* query = db.reuse(kSelectValue, rc);
     if (rc != SQLITE_OK)
         return (rc & 0xFF) == SQLITE_ERROR ? winerror::kFileNotFound : failure(db, rc, file);  // no tables yet
     const std::string path = normalizeKeyPath(keyPath);
@@ -278,14 +297,34 @@ std::uint32_t readFrom(const fs::path& file, Access access, bool localMachine, c
     sqlite3_bind_text(query, 2, path.data(), static_cast<int>(path.size()), SQLITE_STATIC);
     sqlite3_bind_text(query, 3, name.data(), static_cast<int>(name.size()), SQLITE_STATIC);
     rc = sqlite3_step(query);
-    if (rc == SQLITE_DONE)
-        return winerror::kFileNotFound;
-    if (rc != SQLITE_ROW)
-        return failure(db, db.extendedError(), file);
-    value.type = static_cast<std::uint32_t>(sqlite3_column_int64(query, 0));
-    const auto* bytes = static_cast<const char*>(sqlite3_column_blob(query, 1));
-    value.data.assign(bytes != nullptr ? bytes : "", static_cast<std::size_t>(sqlite3_column_bytes(query, 1)));
-    return winerror::kSuccess;
+    std::uint32_t status = winerror::kSuccess;
+    if (rc == SQLITE_DONE) {
+        status = winerror::kFileNotFound;
+    } else if (rc != SQLITE_ROW) {
+        status = failure(db, db.extendedError(), file);
+    } else {
+        value.type = static_cast<std::uint32_t>(sqlite3_column_int64(query, 0));
+        const auto* bytes = static_cast<const char*>(sqlite3_column_blob(query, 1));
+        value.data.assign(bytes != nullptr ? bytes : "", static_cast<std::size_t>(sqlite3_column_bytes(query, 1)));
+    }
+    sqlite3_reset(query);
+    return status;
+}
+
+// One read through a connection of the given access, closed after it.
+std::uint32_t readFrom(const fs::path& file, Access access, bool localMachine, const std::string& keyPath,
+                       const std::string& name, StoredValue& value)
+{
+    Connection db;
+    const int rc = db.open(file, false, access);
+    if (rc != SQLITE_OK)
+        return failure(db, rc, file);
+    return readThrough(db, file, localMachine, keyPath, name, value);
+}
+
+bool isReadAnswer(std::uint32_t status)
+{
+    return status == winerror::kSuccess || status == winerror::kFileNotFound;
 }
 
 }  // namespace
@@ -304,7 +343,42 @@ std::string normalizeKeyPath(const std::string& keyPath)
     return normalized;
 }
 
+// The connection kept for reading, and the file and process it was opened for.
+class SqliteRegistryStore::OpenStore {
+public:
+    explicit OpenStore(const struct stat& file) : m_device(file.st_dev), m_inode(file.st_ino), m_process(::getpid()) {}
+
+    // A connection is no use for another file in the store's place, and
+    // SQLite's connections must not cross into a forked process.
+    [[nodiscard]] bool serves(const struct stat& file) const
+    {
+        return file.st_dev == m_device && file.st_ino == m_inode && ::getpid() == m_process;
+    }
+    [[nodiscard]] bool openedInThisProcess() const { return ::getpid() == m_process; }
+
+    Connection db;
+
+private:
+    dev_t m_device;
+    ino_t m_inode;
+    pid_t m_process;
+};
+
 SqliteRegistryStore::SqliteRegistryStore(std::filesystem::path databaseFile) : m_file(std::move(databaseFile)) {}
+
+SqliteRegistryStore::~SqliteRegistryStore()
+{
+    forgetOpenStore();
+}
+
+void SqliteRegistryStore::forgetOpenStore()
+{
+    // A forked process leaves its parent's connection alone: closing it here would
+    // act on files and locks that are the parent's.
+    if (m_open && !m_open->openedInThisProcess())
+        static_cast<void>(m_open.release());
+    m_open.reset();
+}
 
 std::filesystem::path SqliteRegistryStore::defaultDatabaseFile()
 {
@@ -323,10 +397,30 @@ std::uint32_t SqliteRegistryStore::readValue(bool localMachine, const std::strin
 std::uint32_t SqliteRegistryStore::readOnce(bool localMachine, const std::string& keyPath,
                                             const std::string& name, StoredValue& value)
 {
-    std::error_code error;
-    if (!fs::exists(m_file, error))
+    struct stat file {};
+    if (::stat(m_file.c_str(), &file) != 0) {
+        forgetOpenStore();
         return winerror::kFileNotFound;  // nothing was ever written: no key exists
-    std::uint32_t status = readFrom(m_file, Access::Shared, localMachine, keyPath, name, value);
+    }
+    if (m_open && m_open->serves(file)) {
+        const std::uint32_t status = readThrough(m_open->db, m_file, localMachine, keyPath, name, value);
+        if (isReadAnswer(status))
+            return status;
+        forgetOpenStore();
+        // Rights taken away since the connection was opened: read as a first read would.
+        if (!isAccessFailure(status))
+            return status;
+    }
+    forgetOpenStore();
+    auto opened = std::make_unique<OpenStore>(file);
+    const int rc = opened->db.open(m_file, false, Access::Shared);
+    std::uint32_t status = rc == SQLITE_OK ? readThrough(opened->db, m_file, localMachine, keyPath, name, value)
+                                           : failure(opened->db, rc, m_file);
+    if (isReadAnswer(status)) {
+        m_open = std::move(opened);
+        return status;
+    }
+    opened.reset();
     if (!isAccessFailure(status))
         return status;
     // A copied or locked-down profile: the store and its folder may not be changed, so SQLite
@@ -337,6 +431,7 @@ std::uint32_t SqliteRegistryStore::readOnce(bool localMachine, const std::string
     if (!journalHoldsWrites(m_file))
         return readFrom(m_file, Access::Immutable, localMachine, keyPath, name, value);
     // The journal holds writes that only a writable copy can replay.
+    std::error_code error;
     const PrivateFolder folder;
     if (folder.path().empty())
         return status;

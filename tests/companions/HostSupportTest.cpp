@@ -4,10 +4,12 @@
 
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <set>
 #include <utility>
 #include <vector>
 
+#include "CatalogCache.h"
 #include "DefaultsFile.h"
 #include "TestEnvironment.h"
 #include "UserRegisters.h"
@@ -177,6 +179,47 @@ TEST(HostSupportData, problemsNameTheirLine)
         EXPECT_FALSE(result.catalog);
         EXPECT_NE(result.problem.find(where), std::string::npos) << result.problem;
     }
+}
+
+// The parsed file is shared while the file stays as it was; an edited, broken or mended file is read again.
+TEST(HostSupportData, parsedFileIsKeptOnlyWhileTheFileIsUnchanged)
+{
+    const std::filesystem::path folder = std::filesystem::path(::testing::TempDir()) / "catalog-cache";
+    std::filesystem::create_directories(folder);
+    const std::filesystem::path file = folder / "symbol-defaults.txt";
+    std::filesystem::copy_file(DHOSTSP_DATA, file, std::filesystem::copy_options::overwrite_existing);
+    tarvelo::hostsupport::CatalogCache cache;
+
+    const auto first = cache.read(file);
+    ASSERT_TRUE(first.catalog) << first.problem;
+    EXPECT_EQ(cache.read(file).catalog, first.catalog);
+
+    std::string text;
+    {
+        std::ifstream in(file, std::ios::binary);
+        text.assign(std::istreambuf_iterator<char>(in), {});
+    }
+    const std::string from = "[colors]\n";
+    ASSERT_NE(text.find(from), std::string::npos);
+    std::ofstream(file, std::ios::binary) << std::string(text).replace(text.find(from), from.size(),
+                                                                        from + "200 = Добавленный\n");
+    const auto edited = cache.read(file);
+    ASSERT_TRUE(edited.catalog) << edited.problem;
+    EXPECT_NE(edited.catalog->color(200), nullptr);
+    EXPECT_EQ(first.catalog->color(200), nullptr) << "a catalog handed out stays as it was";
+
+    std::ofstream(file, std::ios::binary) << "[colours]\n";
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        const auto broken = cache.read(file);
+        EXPECT_FALSE(broken.catalog);
+        EXPECT_NE(broken.problem.find("строка 1"), std::string::npos) << broken.problem;
+    }
+
+    std::ofstream(file, std::ios::binary) << text;
+    const auto mended = cache.read(file);
+    ASSERT_TRUE(mended.catalog) << mended.problem;
+    EXPECT_EQ(mended.catalog->color(200), nullptr);
+    std::filesystem::remove_all(folder);
 }
 
 // Defaults of a type come as a block with its rows' values and resolved traits; unknown types get none.

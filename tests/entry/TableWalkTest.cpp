@@ -36,6 +36,13 @@ TEST(TableWalk, layerWalkSkipsErasedAndFailingRecords)
     EXPECT_EQ(layers.names, cp1251({"0", "Стены", "Тексты"}));
     EXPECT_TRUE(layers.failure.empty());
     EXPECT_EQ(drawing.openObjects(), 0);
+
+    // A walk for showing the names gives the same records, only as the drawing has them.
+    const TableNames shown =
+        readTableNames(&drawing, TableKind::Layers, FailedRecords::Skip, NameForms::Utf8Only);
+    EXPECT_EQ(shown.namesUtf8, (std::vector<std::string>{"0", "Стены", "Тексты"}));
+    EXPECT_TRUE(shown.names.empty());
+    EXPECT_EQ(drawing.openObjects(), 0);
 }
 
 // The line type walk does not look at the record's status, but an erased record never comes up.

@@ -293,3 +293,49 @@ TEST(StoreRobustness, firstWriteIntoUnwritableFolderReportsAccessDenied)
         << environment.logText();
     EXPECT_FALSE(std::filesystem::exists(environment.storeFile()));
 }
+
+// One store object serving many reads still answers each one with what is committed now: another
+// process's write, the store removed, and a store put in its place.
+TEST(StoreRobustness, readsFollowTheStoreAsItIsNow)
+{
+    TestEnvironment environment;
+    FxRegistry registry(environment.store());
+    ASSERT_EQ(registry.SetValueDword(kKey, "Roundz", 2, false), 0u);
+    std::uint32_t value = 0;
+    ASSERT_EQ(registry.GetValueDword(kKey, "Roundz", value, false), 0u);
+    ASSERT_EQ(value, 2u);
+
+    const pid_t writer = ::fork();
+    if (writer == 0) {
+        SqliteRegistryStore other(environment.storeFile());
+        ::_exit(static_cast<int>(FxRegistry(other).SetValueDword(kKey, "Roundz", 4, false)));
+    }
+    ASSERT_EQ(exitCodeOf(writer), 0);
+    EXPECT_EQ(registry.GetValueDword(kKey, "Roundz", value, false), 0u);
+    EXPECT_EQ(value, 4u);
+
+    const std::filesystem::path replacement = besideStore(environment, ".new");
+    {
+        SqliteRegistryStore other(replacement);
+        ASSERT_EQ(FxRegistry(other).SetValueDword(kKey, "Roundz", 7, false), 0u);
+    }
+    for (const char* suffix : {"", "-wal", "-shm"})
+        std::filesystem::remove(besideStore(environment, suffix));
+    value = 0;
+    EXPECT_EQ(registry.GetValueDword(kKey, "Roundz", value, false), tarvelo::winerror::kFileNotFound);
+    EXPECT_EQ(value, 0u);
+
+    for (const char* suffix : {"-wal", "-shm", ""}) {
+        std::filesystem::path from = replacement;
+        from += suffix;
+        if (std::filesystem::exists(from))
+            std::filesystem::rename(from, besideStore(environment, suffix));
+    }
+    EXPECT_EQ(registry.GetValueDword(kKey, "Roundz", value, false), 0u);
+    EXPECT_EQ(value, 7u);
+
+    // Its own write is read back through the same object.
+    ASSERT_EQ(registry.SetValueDword(kKey, "Roundz", 9, false), 0u);
+    EXPECT_EQ(registry.GetValueDword(kKey, "Roundz", value, false), 0u);
+    EXPECT_EQ(value, 9u);
+}

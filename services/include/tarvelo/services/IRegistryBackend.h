@@ -19,7 +19,9 @@ struct StoredValue {
 
 /// Where registry values are kept: per-user (or machine) hives of key paths
 /// like "Software\Maker\Product\", each holding typed values by name.
-/// Every operation opens, acts and closes, and answers a Windows error code.
+/// Every operation is complete in itself: a read sees what is committed at
+/// that moment, a write is committed before it returns, and each answers a
+/// Windows error code. A backend may keep its connection between reads.
 class IRegistryBackend {
 public:
     virtual ~IRegistryBackend() = default;

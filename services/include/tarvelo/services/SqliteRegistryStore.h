@@ -3,6 +3,7 @@
 #pragma once
 
 #include <filesystem>
+#include <memory>
 #include <string>
 
 #include "IRegistryBackend.h"
@@ -10,10 +11,17 @@
 namespace tarvelo::services {
 
 /// The per-user parameter store on platforms without a registry: one SQLite
-/// database of keys and typed values. Each operation opens the database,
-/// acts in one transaction and closes it; the WAL journal keeps every
-/// committed write through a crash of the writing process, and a busy
-/// timeout lets several processes share the file.
+/// database of keys and typed values. Each operation is one transaction of
+/// its own; the WAL journal keeps every committed write through a crash of
+/// the writing process, and a busy timeout lets several processes share the
+/// file.
+///
+/// An object serves one call (of the module or a companion library): the
+/// connection of its first read is kept for the reads after it, since
+/// opening the database costs far more than reading a value. Every read
+/// still sees what was last committed, by any process. Writes open a
+/// connection of their own, so that they meet the store's rights as they are
+/// now; a store removed or replaced since is opened anew.
 ///
 /// A file that turns out not to be a database is moved aside (renamed with
 /// a ".damaged-" suffix and the time) and answered with 1009; the next
@@ -28,6 +36,9 @@ public:
     static constexpr const char* kFileName = "registry.sqlite3";
 
     explicit SqliteRegistryStore(std::filesystem::path databaseFile);
+    ~SqliteRegistryStore() override;
+    SqliteRegistryStore(const SqliteRegistryStore&) = delete;
+    SqliteRegistryStore& operator=(const SqliteRegistryStore&) = delete;
 
     /// The user's store: the folder named by TARVELO_STORE_DIR, or else
     /// "Orvane Software" in the user's configuration folder.
@@ -46,7 +57,11 @@ private:
     std::uint32_t writeOnce(bool localMachine, const std::string& keyPath, const std::string& name,
                             std::uint32_t type, std::string_view data);
 
+    class OpenStore;
+    void forgetOpenStore();
+
     std::filesystem::path m_file;
+    std::unique_ptr<OpenStore> m_open;
 };
 
 /// Registry key paths compare without case and ignore doubled or trailing

@@ -14,19 +14,9 @@
 #include "ColorChoice.h"
 #include "ColorIndex.h"
 #include "PaletteGrid.h"
+#include "tarvelo/services/Named.h"
 
 namespace tarvelo::hostcad {
-
-namespace {
-
-template <typename Control>
-Control* named(Control* control, const char* objectName)
-{
-    control->setObjectName(QString::fromLatin1(objectName));
-    return control;
-}
-
-}  // namespace
 
 ColorDialogControls buildColorDialogTemplate(QDialog& dialog)
 {

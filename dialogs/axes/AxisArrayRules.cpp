@@ -4,7 +4,7 @@
 
 #include <cmath>
 
-#include "HostSupportCall.h"
+#include "HostSupportSession.h"
 #include "tarvelo/geometry/IGeoBlock.h"
 #include "tarvelo/services/CompanionApi.h"
 
@@ -130,7 +130,7 @@ QString newAxisName(AxisFamily family, int rowCount)
     return family == AxisFamily::Letters ? QStringLiteral("А") + number : number;
 }
 
-void loadDefaultAxes(services::IServiceEnvironment& environment, IGeoBlock& block, std::uint32_t arrayType)
+void loadDefaultAxes(const HostSupportSession& hostSupport, IGeoBlock& block, std::uint32_t arrayType)
 {
     if (block.GetSymbolType() != arrayType)
         block.SetSymbolType(arrayType);
@@ -140,27 +140,19 @@ void loadDefaultAxes(services::IServiceEnvironment& environment, IGeoBlock& bloc
         items->RemoveAll();
     if (points != nullptr)
         points->RemoveAll();
-    {
-        const HostSupportSession library(environment);
-        const auto getDefaultAxis = library.find<services::exports::GetDefaultAxis>();
-        const auto freeBlock = library.find<services::exports::FreeBlock>();
-        if (getDefaultAxis != nullptr) {
-            if (IGeoBlock* defaults = getDefaultAxis(arrayType)) {
-                if (points != nullptr)
-                    points->CopyFrom(defaults->GetPoints());
-                block.SetItems(defaults->GetItems());
-                // The block belongs to the library and goes back to it before the library goes.
-                if (freeBlock != nullptr)
-                    freeBlock(defaults);
-            }
+    if (const auto getDefaultAxis = hostSupport.find<services::exports::GetDefaultAxis>()) {
+        if (const BorrowedBlock defaults = hostSupport.borrow(getDefaultAxis(arrayType))) {
+            if (points != nullptr)
+                points->CopyFrom(defaults->GetPoints());
+            block.SetItems(defaults->GetItems());
         }
     }
     writeInsertionPoint(block, false);
 }
 
-void saveDefaultAxes(services::IServiceEnvironment& environment, IGeoBlock& block)
+void saveDefaultAxes(const HostSupportSession& hostSupport, IGeoBlock& block)
 {
-    callHostSupport<services::exports::SaveDefaultAxis>(environment, &block);
+    callHostSupport<services::exports::SaveDefaultAxis>(hostSupport, &block);
 }
 
 }  // namespace tarvelo::dialogs::axes

@@ -13,8 +13,8 @@
 namespace GEOTYPE_DEFINITION {
 class IGeoBlock;
 }
-namespace tarvelo::services {
-class IServiceEnvironment;
+namespace tarvelo::dialogs {
+class HostSupportSession;
 }
 
 /// @file
@@ -114,10 +114,10 @@ QString newAxisName(AxisFamily family, int rowCount);
 /// Empties the block's items and points and fills them with the host-support
 /// library's default axes of `arrayType` (none when the library or its export
 /// is missing); gives the block that type and an insertion point not given.
-void loadDefaultAxes(services::IServiceEnvironment& environment, GEOTYPE_DEFINITION::IGeoBlock& block,
+void loadDefaultAxes(const HostSupportSession& hostSupport, GEOTYPE_DEFINITION::IGeoBlock& block,
                      std::uint32_t arrayType);
 
 /// Hands the block to the host-support library as the new default axes of its type.
-void saveDefaultAxes(services::IServiceEnvironment& environment, GEOTYPE_DEFINITION::IGeoBlock& block);
+void saveDefaultAxes(const HostSupportSession& hostSupport, GEOTYPE_DEFINITION::IGeoBlock& block);
 
 }  // namespace tarvelo::dialogs::axes

@@ -110,7 +110,7 @@ QLabel* caption(QDialog& dialog, int number, const QString& text, QWidget* buddy
 AxisArrayControls buildAxisArrayTemplate(QDialog& dialog, const FrameControls& frame)
 {
     AxisArrayControls controls;
-    auto* layout = new QVBoxLayout(&dialog);
+    auto* layout = addTemplateColumn(dialog, frame);
     auto* columns = new QHBoxLayout;
     auto* left = new QVBoxLayout;
     auto* right = new QVBoxLayout;

@@ -190,12 +190,12 @@ void CDlgAxisArray::NewAxisArray(IGeoBlock* block)
 
 void CDlgAxisArray::ApplyAxisType(std::uint32_t symbolType)
 {
-    ApplySymbolType(environment(), symbolType, m_block);
+    ApplySymbolType(hostSupport(), symbolType, m_block);
 }
 
 void CDlgAxisArray::LoadDefaultAxes(std::uint32_t symbolType)
 {
-    axes::loadDefaultAxes(environment(), *m_block, symbolType);
+    axes::loadDefaultAxes(hostSupport(), *m_block, symbolType);
 }
 
 void CDlgAxisArray::InitAxisLists()
@@ -205,7 +205,7 @@ void CDlgAxisArray::InitAxisLists()
     fillLayerCombo();
     // The host defaults are a new array's; an existing one keeps its own parameters and layer.
     if (isNewSymbol())
-        HostDefaultsLoader(environment()).load(m_block);
+        HostDefaultsLoader(hostSupport()).load(m_block);
     showBlockLayer();
 }
 
@@ -316,7 +316,7 @@ void CDlgAxisArray::OnTypeChosen(int entry)
     m_controls.preview->SetAxisType(type);
     update();
     // A chosen type brings its own parameters, placements among them, but not its layer.
-    ApplyChosenSymbolType(environment(), type, m_block);
+    ApplyChosenSymbolType(hostSupport(), type, m_block);
     LoadDefaultAxes(type);
     ShowAxes(m_block);
     FillPlacementLists();
@@ -462,7 +462,7 @@ void CDlgAxisArray::accept()
 
 void CDlgAxisArray::writeBackOnAccept()
 {
-    axes::saveDefaultAxes(environment(), *m_block);
+    axes::saveDefaultAxes(hostSupport(), *m_block);
     // The block has its type's defaults since it was opened or its type chosen;
     // loading them again would undo the user's placements and properties.
     CSymbolDialog::writeBackOnAccept();

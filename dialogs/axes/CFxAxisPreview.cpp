@@ -4,7 +4,7 @@
 
 #include <QPainter>
 
-#include "ObjPropertiesTemplate.h"
+#include "RenderPicture.h"
 #include "ResourceIds.h"
 
 namespace tarvelo::dialogs {

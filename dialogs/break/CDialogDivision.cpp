@@ -72,7 +72,7 @@ void CDialogDivision::showSize(controls::CNumEdit& edit, double value)
 void CDialogDivision::onTypeButton(std::uint32_t type)
 {
     SetDivisionType(type);
-    ApplyChosenSymbolType(environment(), m_type, m_block);
+    ApplyChosenSymbolType(hostSupport(), m_type, m_block);
 }
 
 void CDialogDivision::setFixedSize(bool fixed)
@@ -108,7 +108,7 @@ void CDialogDivision::InitFromBlock()
         frame().layers->setEnabled(true);
         setFixedSize(false);
         SetDivisionType(division::typeFromStored(services::CSysHub(environment()).GetDwordParams("", "DivType")));
-        ApplySymbolType(environment(), m_type, m_block);
+        ApplySymbolType(hostSupport(), m_type, m_block);
         applyNewSymbolScale();
     } else {
         frame().layers->setEnabled(false);

@@ -18,7 +18,7 @@ namespace tarvelo::dialogs {
 DivisionControls buildDivisionTemplate(QDialog& dialog, const FrameControls& frame)
 {
     DivisionControls controls;
-    auto* layout = new QVBoxLayout(&dialog);
+    auto* layout = addTemplateColumn(dialog, frame);
 
     auto* types = new QHBoxLayout;
     for (std::size_t index = 0; index < kBreakTypeButtons.size(); ++index) {

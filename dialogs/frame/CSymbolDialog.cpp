@@ -2,8 +2,14 @@
 // SPDX-FileCopyrightText: 2026 Tarvelo contributors
 #include "CSymbolDialog.h"
 
+#include <QAbstractButton>
+#include <QComboBox>
 #include <QIcon>
+#include <QLineEdit>
 #include <QPushButton>
+#include <QTabBar>
+#include <QTableWidget>
+#include <QTimer>
 #include <cstdlib>
 #include <limits>
 
@@ -12,6 +18,7 @@
 #include "NumberText.h"
 #include "ResourceIds.h"
 #include "ScaleButton.h"
+#include "SymbolPreview.h"
 #include "tarvelo/geometry/IGeoBlock.h"
 #include "tarvelo/geometry/IGeoItemTraits.h"
 #include "tarvelo/services/CSysHub.h"
@@ -21,7 +28,7 @@
 namespace tarvelo::dialogs {
 
 CSymbolDialog::CSymbolDialog(QWidget* parent, services::IServiceEnvironment& environment, const FrameTemplate& frame)
-    : QDialog(parent), m_environment(environment), m_template(frame),
+    : QDialog(parent), m_environment(environment), m_hostSupport(environment), m_template(frame),
       m_frame(createFrameControls(*this, frame, environment.messages()))
 {
     connect(m_frame.scale, &QPushButton::clicked, this, &CSymbolDialog::OnScaleButton);
@@ -38,6 +45,8 @@ int CSymbolDialog::EditBlock(hostcad::IDrawingDatabase* drawing, GEOTYPE_DEFINIT
     m_block = block;
     InitControls();
     InitFromBlock();
+    followBlockChanges();
+    m_frame.preview->setBlock(m_block);
     const int result = exec() == QDialog::Accepted ? kAccepted : kCancelled;
     if (result == kAccepted) {
         writeBackOnAccept();
@@ -45,9 +54,40 @@ int CSymbolDialog::EditBlock(hostcad::IDrawingDatabase* drawing, GEOTYPE_DEFINIT
     } else {
         afterCancel();
     }
+    m_frame.preview->setBlock(nullptr);
     m_drawing = nullptr;
     m_block = nullptr;
+    m_hostSupport.close();
     return result;
+}
+
+void CSymbolDialog::followBlockChanges()
+{
+    if (m_followsChanges)
+        return;
+    m_followsChanges = true;
+    for (auto* button : findChildren<QAbstractButton*>())
+        connect(button, &QAbstractButton::clicked, this, &CSymbolDialog::blockChanged);
+    for (auto* edit : findChildren<QLineEdit*>())
+        connect(edit, &QLineEdit::textChanged, this, &CSymbolDialog::blockChanged);
+    for (auto* list : findChildren<QComboBox*>())
+        connect(list, &QComboBox::currentIndexChanged, this, &CSymbolDialog::blockChanged);
+    for (auto* tabs : findChildren<QTabBar*>())
+        connect(tabs, &QTabBar::currentChanged, this, &CSymbolDialog::blockChanged);
+    for (auto* table : findChildren<QTableWidget*>())
+        connect(table, &QTableWidget::itemChanged, this, &CSymbolDialog::blockChanged);
+}
+
+void CSymbolDialog::blockChanged()
+{
+    // A change often runs through several handlers; the drawing waits for the last of them.
+    if (m_redrawPending)
+        return;
+    m_redrawPending = true;
+    QTimer::singleShot(0, this, [this] {
+        m_redrawPending = false;
+        m_frame.preview->refresh();
+    });
 }
 
 void CSymbolDialog::InitControls()
@@ -109,7 +149,7 @@ void CSymbolDialog::OnScaleButton()
 
 void CSymbolDialog::OnPropertiesButton()
 {
-    CDlgObjProperties properties(this, m_environment);
+    CDlgObjProperties properties(this, m_environment, &m_hostSupport);
     properties.EditBlock(m_drawing, m_block);
 }
 

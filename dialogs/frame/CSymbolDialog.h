@@ -6,6 +6,7 @@
 #include <string>
 
 #include "CToolComment.h"
+#include "HostSupportSession.h"
 #include "SymbolDialogTemplates.h"
 
 namespace GEOTYPE_DEFINITION {
@@ -53,6 +54,10 @@ protected:
     /// After a cancel: what a dialog undoes itself; nothing by default.
     virtual void afterCancel() {}
 
+    /// Redraws the preview once the handlers of the current change have run;
+    /// the frame calls it for every control, a dialog for changes of its own.
+    void blockChanged();
+
     void UpdateScaleCaption(double scale);
     virtual void OnScaleButton();
     virtual void OnPropertiesButton();
@@ -70,6 +75,8 @@ protected:
     [[nodiscard]] std::string numberFormat(const char* decimalsValueName) const;
 
     [[nodiscard]] services::IServiceEnvironment& environment() const { return m_environment; }
+    /// The host-support library of this call, loaded once and released when EditBlock ends.
+    [[nodiscard]] const HostSupportSession& hostSupport() const { return m_hostSupport; }
     [[nodiscard]] const FrameControls& frame() const { return m_frame; }
 
     bool fillsLayersInInitControls = true;
@@ -79,9 +86,15 @@ protected:
     controls::CToolComment m_tips;
 
 private:
+    /// Every control that can change the block redraws the preview.
+    void followBlockChanges();
+
     services::IServiceEnvironment& m_environment;
+    HostSupportSession m_hostSupport;
     const FrameTemplate& m_template;
     FrameControls m_frame;
+    bool m_followsChanges = false;
+    bool m_redrawPending = false;
 };
 
 }  // namespace tarvelo::dialogs

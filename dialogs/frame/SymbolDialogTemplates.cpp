@@ -7,22 +7,16 @@
 #include <QHBoxLayout>
 #include <QIcon>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 
 #include "CComboLayers.h"
-#include "ImageButton.h"
 #include "ResourceIds.h"
+#include "SymbolPreview.h"
 
 namespace tarvelo::dialogs {
 
 namespace {
-
-QString id(int number)
-{
-    return QString::number(number);
-}
 
 QPushButton* flatButton(QDialog& dialog, int number, const QString& text)
 {
@@ -36,7 +30,7 @@ QPushButton* flatButton(QDialog& dialog, int number, const QString& text)
 
 FrameControls createFrameControls(QDialog& dialog, const FrameTemplate& frame, services::IMessageService& messages)
 {
-    dialog.setObjectName(id(frame.templateId));
+    named(&dialog, frame.templateId);
     dialog.setWindowTitle(QString::fromUtf8(frame.title));
     FrameControls controls;
     controls.properties = flatButton(dialog, frame.propertiesButton, {});
@@ -49,14 +43,24 @@ FrameControls createFrameControls(QDialog& dialog, const FrameTemplate& frame, s
     controls.accept->setDefault(true);
     controls.cancel = named(new QPushButton(QStringLiteral("Отменить"), &dialog), 2);
     controls.cancel->setAutoDefault(false);
+    controls.preview = new SymbolPreview(&dialog);
     return controls;
+}
+
+QVBoxLayout* addTemplateColumn(QDialog& dialog, const FrameControls& frame)
+{
+    auto* row = new QHBoxLayout(&dialog);
+    auto* column = new QVBoxLayout;
+    row->addLayout(column);
+    row->addWidget(frame.preview, 1);
+    return column;
 }
 
 void addLayerRow(QBoxLayout& layout, QDialog& dialog, const FrameControls& frame, int labelId)
 {
     auto* row = new QHBoxLayout;
     auto* label = new QLabel(QStringLiteral("Слой в чертеже"), &dialog);
-    label->setObjectName(labelId > 0 ? id(labelId) : QStringLiteral("layerLabel"));
+    label->setObjectName(labelId > 0 ? QString::number(labelId) : QStringLiteral("layerLabel"));
     label->setBuddy(frame.layers);
     row->addWidget(label);
     row->addWidget(frame.layers, 1);
@@ -83,33 +87,6 @@ void addButtonRow(QBoxLayout& layout, const FrameControls& frame)
     row->addWidget(frame.accept);
     row->addWidget(frame.cancel);
     layout.addLayout(row);
-}
-
-SectionControls buildSectionTemplate(QDialog& dialog, const FrameControls& frame)
-{
-    SectionControls controls;
-    auto* layout = new QVBoxLayout(&dialog);
-    auto* types = new QHBoxLayout;
-    controls.straight = named(new ImageButton(&dialog), 12014);
-    controls.straight->setAccessibleName(QStringLiteral("Прямая линия сечения"));
-    controls.stepped = named(new ImageButton(&dialog), 12015);
-    controls.stepped->setAccessibleName(QStringLiteral("Ступенчатая линия сечения"));
-    types->addWidget(controls.straight);
-    types->addWidget(controls.stepped);
-    types->addStretch(1);
-    layout->addLayout(types);
-
-    auto* designationRow = new QHBoxLayout;
-    auto* label = named(new QLabel(QStringLiteral("Обозначение"), &dialog), 12016);
-    controls.designation = named(new QLineEdit(&dialog), 12017);
-    label->setBuddy(controls.designation);
-    designationRow->addWidget(label);
-    designationRow->addWidget(controls.designation, 1);
-    layout->addLayout(designationRow);
-
-    addLayerRow(*layout, dialog, frame, 12018);
-    addButtonRow(*layout, frame);
-    return controls;
 }
 
 }  // namespace tarvelo::dialogs

@@ -4,10 +4,12 @@
 
 #include <QString>
 
+#include "tarvelo/services/Named.h"
+
 class QBoxLayout;
+class QVBoxLayout;
 class QDialog;
 class QGroupBox;
-class QLineEdit;
 class QPushButton;
 
 namespace tarvelo::controls {
@@ -24,14 +26,9 @@ class IMessageService;
 namespace tarvelo::dialogs {
 
 class ImageButton;
+class SymbolPreview;
 
-/// Gives a template's control its identifier, the name tests and tools find it by.
-template <typename Widget>
-Widget* named(Widget* widget, int identifier)
-{
-    widget->setObjectName(QString::number(identifier));
-    return widget;
-}
+using tarvelo::named;
 
 /// When the dialog's layer name goes into the block on acceptance.
 enum class LayerOnAccept { Always, OnlyForNewSymbol, WhenNotEmpty };
@@ -77,11 +74,15 @@ struct FrameControls {
     controls::CComboLayers* layers = nullptr;
     QPushButton* accept = nullptr;
     QPushButton* cancel = nullptr;
+    SymbolPreview* preview = nullptr;
 };
 
 /// Names the dialog after its template and makes the shared controls as its children.
 FrameControls createFrameControls(QDialog& dialog, const FrameTemplate& frame, services::IMessageService& messages);
 
+/// Lays the dialog out as the template's column with the preview pane beside
+/// it, and gives the column for the template's controls.
+QVBoxLayout* addTemplateColumn(QDialog& dialog, const FrameControls& frame);
 /// The row under a template's own controls: layer label (0: no identifier) and combo.
 void addLayerRow(QBoxLayout& layout, QDialog& dialog, const FrameControls& frame, int labelId);
 /// The layer combo in a group box of its own, as most templates hold it.
@@ -89,14 +90,5 @@ QGroupBox* addLayerGroup(QBoxLayout& layout, QDialog& dialog, const FrameControl
                          const QString& caption);
 /// The bottom row: properties and scale buttons, then accept and cancel.
 void addButtonRow(QBoxLayout& layout, const FrameControls& frame);
-
-struct SectionControls {
-    ImageButton* straight = nullptr;
-    ImageButton* stepped = nullptr;
-    QLineEdit* designation = nullptr;
-};
-
-/// Template 12003: two type buttons, the designation, the layer, the shared buttons.
-SectionControls buildSectionTemplate(QDialog& dialog, const FrameControls& frame);
 
 }  // namespace tarvelo::dialogs

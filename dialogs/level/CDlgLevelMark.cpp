@@ -82,7 +82,7 @@ void CDlgLevelMark::InitFromBlock()
         if (scope != nullptr && scope->GetCount() == 0)
             setThreePointLayout(*scope);
         applyNewSymbolScale();
-        ApplyLevelSymbolType(environment(), m_block->GetSymbolVariant(), m_block, m_attached);
+        ApplyLevelSymbolType(hostSupport(), m_block->GetSymbolVariant(), m_block, m_attached);
     } else {
         // Kind, extension lines, layer, attachment and points of an existing mark
         // stay as they are; the controls only show them.
@@ -133,7 +133,7 @@ void CDlgLevelMark::onKindChosen(std::uint32_t variant)
     SetLevelType(variant);
     // The kind is the mark's type: a chosen one brings its own defaults, not its own layer.
     if (m_block != nullptr && variant != 0) {
-        ApplyChosenSymbolType(environment(), variant, m_block);
+        ApplyChosenSymbolType(hostSupport(), variant, m_block);
         m_block->SetParam(kLevelAttachParam, m_attached ? 1.0 : 0.0);
     }
 }
@@ -172,7 +172,7 @@ void CDlgLevelMark::loadAttachImages()
 void CDlgLevelMark::writeBackOnAccept()
 {
     CSymbolDialog::writeBackOnAccept();
-    writeAcceptedLevelMark(environment(), *m_block, m_note, m_attached);
+    writeAcceptedLevelMark(hostSupport(), *m_block, m_note, m_attached);
 }
 
 void CDlgLevelMark::saveDefaults()

@@ -67,17 +67,17 @@ void applyLevelLayout(GEOTYPE_DEFINITION::IScopePointBlock& scope, std::uint32_t
         applyPlanLayout(scope, shownExtension);
 }
 
-void ApplyLevelSymbolType(services::IServiceEnvironment& environment, std::uint32_t symbolType,
+void ApplyLevelSymbolType(const HostSupportSession& hostSupport, std::uint32_t symbolType,
                           GEOTYPE_DEFINITION::IGeoBlock* block, bool attached)
 {
     if (block == nullptr || symbolType == 0)
         return;
-    ApplySymbolType(environment, symbolType, block);
+    ApplySymbolType(hostSupport, symbolType, block);
     // Written after the defaults, which replace the whole parameter map.
     block->SetParam(kLevelAttachParam, attached ? 1.0 : 0.0);
 }
 
-void writeAcceptedLevelMark(services::IServiceEnvironment& environment, GEOTYPE_DEFINITION::IGeoBlock& block,
+void writeAcceptedLevelMark(const HostSupportSession& hostSupport, GEOTYPE_DEFINITION::IGeoBlock& block,
                             const std::string& note, bool attached)
 {
     if (auto* extData = block.GetExtData())
@@ -90,7 +90,7 @@ void writeAcceptedLevelMark(services::IServiceEnvironment& environment, GEOTYPE_
     // The defaults of the kind are in the block once its type is the kind;
     // loading them again would undo what the user set in the properties dialog.
     if (block.GetSymbolType() != block.GetSymbolVariant())
-        ApplyChosenSymbolType(environment, block.GetSymbolVariant(), &block);
+        ApplyChosenSymbolType(hostSupport, block.GetSymbolVariant(), &block);
     block.SetParam(kLevelAttachParam, attached ? 1.0 : 0.0);
 }
 

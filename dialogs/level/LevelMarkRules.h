@@ -9,8 +9,8 @@ namespace GEOTYPE_DEFINITION {
 class IGeoBlock;
 class IScopePointBlock;
 }  // namespace GEOTYPE_DEFINITION
-namespace tarvelo::services {
-class IServiceEnvironment;
+namespace tarvelo::dialogs {
+class HostSupportSession;
 }
 
 /// @file
@@ -60,7 +60,7 @@ void applyLevelLayout(GEOTYPE_DEFINITION::IScopePointBlock& scope, std::uint32_t
 /// Gives the block the symbol type and that type's host defaults, then the
 /// attach flag as numeric parameter 9 (1.0 or 0.0). Nothing for a null
 /// block or type 0.
-void ApplyLevelSymbolType(services::IServiceEnvironment& environment, std::uint32_t symbolType,
+void ApplyLevelSymbolType(const HostSupportSession& hostSupport, std::uint32_t symbolType,
                           GEOTYPE_DEFINITION::IGeoBlock* block, bool attached);
 
 /// What acceptance adds after the layer name is in the traits: the note as
@@ -69,7 +69,7 @@ void ApplyLevelSymbolType(services::IServiceEnvironment& environment, std::uint3
 /// and the attach flag. The layer already in the traits survives the host
 /// defaults, which carry a layer of their own. An existing mark keeps its
 /// kind, type, parameters and attachment.
-void writeAcceptedLevelMark(services::IServiceEnvironment& environment, GEOTYPE_DEFINITION::IGeoBlock& block,
+void writeAcceptedLevelMark(const HostSupportSession& hostSupport, GEOTYPE_DEFINITION::IGeoBlock& block,
                             const std::string& note, bool attached);
 
 }  // namespace tarvelo::dialogs

@@ -40,7 +40,7 @@ void addEntry(QComboBox& list, int image, const char* text, std::uint32_t value)
 LevelMarkControls buildLevelMarkTemplate(QDialog& dialog, const FrameControls& frame)
 {
     LevelMarkControls controls;
-    auto* layout = new QVBoxLayout(&dialog);
+    auto* layout = addTemplateColumn(dialog, frame);
 
     controls.kind = imageList(dialog, 12002);
     addEntry(*controls.kind, resources::kLevelKindImages[0], "Отметка уровня", kLevelMark);

@@ -7,6 +7,7 @@
 class QComboBox;
 class QGroupBox;
 class QLabel;
+class QLineEdit;
 
 namespace tarvelo::controls {
 class CNumEdit;

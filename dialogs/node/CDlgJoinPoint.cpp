@@ -2,8 +2,15 @@
 // SPDX-FileCopyrightText: 2026 Tarvelo contributors
 #include "CDlgJoinPoint.h"
 
+#include <QCheckBox>
+#include <QDialog>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 #include "CComboLayers.h"
 #include "HostDefaultsLoader.h"
@@ -13,6 +20,41 @@
 #include "tarvelo/services/QtText.h"
 
 namespace tarvelo::dialogs {
+
+namespace {
+
+/// Template 12055: the designation under "Идентификация", the layer group
+/// "Слой для объекта", the shared buttons.
+JoinPointControls buildJoinPointTemplate(QDialog& dialog, const FrameControls& frame)
+{
+    JoinPointControls controls;
+    auto* layout = addTemplateColumn(dialog, frame);
+
+    auto* identification = new QGroupBox(QStringLiteral("Идентификация"), &dialog);
+    identification->setObjectName(QStringLiteral("12051"));
+    auto* identificationLayout = new QGridLayout(identification);
+    auto* label = new QLabel(QStringLiteral("Обозначение узла"), identification);
+    label->setObjectName(QStringLiteral("designationLabel"));
+    controls.designation = new QLineEdit(identification);
+    controls.designation->setObjectName(QStringLiteral("12052"));
+    label->setBuddy(controls.designation);
+    controls.autoNumbering = new QCheckBox(QStringLiteral("Автонумерация узла"), identification);
+    controls.autoNumbering->setObjectName(QStringLiteral("12050"));
+    controls.autoNumbering->setEnabled(false);
+    controls.autoNumbering->setVisible(false);
+    identificationLayout->addWidget(label, 0, 0);
+    identificationLayout->addWidget(controls.designation, 0, 1);
+    identificationLayout->addWidget(controls.autoNumbering, 1, 0, 1, 2);
+    layout->addWidget(identification);
+
+    // The group shares its number with the template, as the resource numbers them.
+    addLayerGroup(*layout, dialog, frame, 12055, QStringLiteral("Слой для объекта"));
+
+    addButtonRow(*layout, frame);
+    return controls;
+}
+
+}  // namespace
 
 CDlgJoinPoint::CDlgJoinPoint(QWidget* parent, services::IServiceEnvironment& environment)
     : CSymbolDialog(parent, environment, kJoinPointFrame), m_controls(buildJoinPointTemplate(*this, frame()))
@@ -31,7 +73,7 @@ void CDlgJoinPoint::InitFromBlock()
     if (isNewSymbol()) {
         applyNewSymbolScale();
         frame().layers->setEnabled(true);
-        ApplySymbolType(environment(), kNodeDesignation, m_block);
+        ApplySymbolType(hostSupport(), kNodeDesignation, m_block);
     } else {
         frame().layers->setEnabled(false);
         frame().properties->setEnabled(false);

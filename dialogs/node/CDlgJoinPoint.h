@@ -5,9 +5,17 @@
 #include <cstdint>
 
 #include "CSymbolDialog.h"
-#include "JoinPointTemplate.h"
+
+class QCheckBox;
+class QLineEdit;
 
 namespace tarvelo::dialogs {
+
+/// The controls of template 12055 besides the shared ones.
+struct JoinPointControls {
+    QLineEdit* designation = nullptr;  // 12052
+    QCheckBox* autoNumbering = nullptr;  // 12050, hidden and disabled: numbering is not offered
+};
 
 /// The node designation dialog: the designation text (written into the
 /// block as it is typed), the layer and the scale of a symbol of type 501.

@@ -15,7 +15,7 @@
 #include "CComboLayers.h"
 #include "HostDefaultsLoader.h"
 #include "NoteRules.h"
-#include "ObjPropertiesTemplate.h"
+#include "RenderPicture.h"
 #include "tarvelo/geometry/IExtData.h"
 #include "tarvelo/geometry/IGeoBlock.h"
 #include "tarvelo/services/CSysHub.h"
@@ -117,7 +117,7 @@ void CDialogNote::InitFromBlock()
 {
     fillLayerCombo();
     if (isNewSymbol())
-        HostDefaultsLoader(environment()).load(m_block);
+        HostDefaultsLoader(hostSupport()).load(m_block);
     // An existing leader without points is still the user's: it is shown, not rebuilt.
     if (m_block->IsEmpty() && isNewSymbol()) {
         // A new leader's texts are what its empty fields show until the user types.
@@ -156,7 +156,7 @@ void CDialogNote::SetNoteType(std::uint32_t symbolType, std::uint32_t /*ending*/
     m_block->SetSymbolType(symbolType);
     if (auto* scopePoints = m_block->GetScopePoints())
         rebuildNoteScopePoints(*scopePoints, symbolType, multiPoint);
-    ApplySymbolType(environment(), symbolType, m_block);
+    ApplySymbolType(hostSupport(), symbolType, m_block);
 }
 
 void CDialogNote::ArrangeNoteControls(std::uint32_t symbolType)

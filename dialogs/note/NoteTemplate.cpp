@@ -57,7 +57,7 @@ private:
 NoteControls buildNoteTemplate(QDialog& dialog, const FrameControls& frame)
 {
     NoteControls controls;
-    auto* layout = new QVBoxLayout(&dialog);
+    auto* layout = addTemplateColumn(dialog, frame);
 
     controls.type = dropDownList(&dialog, 12013);
     controls.type->setAccessibleName(QStringLiteral("Тип выноски"));

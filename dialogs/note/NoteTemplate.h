@@ -13,6 +13,7 @@ class QComboBox;
 class QFrame;
 class QGroupBox;
 class QLabel;
+class QLineEdit;
 class QListWidget;
 
 /// @file

@@ -13,8 +13,9 @@
 #include "CColorPickerCB.h"
 #include "ColorIndex.h"
 #include "HostServices.h"
-#include "HostSupportCall.h"
+#include "HostSupportSession.h"
 #include "ObjPropertiesRules.h"
+#include "RenderPicture.h"
 #include "ResourceIds.h"
 #include "TableWalk.h"
 #include "tarvelo/geometry/IGeoBlock.h"
@@ -36,8 +37,11 @@ constexpr int kExactValueRole = Qt::UserRole;
 
 }  // namespace
 
-CDlgObjProperties::CDlgObjProperties(QWidget* parent, services::IServiceEnvironment& environment)
-    : QDialog(parent), m_environment(environment), m_controls(buildObjPropertiesTemplate(*this, environment))
+CDlgObjProperties::CDlgObjProperties(QWidget* parent, services::IServiceEnvironment& environment,
+                                     const HostSupportSession* hostSupport)
+    : QDialog(parent), m_environment(environment),
+      m_hostSupport(hostSupport != nullptr ? *hostSupport : m_ownHostSupport.emplace(environment)),
+      m_controls(buildObjPropertiesTemplate(*this, environment))
 {
     InitControls();
 }
@@ -51,12 +55,12 @@ bool CDlgObjProperties::EditBlock(hostcad::IDrawingDatabase* drawing, IGeoBlock*
         return false;
     m_block = block;
     if (block->GetEditMode() != 0)
-        callHostSupport<exports::DescribeAttributes>(m_environment, block);
+        callHostSupport<exports::DescribeAttributes>(m_hostSupport, block);
 
     InitFromBlock();
     const bool saved = exec() == QDialog::Accepted;
     if (saved)
-        callHostSupport<exports::UpdateAttributes>(m_environment, block);
+        callHostSupport<exports::UpdateAttributes>(m_hostSupport, block);
     m_block = nullptr;
     m_drawing = nullptr;
     return saved;
@@ -97,7 +101,7 @@ void CDlgObjProperties::InitFromBlock()
 void CDlgObjProperties::fillGeometryPage()
 {
     auto* rows = static_cast<services::IParamRowSink*>(m_controls.list);
-    callHostSupport<exports::FillParamRecs>(m_environment, m_block->GetSymbolType(), rows);
+    callHostSupport<exports::FillParamRecs>(m_hostSupport, m_block->GetSymbolType(), rows);
     const std::uint32_t places = decimals();
     for (int row = 0; row < m_controls.list->topLevelItemCount(); ++row) {
         const std::uint32_t key = m_controls.list->GetItemData(row);
@@ -182,7 +186,7 @@ void CDlgObjProperties::prepareChoices(int row)
         fillDrawingLineTypes(m_controls.list->topLevelItem(row)->text(kValueColumn));
         return;
     }
-    callHostSupport<exports::FillComboBox>(m_environment, row, request.listCode,
+    callHostSupport<exports::FillComboBox>(m_hostSupport, row, request.listCode,
                                            static_cast<services::IChoiceSink*>(&choices));
     // The list opens on the row's own value when the library offers it.
     choices.setCurrentIndex(choices.findData(request.listCode));
@@ -228,11 +232,11 @@ void CDlgObjProperties::onChoiceConfirmed(int entry)
     services.screenColor = hostcad::zcedGetRGB;
     services.appendColor = [this](int number, const std::string& name, std::uint16_t red, std::uint16_t green,
                                   std::uint16_t blue) {
-        return callHostSupport<exports::AppendColorDb>(m_environment, std::int32_t{number},
+        return callHostSupport<exports::AppendColorDb>(m_hostSupport, std::int32_t{number},
                                                        name.c_str(), red, green, blue);
     };
     services.appendLineType = [this](const std::string& name) {
-        return callHostSupport<exports::AppendLineTypeDb>(m_environment, name.c_str());
+        return callHostSupport<exports::AppendLineTypeDb>(m_hostSupport, name.c_str());
     };
 
     const std::uint32_t itemData = itemDataAfterChoice(m_controls.list->GetItemData(m_editedRow), entryItemData,
@@ -255,7 +259,7 @@ void CDlgObjProperties::onSave()
         writeGeometryValues(values, *m_block);
         if (traits != nullptr)
             traits->SetChanged(0);
-        callHostSupport<exports::UpdateAttributes>(m_environment, m_block);
+        callHostSupport<exports::UpdateAttributes>(m_hostSupport, m_block);
     } else if (m_block != nullptr && traits != nullptr) {
         std::vector<PropertyRow> rows;
         for (int row = 0; row < m_controls.list->topLevelItemCount(); ++row) {
@@ -265,16 +269,11 @@ void CDlgObjProperties::onSave()
         }
         writeGraphicsRows(rows, *traits);
         traits->SetChanged(1);
-        callHostSupport<exports::UpdateAttributes>(m_environment, m_block);
+        callHostSupport<exports::UpdateAttributes>(m_hostSupport, m_block);
 
-        // The library's block lives in the library: copy and give it back before releasing it.
-        const HostSupportSession library(m_environment);
-        const auto readTraits = library.find<exports::ReadTraits>();
-        if (IGeoBlock* stored = readTraits != nullptr ? readTraits(m_block->GetSymbolType()) : nullptr) {
+        const auto readTraits = m_hostSupport.find<exports::ReadTraits>();
+        if (const BorrowedBlock stored = m_hostSupport.borrow(readTraits != nullptr ? readTraits(m_block->GetSymbolType()) : nullptr))
             traits->CopyFrom(stored->GetTraits());
-            if (const auto freeBlock = library.find<exports::FreeBlock>())
-                freeBlock(stored);
-        }
     }
     accept();
 }

@@ -4,7 +4,9 @@
 
 #include <QDialog>
 #include <cstdint>
+#include <optional>
 
+#include "HostSupportSession.h"
 #include "ObjPropertiesTemplate.h"
 
 class QTreeWidgetItem;
@@ -37,8 +39,10 @@ class CDlgObjProperties final : public QDialog {
 
 public:
     /// `parent` is the symbol dialog; the store, the message boxes and the
-    /// companion libraries are reached through `environment`.
-    CDlgObjProperties(QWidget* parent, services::IServiceEnvironment& environment);
+    /// companion libraries are reached through `environment`. A symbol dialog
+    /// lends its `hostSupport` session; without one the dialog keeps its own.
+    CDlgObjProperties(QWidget* parent, services::IServiceEnvironment& environment,
+                      const HostSupportSession* hostSupport = nullptr);
 
     /// false for a null block or a block of symbol type 0 (no window); otherwise runs the dialog modally,
     /// true when the user saved.
@@ -70,6 +74,8 @@ private:
     [[nodiscard]] std::uint32_t decimals();
 
     services::IServiceEnvironment& m_environment;
+    std::optional<HostSupportSession> m_ownHostSupport;
+    const HostSupportSession& m_hostSupport;
     ObjPropertiesControls m_controls;
     hostcad::IDrawingDatabase* m_drawing = nullptr;
     GEOTYPE_DEFINITION::IGeoBlock* m_block = nullptr;

@@ -10,26 +10,19 @@
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPainter>
 #include <QPushButton>
-#include <QSvgRenderer>
 #include <QTabBar>
 #include <QVBoxLayout>
 
 #include "CClrListBox.h"
 #include "CColorPickerCB.h"
+#include "RenderPicture.h"
 #include "ResourceIds.h"
+#include "tarvelo/services/Named.h"
 
 namespace tarvelo::dialogs {
 
 namespace {
-
-template <typename Control>
-Control* named(Control* control, const char* objectName)
-{
-    control->setObjectName(QString::fromLatin1(objectName));
-    return control;
-}
 
 QPushButton* iconButton(QWidget* parent, const char* objectName, int icon)
 {
@@ -43,18 +36,6 @@ QPushButton* iconButton(QWidget* parent, const char* objectName, int icon)
 }
 
 }  // namespace
-
-QPixmap renderPicture(const QString& path)
-{
-    QSvgRenderer renderer(path);
-    if (!renderer.isValid() || renderer.defaultSize().isEmpty())
-        return {};
-    QPixmap picture(renderer.defaultSize());
-    picture.fill(Qt::transparent);
-    QPainter painter(&picture);
-    renderer.render(&painter);
-    return picture;
-}
 
 ObjPropertiesControls buildObjPropertiesTemplate(QDialog& dialog, services::IServiceEnvironment& environment)
 {

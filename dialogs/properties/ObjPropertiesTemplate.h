@@ -47,10 +47,6 @@ struct ObjPropertiesControls {
 /// the host-support library through `environment` for its colour swatch.
 ObjPropertiesControls buildObjPropertiesTemplate(QDialog& dialog, services::IServiceEnvironment& environment);
 
-/// A picture of the module's resources (an SVG path such as ":/bitmaps/12111.svg")
-/// drawn at its own size; a null pixmap when it cannot be read.
-QPixmap renderPicture(const QString& path);
-
 /// Shares of the list's width taken by the name and the value column, in per cent.
 inline constexpr int kNameColumnShare = 60;
 inline constexpr int kValueColumnShare = 40;

@@ -2,8 +2,12 @@
 // SPDX-FileCopyrightText: 2026 Tarvelo contributors
 #include "CDlgSymbSection.h"
 
+#include <QDialog>
+#include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 #include "CComboLayers.h"
 #include "HostDefaultsLoader.h"
@@ -15,6 +19,38 @@
 #include "tarvelo/services/QtText.h"
 
 namespace tarvelo::dialogs {
+
+namespace {
+
+/// Template 12003: two type buttons, the designation, the layer, the shared buttons.
+SectionControls buildSectionTemplate(QDialog& dialog, const FrameControls& frame)
+{
+    SectionControls controls;
+    auto* layout = addTemplateColumn(dialog, frame);
+    auto* types = new QHBoxLayout;
+    controls.straight = named(new ImageButton(&dialog), 12014);
+    controls.straight->setAccessibleName(QStringLiteral("Прямая линия сечения"));
+    controls.stepped = named(new ImageButton(&dialog), 12015);
+    controls.stepped->setAccessibleName(QStringLiteral("Ступенчатая линия сечения"));
+    types->addWidget(controls.straight);
+    types->addWidget(controls.stepped);
+    types->addStretch(1);
+    layout->addLayout(types);
+
+    auto* designationRow = new QHBoxLayout;
+    auto* label = named(new QLabel(QStringLiteral("Обозначение"), &dialog), 12016);
+    controls.designation = named(new QLineEdit(&dialog), 12017);
+    label->setBuddy(controls.designation);
+    designationRow->addWidget(label);
+    designationRow->addWidget(controls.designation, 1);
+    layout->addLayout(designationRow);
+
+    addLayerRow(*layout, dialog, frame, 12018);
+    addButtonRow(*layout, frame);
+    return controls;
+}
+
+}  // namespace
 
 CDlgSymbSection::CDlgSymbSection(QWidget* parent, services::IServiceEnvironment& environment)
     : CSymbolDialog(parent, environment, kSectionFrame), m_controls(buildSectionTemplate(*this, frame()))
@@ -70,7 +106,7 @@ void CDlgSymbSection::InitFromBlock()
     const auto shown = variant > 100 && variant < 103 ? variant : kStraight;
     if (isNewSymbol()) {
         SetSectionType(shown);
-        HostDefaultsLoader(environment()).load(m_block);
+        HostDefaultsLoader(hostSupport()).load(m_block);
         addDefaultScopePoints();
     } else {
         // The kind of line, the layer and the points of an existing mark stay as they are.

@@ -6,7 +6,15 @@
 
 #include "CSymbolDialog.h"
 
+class QLineEdit;
+
 namespace tarvelo::dialogs {
+
+struct SectionControls {
+    ImageButton* straight = nullptr;
+    ImageButton* stepped = nullptr;
+    QLineEdit* designation = nullptr;
+};
 
 /// The section and cut mark dialog: a straight (101) or stepped (102)
 /// cutting line, its designation, layer and scale.
@@ -18,6 +26,7 @@ public:
 
     CDlgSymbSection(QWidget* parent, services::IServiceEnvironment& environment);
 
+    using CSymbolDialog::EditBlock;
     /// The entry point keeps the result where this reads it; the frame's rules otherwise.
     int EditBlock(hostcad::IDrawingDatabase* drawing, GEOTYPE_DEFINITION::IGeoBlock** block);
 

@@ -3,16 +3,58 @@
 #include "CDlgWeld.h"
 
 #include <QComboBox>
+#include <QDialog>
+#include <QGroupBox>
 #include <QLabel>
+#include <QVBoxLayout>
 
 #include "CComboLayers.h"
-#include "ObjPropertiesTemplate.h"
+#include "RenderPicture.h"
 #include "ResourceIds.h"
 #include "WeldRules.h"
 #include "tarvelo/geometry/IGeoBlock.h"
 #include "tarvelo/services/CSysHub.h"
 
 namespace tarvelo::dialogs {
+
+namespace {
+
+/// Template 12079: the type group with the seam picture and the type list,
+/// the layer group, then the shared buttons. The list starts empty.
+WeldControls buildWeldTemplate(QDialog& dialog, const FrameControls& frame)
+{
+    WeldControls controls;
+    auto* layout = addTemplateColumn(dialog, frame);
+
+    controls.typeGroup = named(new QGroupBox(QStringLiteral("Тип"), &dialog), 12100);
+    controls.picture = named(new QLabel(controls.typeGroup), 12102);
+    controls.picture->setAlignment(Qt::AlignCenter);
+    const QPixmap first = renderPicture(resources::bitmapPath(resources::kWeldCornerFactoryContinuousVisible));
+    controls.picture->setPixmap(first);
+    controls.picture->setMinimumSize(first.size());
+    controls.types = named(new QComboBox(controls.typeGroup), 12013);
+    controls.types->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    auto* typeLayout = new QVBoxLayout(controls.typeGroup);
+    typeLayout->addWidget(controls.picture);
+    typeLayout->addWidget(controls.types);
+    layout->addWidget(controls.typeGroup);
+
+    controls.layerGroup = addLayerGroup(*layout, dialog, frame, 12101, QStringLiteral("Слой для объекта"));
+
+    addButtonRow(*layout, frame);
+    return controls;
+}
+
+/// Appends the sixteen weld types to the list, each with its code as item data.
+void insertWeldTypes(QComboBox& types)
+{
+    for (const weld::WeldType& type : weld::kWeldTypes)
+        types.addItem(QString::fromUtf8(type.text), QVariant::fromValue(type.code));
+    // The dialog selects the starting type itself; a code without an entry selects none.
+    types.setCurrentIndex(-1);
+}
+
+}  // namespace
 
 CDlgWeld::CDlgWeld(QWidget* parent, services::IServiceEnvironment& environment)
     : CSymbolDialog(parent, environment, kWeldFrame), m_controls(buildWeldTemplate(*this, frame()))
@@ -23,7 +65,7 @@ CDlgWeld::CDlgWeld(QWidget* parent, services::IServiceEnvironment& environment)
         const std::uint32_t code = m_controls.types->itemData(index).toUInt();
         if (m_block == nullptr)
             return;
-        weld::chooseWeldType(this->environment(), *m_block, code);
+        weld::chooseWeldType(hostSupport(), *m_block, code);
         showWeldPicture(code);
     });
 }
@@ -64,7 +106,7 @@ void CDlgWeld::SetWeldType(std::uint32_t code)
 {
     if (m_block == nullptr)
         return;
-    weld::ResetWeld(environment(), *m_block, code);
+    weld::ResetWeld(hostSupport(), *m_block, code);
     showWeldPicture(code);
 }
 

@@ -5,9 +5,19 @@
 #include <cstdint>
 
 #include "CSymbolDialog.h"
-#include "WeldTemplate.h"
+
+class QComboBox;
+class QGroupBox;
+class QLabel;
 
 namespace tarvelo::dialogs {
+
+struct WeldControls {
+    QGroupBox* typeGroup = nullptr;   // 12100
+    QLabel* picture = nullptr;        // 12102
+    QComboBox* types = nullptr;       // 12013
+    QGroupBox* layerGroup = nullptr;  // 12101
+};
 
 /// The weld seam dialog: one of sixteen seam symbols chosen from a list,
 /// with a picture of the chosen one. The last accepted type is remembered

@@ -25,23 +25,23 @@ std::uint32_t startingWeldType(std::uint32_t remembered)
     return remembered <= 700 || remembered > 734 ? kFirstWeldType : remembered;
 }
 
-void ResetWeld(services::IServiceEnvironment& environment, GEOTYPE_DEFINITION::IGeoBlock& block, std::uint32_t code)
+void ResetWeld(const HostSupportSession& hostSupport, GEOTYPE_DEFINITION::IGeoBlock& block, std::uint32_t code)
 {
     block.SetSymbolType(code);
     block.SetSymbolVariant(code);
     setOriginScopePointPair(block);
-    HostDefaultsLoader(environment).load(&block);
+    HostDefaultsLoader(hostSupport).load(&block);
 }
 
-void chooseWeldType(services::IServiceEnvironment& environment, GEOTYPE_DEFINITION::IGeoBlock& block,
+void chooseWeldType(const HostSupportSession& hostSupport, GEOTYPE_DEFINITION::IGeoBlock& block,
                     std::uint32_t code)
 {
     if (block.GetEditMode() == 0) {
-        ResetWeld(environment, block, code);
+        ResetWeld(hostSupport, block, code);
         return;
     }
     block.SetSymbolVariant(code);
-    ApplyChosenSymbolType(environment, code, &block);
+    ApplyChosenSymbolType(hostSupport, code, &block);
 }
 
 }  // namespace tarvelo::dialogs::weld

@@ -8,8 +8,8 @@
 namespace GEOTYPE_DEFINITION {
 class IGeoBlock;
 }
-namespace tarvelo::services {
-class IServiceEnvironment;
+namespace tarvelo::dialogs {
+class HostSupportSession;
 }
 
 /// @file
@@ -62,13 +62,13 @@ inline constexpr std::uint32_t kFirstWeldType = 701;
 
 /// Gives the block the weld code as symbol type and variant, the two
 /// placeholder scope points at the origin and the code's host defaults.
-void ResetWeld(services::IServiceEnvironment& environment, GEOTYPE_DEFINITION::IGeoBlock& block,
+void ResetWeld(const HostSupportSession& hostSupport, GEOTYPE_DEFINITION::IGeoBlock& block,
                std::uint32_t code);
 
 /// A type the user chose: a new weld is reset to it (ResetWeld); an existing
 /// weld (edit mode set) gets the code as type and variant and the code's host
 /// defaults, but keeps its scope points, which the host placed, and its layer.
-void chooseWeldType(services::IServiceEnvironment& environment, GEOTYPE_DEFINITION::IGeoBlock& block,
+void chooseWeldType(const HostSupportSession& hostSupport, GEOTYPE_DEFINITION::IGeoBlock& block,
                     std::uint32_t code);
 
 }  // namespace tarvelo::dialogs::weld

@@ -117,7 +117,7 @@ TEST_F(LevelMarkTest, acceptanceLoadsDefaultsButKeepsTheLayer)
 {
     block.SetParam(40, 7.0);
     block.GetTraits()->SetLayerName(cp1251("Отметки"));
-    writeAcceptedLevelMark(environment, block, cp1251("Чистый пол"), true);
+    writeAcceptedLevelMark(HostSupportSession(environment), block, cp1251("Чистый пол"), true);
     EXPECT_EQ(block.GetExtData()->GetSubText(), cp1251("Чистый пол"));
     EXPECT_EQ(block.GetSymbolType(), kLevelMark);
     EXPECT_EQ(block.GetSymbolVariant(), kLevelMark);

@@ -8,7 +8,7 @@
 #include <QTest>
 
 #include "CDlgWeld.h"
-#include "ObjPropertiesTemplate.h"
+#include "RenderPicture.h"
 #include "ResourceIds.h"
 #include "ScopePointsText.h"
 #include "SymbolDialogFixture.h"

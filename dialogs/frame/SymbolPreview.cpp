@@ -3,6 +3,8 @@
 #include "SymbolPreview.h"
 
 #include <QPainter>
+#include <algorithm>
+#include <cmath>
 
 #include "PrimitivePainter.h"
 #include "SymbolRenderer.h"
@@ -13,6 +15,22 @@ namespace {
 
 // Pixels kept free round the drawing, so that marks at its edge stay whole.
 constexpr double kMargin = 10.0;
+// A small symbol is not blown up beyond this many pixels per sheet millimetre:
+// past it its line weights would read as bars instead of lines.
+constexpr double kLargestPixelsPerMillimetre = 8.0;
+
+// Fits the drawing into the pane, but no larger than kLargestPixelsPerMillimetre.
+QTransform previewTransform(const render::Drawing& drawing, const QRectF& sheet)
+{
+    const QRectF bounds = drawing.bounds();
+    const QTransform fitted = render::fitTransform(bounds, sheet, kMargin);
+    const double largest = kLargestPixelsPerMillimetre / std::max(drawing.unitsPerMillimetre, 1e-9);
+    if (std::abs(fitted.m11()) <= largest)
+        return fitted;
+    const QPointF centre = sheet.center();
+    return QTransform(largest, 0.0, 0.0, -largest, centre.x() - largest * bounds.center().x(),
+                      centre.y() + largest * bounds.center().y());
+}
 const QColor kFrameColor(160, 160, 160);
 
 }  // namespace
@@ -52,7 +70,7 @@ void SymbolPreview::paintEvent(QPaintEvent* /*event*/)
     const QRectF sheet = rect();
     render::PaintOptions options;
     options.sheet = sheet;
-    render::paintDrawing(painter, m_drawing, render::fitTransform(m_drawing.bounds(), sheet, kMargin), options);
+    render::paintDrawing(painter, m_drawing, previewTransform(m_drawing, sheet), options);
     painter.setPen(kFrameColor);
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(rect().adjusted(0, 0, -1, -1));

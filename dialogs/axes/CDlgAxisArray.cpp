@@ -206,7 +206,6 @@ void CDlgAxisArray::InitAxisLists()
     // The host defaults are a new array's; an existing one keeps its own parameters and layer.
     if (isNewSymbol())
         HostDefaultsLoader(hostSupport()).load(m_block);
-    showBlockLayer();
 }
 
 void CDlgAxisArray::ShowAxes(IGeoBlock* block)

@@ -118,8 +118,6 @@ void CDialogDivision::InitFromBlock()
         const std::uint32_t variant = m_block->GetSymbolVariant();
         showDivisionType(variant != 0 ? variant : m_block->GetSymbolType());
     }
-    UpdateScaleCaption(m_block->GetScale());
-    showBlockLayer();
 }
 
 void CDialogDivision::writeBackOnAccept()

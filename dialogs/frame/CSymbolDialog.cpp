@@ -45,6 +45,9 @@ int CSymbolDialog::EditBlock(hostcad::IDrawingDatabase* drawing, GEOTYPE_DEFINIT
     m_block = block;
     InitControls();
     InitFromBlock();
+    // What every dialog shows of the block it has prepared; a type clicked later leaves the user's layer.
+    UpdateScaleCaption(m_block->GetScale());
+    showBlockLayer();
     followBlockChanges();
     m_frame.preview->setBlock(m_block);
     const int result = exec() == QDialog::Accepted ? kAccepted : kCancelled;

@@ -45,7 +45,8 @@ protected:
 
     /// The properties icon, the layer combo when `fillsLayersInInitControls`, the tips.
     virtual void InitControls();
-    /// Brings the block to a usable state and shows it.
+    /// Brings the block to a usable state and shows it; the frame then shows
+    /// its scale and layer.
     virtual void InitFromBlock() = 0;
     /// After acceptance: the layer by the dialog's rule; dialogs add their own.
     virtual void writeBackOnAccept();

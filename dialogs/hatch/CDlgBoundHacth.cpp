@@ -83,9 +83,6 @@ void CDlgBoundHacth::InitFromBlock()
         SelectType(m_block->GetSymbolType());
         frame().layers->setEnabled(false);
     }
-    // Shown once, from the block as prepared: a type clicked later leaves the layer the user has.
-    showBlockLayer();
-    UpdateScaleCaption(m_block->GetScale());
 }
 
 void CDlgBoundHacth::SelectType(std::uint32_t code)

@@ -98,8 +98,6 @@ void CDlgLevelMark::InitFromBlock()
         frame().layers->setEnabled(false);
         m_controls.attach->setEnabled(false);
     }
-    UpdateScaleCaption(m_block->GetScale());
-    showBlockLayer();
 }
 
 void CDlgLevelMark::SetLevelType(std::uint32_t variant)

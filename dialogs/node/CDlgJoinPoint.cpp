@@ -87,9 +87,6 @@ void CDlgJoinPoint::InitFromBlock()
         const QSignalBlocker quiet(m_controls.designation);
         m_controls.designation->setText(text::cp1251ToQString(extData->GetMainText()));
     }
-
-    UpdateScaleCaption(m_block->GetScale());
-    showBlockLayer();
 }
 
 void CDlgJoinPoint::afterCancel()

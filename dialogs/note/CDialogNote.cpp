@@ -127,7 +127,6 @@ void CDialogNote::InitFromBlock()
         }
         SetNoteType(kPositionLeader, kNoteEndingChoices.front().value, false);
         applyNewSymbolScale();
-        UpdateScaleCaption(m_block->GetScale());
         services::CSysHub hub(environment());
         const std::uint32_t ending = hub.GetDwordParams("", kEndingValueName);
         const std::uint32_t angle = hub.GetDwordParams("", kAngleValueName);
@@ -143,10 +142,8 @@ void CDialogNote::InitFromBlock()
         ArrangeNoteControls(type);
         ShowNoteTexts(*m_block);
         SelectNoteEnding(m_block->GetSymbolVariant());
-        UpdateScaleCaption(m_block->GetScale());
         frame().layers->setEnabled(false);
     }
-    showBlockLayer();
 }
 
 void CDialogNote::SetNoteType(std::uint32_t symbolType, std::uint32_t /*ending*/, bool multiPoint)

@@ -94,7 +94,6 @@ void CDlgSymbSection::InitFromBlock()
 {
     if (isNewSymbol())
         applyNewSymbolScale();
-    UpdateScaleCaption(m_block->GetScale());
     {
         // Showing the text must not write it back as if the user had typed it.
         const QSignalBlocker quiet(m_controls.designation);
@@ -115,7 +114,6 @@ void CDlgSymbSection::InitFromBlock()
         m_controls.stepped->setEnabled(shown == kStepped);
         frame().layers->setEnabled(false);
     }
-    showBlockLayer();
 }
 
 void CDlgSymbSection::addDefaultScopePoints()

@@ -89,8 +89,6 @@ void CDlgWeld::InitFromBlock()
         }
         frame().layers->setEnabled(false);
     }
-    UpdateScaleCaption(m_block->GetScale());
-    showBlockLayer();
 }
 
 void CDlgWeld::SelectWeldType(std::uint32_t code)

@@ -259,7 +259,6 @@ void CDlgAxisArray::ShowAxes(IGeoBlock* block)
         m_controls.insertionGiven->setEnabled(false);
         m_controls.insertionX->setEnabled(false);
         m_controls.insertionY->setEnabled(false);
-        frame().layers->setEnabled(false);
     } else {
         applyNewSymbolScale();
     }

@@ -105,13 +105,11 @@ void CDialogDivision::InitFromBlock()
     }
 
     if (isNewSymbol()) {
-        frame().layers->setEnabled(true);
         setFixedSize(false);
         SetDivisionType(division::typeFromStored(services::CSysHub(environment()).GetDwordParams("", "DivType")));
         ApplySymbolType(hostSupport(), m_type, m_block);
         applyNewSymbolScale();
     } else {
-        frame().layers->setEnabled(false);
         setFixedSize(true);
         // The variant names the break's type; a break without one shows the type it has.
         // Showing it writes nothing: the break stays as it is until the user chooses.

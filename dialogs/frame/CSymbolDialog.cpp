@@ -48,6 +48,8 @@ int CSymbolDialog::EditBlock(hostcad::IDrawingDatabase* drawing, GEOTYPE_DEFINIT
     // What every dialog shows of the block it has prepared; a type clicked later leaves the user's layer.
     UpdateScaleCaption(m_block->GetScale());
     showBlockLayer();
+    // An existing symbol stays on its layer.
+    m_frame.layers->setEnabled(isNewSymbol());
     followBlockChanges();
     m_frame.preview->setBlock(m_block);
     const int result = exec() == QDialog::Accepted ? kAccepted : kCancelled;

@@ -46,7 +46,7 @@ protected:
     /// The properties icon, the layer combo when `fillsLayersInInitControls`, the tips.
     virtual void InitControls();
     /// Brings the block to a usable state and shows it; the frame then shows
-    /// its scale and layer.
+    /// its scale and layer, which is locked for an existing symbol.
     virtual void InitFromBlock() = 0;
     /// After acceptance: the layer by the dialog's rule; dialogs add their own.
     virtual void writeBackOnAccept();

@@ -81,7 +81,6 @@ void CDlgBoundHacth::InitFromBlock()
         SelectType(hatch::kBoundaryHatch);
     } else {
         SelectType(m_block->GetSymbolType());
-        frame().layers->setEnabled(false);
     }
 }
 

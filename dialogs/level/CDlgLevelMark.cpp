@@ -95,7 +95,6 @@ void CDlgLevelMark::InitFromBlock()
         loadAttachImages();
         m_controls.kind->setEnabled(false);
         m_controls.extension->setEnabled(false);
-        frame().layers->setEnabled(false);
         m_controls.attach->setEnabled(false);
     }
 }

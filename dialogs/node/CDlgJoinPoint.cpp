@@ -72,10 +72,8 @@ void CDlgJoinPoint::InitFromBlock()
 
     if (isNewSymbol()) {
         applyNewSymbolScale();
-        frame().layers->setEnabled(true);
         ApplySymbolType(hostSupport(), kNodeDesignation, m_block);
     } else {
-        frame().layers->setEnabled(false);
         frame().properties->setEnabled(false);
     }
 

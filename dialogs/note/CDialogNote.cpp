@@ -135,14 +135,12 @@ void CDialogNote::InitFromBlock()
             m_block->SetAngle(double(angle));
         if (selectValue(*m_controls.ending, ending))
             m_block->SetSymbolVariant(ending);
-        frame().layers->setEnabled(true);
     } else if (!isNewSymbol()) {
         const std::uint32_t type = m_block->GetSymbolType();
         SelectNoteType(type);
         ArrangeNoteControls(type);
         ShowNoteTexts(*m_block);
         SelectNoteEnding(m_block->GetSymbolVariant());
-        frame().layers->setEnabled(false);
     }
 }
 

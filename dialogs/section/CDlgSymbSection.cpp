@@ -112,7 +112,6 @@ void CDlgSymbSection::InitFromBlock()
         showSectionType(shown);
         m_controls.straight->setEnabled(shown == kStraight);
         m_controls.stepped->setEnabled(shown == kStepped);
-        frame().layers->setEnabled(false);
     }
 }
 

@@ -87,7 +87,6 @@ void CDlgWeld::InitFromBlock()
             m_controls.types->setCurrentIndex(entry);
             showWeldPicture(code);
         }
-        frame().layers->setEnabled(false);
     }
 }
 

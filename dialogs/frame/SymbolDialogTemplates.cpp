@@ -3,6 +3,7 @@
 #include "SymbolDialogTemplates.h"
 
 #include <QDialog>
+#include <QDialogButtonBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QIcon>
@@ -39,9 +40,10 @@ FrameControls createFrameControls(QDialog& dialog, const FrameTemplate& frame, s
     controls.scale->setMinimumWidth(90);
     controls.layers = named(new controls::CComboLayers(messages, &dialog), frame.layerCombo);
     controls.layers->setMinimumWidth(200);
-    controls.accept = named(new QPushButton(QStringLiteral("Применить"), &dialog), 1);
+    controls.decision = new QDialogButtonBox(&dialog);
+    controls.accept = named(controls.decision->addButton(QStringLiteral("Применить"), QDialogButtonBox::AcceptRole), 1);
     controls.accept->setDefault(true);
-    controls.cancel = named(new QPushButton(QStringLiteral("Отменить"), &dialog), 2);
+    controls.cancel = named(controls.decision->addButton(QStringLiteral("Отменить"), QDialogButtonBox::RejectRole), 2);
     controls.cancel->setAutoDefault(false);
     controls.preview = new SymbolPreview(&dialog);
     return controls;
@@ -84,8 +86,7 @@ void addButtonRow(QBoxLayout& layout, const FrameControls& frame)
     row->addWidget(frame.properties);
     row->addWidget(frame.scale);
     row->addStretch(1);
-    row->addWidget(frame.accept);
-    row->addWidget(frame.cancel);
+    row->addWidget(frame.decision);
     layout.addLayout(row);
 }
 

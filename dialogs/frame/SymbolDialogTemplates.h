@@ -9,6 +9,7 @@
 class QBoxLayout;
 class QVBoxLayout;
 class QDialog;
+class QDialogButtonBox;
 class QGroupBox;
 class QPushButton;
 
@@ -74,6 +75,8 @@ struct FrameControls {
     controls::CComboLayers* layers = nullptr;
     QPushButton* accept = nullptr;
     QPushButton* cancel = nullptr;
+    /// Holds accept and cancel in the order of the platform.
+    QDialogButtonBox* decision = nullptr;
     SymbolPreview* preview = nullptr;
 };
 

@@ -4,6 +4,7 @@
 
 #include <QCheckBox>
 #include <QDialog>
+#include <QDialogButtonBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -80,9 +81,10 @@ ObjPropertiesControls buildObjPropertiesTemplate(QDialog& dialog, services::ISer
     controls.saveSettings->setEnabled(false);
     controls.saveSettings->hide();
 
-    controls.save = named(new QPushButton(QStringLiteral("Сохранить"), &dialog), "1");
+    auto* decision = new QDialogButtonBox(&dialog);
+    controls.save = named(decision->addButton(QStringLiteral("Сохранить"), QDialogButtonBox::AcceptRole), "1");
     controls.save->setDefault(true);
-    controls.cancel = named(new QPushButton(QStringLiteral("Отменить"), &dialog), "2");
+    controls.cancel = named(decision->addButton(QStringLiteral("Отменить"), QDialogButtonBox::RejectRole), "2");
     controls.cancel->setAutoDefault(false);
 
     auto* pageLayout = new QVBoxLayout;
@@ -99,8 +101,7 @@ ObjPropertiesControls buildObjPropertiesTemplate(QDialog& dialog, services::ISer
     buttonLayout->addWidget(controls.saveSettingsButton);
     buttonLayout->addWidget(controls.saveSettings);
     buttonLayout->addStretch();
-    buttonLayout->addWidget(controls.save);
-    buttonLayout->addWidget(controls.cancel);
+    buttonLayout->addWidget(decision);
 
     auto* layout = new QVBoxLayout(&dialog);
     layout->addLayout(topLayout);

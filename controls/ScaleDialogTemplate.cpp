@@ -14,6 +14,8 @@
 #include <QStringList>
 #include <QVBoxLayout>
 
+#include "tarvelo/services/Named.h"
+
 namespace tarvelo::controls {
 
 namespace {
@@ -21,13 +23,6 @@ namespace {
 const QStringList kNumeratorTerms = {"1", "2", "2.5", "4", "5", "10", "20", "40", "50", "100"};
 const QStringList kDenominatorTerms = {"1",  "2",  "2.5", "4",   "5",   "10",  "15",  "20",  "25",
                                        "40", "50", "75",  "100", "200", "400", "500", "800", "1000"};
-
-template <typename Control>
-Control* named(Control* control, const char* objectName)
-{
-    control->setObjectName(QString::fromLatin1(objectName));
-    return control;
-}
 
 // An editable drop-down list of terms whose items carry only their text.
 QComboBox* termList(QWidget* parent, const char* objectName, const QStringList& terms)

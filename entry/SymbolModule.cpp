@@ -6,7 +6,6 @@
 #include <QWidget>
 #include <cstdint>
 #include <exception>
-#include <functional>
 #include <memory>
 
 #include "CDlgLevelMark.h"
@@ -20,6 +19,7 @@
 #include "HostCad.h"
 #include "MessageBoxService.h"
 #include "ModuleApplication.h"
+#include "SymbolModuleApi.h"
 #include "tarvelo/geometry/IExtData.h"
 #include "tarvelo/geometry/IGeoItemCollection.h"
 #include "tarvelo/geometry/IGeoItemTraits.h"
@@ -110,125 +110,84 @@ void copyIncoming(TGeoBlock& result, IGeoBlock& incoming)
     }
 }
 
-/// A new symbol carries no text of the data model's own: its texts are the user's.
-void startNewBlock(TGeoBlock& result)
+/// How a new symbol's block starts: blank; with one point, which the host moves to where the user
+/// clicks; or blank also for an incoming block that is empty and not an existing symbol.
+enum class NewBlock { Blank, WithStartPoint, BlankAlsoForEmptyIncoming };
+/// What the caller gets when the user does not accept: an emptied block, or none.
+enum class OnCancel { Emptied, Null };
+
+struct EditPolicy {
+    NewBlock newBlock = NewBlock::Blank;
+    OnCancel onCancel = OnCancel::Emptied;
+};
+
+bool startsNewBlock(IGeoBlock* incoming, NewBlock newBlock)
 {
-    result.GetExtData()->SetMainText("");
+    if (incoming == nullptr)
+        return true;
+    return newBlock == NewBlock::BlankAlsoForEmptyIncoming && incoming->IsEmpty() && incoming->GetEditMode() == 0;
 }
 
-enum class NewBlockStart { AsConstructed, WithStartPoint };
-
-/// Makes the dialog of one symbol kind for one call.
-using DialogMaker = std::function<std::unique_ptr<dialogs::CSymbolDialog>(QWidget*, tarvelo::services::IServiceEnvironment&)>;
-
+/// One editor call: the result block, the kind's dialog over it, and the user's decision.
 template <typename Dialog>
-DialogMaker dialogOf()
-{
-    return [](QWidget* parent, tarvelo::services::IServiceEnvironment& environment) {
-        return std::make_unique<Dialog>(parent, environment);
-    };
-}
-
-/// The seven editors that hand back an emptied block when the user does not accept.
 IGeoBlock* editSymbol(std::uintptr_t parentWindow, IDrawingDatabase* drawing, IGeoBlock* incoming,
-                      const DialogMaker& makeDialog, NewBlockStart start)
-{
-    try {
-        tarvelo::module::ensureApplication();
-        CallServices services;
-        auto dialog = makeDialog(parentWidget(parentWindow), services.environment);
-        auto result = std::make_unique<TGeoBlock>();
-        if (incoming != nullptr) {
-            copyIncoming(*result, *incoming);
-        } else {
-            startNewBlock(*result);
-            if (start == NewBlockStart::WithStartPoint)
-                result->GetPoints()->AddPoint(0, 0, 500.0, 0.0, 0.0);
-        }
-        if (dialog->EditBlock(drawing, result.get()) != dialogs::kAccepted)
-            result->Clear();
-        dialog.reset();
-        return result.release();
-    } catch (const std::exception& failure) {
-        reportFailure(failure);
-        return nullptr;
-    }
-}
-
-}  // namespace
-
-/// Edits a section or cut mark; null when the user does not accept.
-SYMBOLS_EXPORT IGeoBlock* SectionSymbol(std::uintptr_t parentWindow, IDrawingDatabase* drawing, IGeoBlock* incoming)
+                      const EditPolicy& policy)
 {
     std::unique_ptr<TGeoBlock> result;
     try {
         tarvelo::module::ensureApplication();
         CallServices services;
         result = std::make_unique<TGeoBlock>();
-        // An empty block starts a new mark, unless it is an existing one: that is the user's as it is.
-        if (incoming != nullptr && (!incoming->IsEmpty() || incoming->GetEditMode() != 0))
+        if (startsNewBlock(incoming, policy.newBlock)) {
+            // A new symbol carries no text of the data model's own: its texts are the user's.
+            result->GetExtData()->SetMainText("");
+            if (policy.newBlock == NewBlock::WithStartPoint)
+                result->GetPoints()->AddPoint(0, 0, 500.0, 0.0, 0.0);
+        } else {
             copyIncoming(*result, *incoming);
-        else
-            startNewBlock(*result);
-        auto dialog = std::make_unique<dialogs::CDlgSymbSection>(parentWidget(parentWindow), services.environment);
-        IGeoBlock* place = result.get();
-        if (dialog->EditBlock(drawing, &place) != dialogs::kAccepted)
-            result.reset();
-        dialog.reset();
+        }
+        std::unique_ptr<dialogs::CSymbolDialog> dialog =
+            std::make_unique<Dialog>(parentWidget(parentWindow), services.environment);
+        if (dialog->EditBlock(drawing, result.get()) != dialogs::kAccepted) {
+            if (policy.onCancel == OnCancel::Null)
+                result.reset();
+            else
+                result->Clear();
+        }
     } catch (const std::exception& failure) {
         reportFailure(failure);
+        result.reset();
     }
     return result.release();
 }
 
+}  // namespace
+
+// Each export is bound to its kind by its name, so that a kind missing from the table does not compile.
+#define SYMBOL_EDITOR(exportName, Dialog, ...)                                                                  \
+    static_assert(tarvelo::module::symbolKindOfExport(#exportName) < tarvelo::module::kSymbolKinds.size());     \
+    SYMBOLS_EXPORT IGeoBlock* exportName(std::uintptr_t parentWindow, IDrawingDatabase* drawing,               \
+                                         IGeoBlock* incoming)                                                  \
+    {                                                                                                          \
+        return editSymbol<dialogs::Dialog>(parentWindow, drawing, incoming, EditPolicy{__VA_ARGS__});          \
+    }
+
+/// Edits a section or cut mark; null when the user does not accept.
+SYMBOL_EDITOR(SectionSymbol, CDlgSymbSection, NewBlock::BlankAlsoForEmptyIncoming, OnCancel::Null)
 /// Edits a break line; the result is emptied when the user does not accept.
-SYMBOLS_EXPORT IGeoBlock* DivisionSymbol(std::uintptr_t parentWindow, IDrawingDatabase* drawing, IGeoBlock* incoming)
-{
-    return editSymbol(parentWindow, drawing, incoming, dialogOf<dialogs::CDialogDivision>(),
-                      NewBlockStart::WithStartPoint);
-}
-
+SYMBOL_EDITOR(DivisionSymbol, CDialogDivision, NewBlock::WithStartPoint)
 /// Edits a level mark; the result is emptied when the user does not accept.
-SYMBOLS_EXPORT IGeoBlock* LvlMrkSymbol(std::uintptr_t parentWindow, IDrawingDatabase* drawing, IGeoBlock* incoming)
-{
-    return editSymbol(parentWindow, drawing, incoming, dialogOf<dialogs::CDlgLevelMark>(),
-                      NewBlockStart::WithStartPoint);
-}
-
+SYMBOL_EDITOR(LvlMrkSymbol, CDlgLevelMark, NewBlock::WithStartPoint)
 /// Edits a leader note; the result is emptied when the user does not accept.
-SYMBOLS_EXPORT IGeoBlock* MrkCmmSymbol(std::uintptr_t parentWindow, IDrawingDatabase* drawing, IGeoBlock* incoming)
-{
-    return editSymbol(parentWindow, drawing, incoming, dialogOf<dialogs::CDialogNote>(),
-                      NewBlockStart::AsConstructed);
-}
-
+SYMBOL_EDITOR(MrkCmmSymbol, CDialogNote)
 /// Edits a node designation; the result is emptied when the user does not accept.
-SYMBOLS_EXPORT IGeoBlock* JpntSymbol(std::uintptr_t parentWindow, IDrawingDatabase* drawing, IGeoBlock* incoming)
-{
-    return editSymbol(parentWindow, drawing, incoming, dialogOf<dialogs::CDlgJoinPoint>(),
-                      NewBlockStart::AsConstructed);
-}
-
+SYMBOL_EDITOR(JpntSymbol, CDlgJoinPoint)
 /// Edits an array of grid axes; the result is emptied when the user does not accept.
-SYMBOLS_EXPORT IGeoBlock* CoordLineSymbol(std::uintptr_t parentWindow, IDrawingDatabase* drawing, IGeoBlock* incoming)
-{
-    return editSymbol(parentWindow, drawing, incoming, dialogOf<dialogs::CDlgAxisArray>(),
-                      NewBlockStart::AsConstructed);
-}
-
+SYMBOL_EDITOR(CoordLineSymbol, CDlgAxisArray)
 /// Edits a weld seam; the result is emptied when the user does not accept.
-SYMBOLS_EXPORT IGeoBlock* WeldSymbol(std::uintptr_t parentWindow, IDrawingDatabase* drawing, IGeoBlock* incoming)
-{
-    return editSymbol(parentWindow, drawing, incoming, dialogOf<dialogs::CDlgWeld>(),
-                      NewBlockStart::AsConstructed);
-}
-
+SYMBOL_EDITOR(WeldSymbol, CDlgWeld)
 /// Edits a boundary hatch; the result is emptied when the user does not accept.
-SYMBOLS_EXPORT IGeoBlock* BoundHatchSymbol(std::uintptr_t parentWindow, IDrawingDatabase* drawing, IGeoBlock* incoming)
-{
-    return editSymbol(parentWindow, drawing, incoming, dialogOf<dialogs::CDlgBoundHacth>(),
-                      NewBlockStart::AsConstructed);
-}
+SYMBOL_EDITOR(BoundHatchSymbol, CDlgBoundHacth)
 
 /// Releases a block returned by one of the editors; null is ignored.
 SYMBOLS_EXPORT void FreeBlock(IGeoBlock* block)

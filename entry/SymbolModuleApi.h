@@ -3,7 +3,9 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
+#include <string_view>
 
 #include "tarvelo/services/ExportShape.h"
 
@@ -30,24 +32,37 @@ using FreeBlockFunction = void (*)(GEOTYPE_DEFINITION::IGeoBlock* block);
 using FreeCollectionFunction = void (*)(GEOTYPE_DEFINITION::TGeoBlockCollection* collection);
 using ApiVersionFunction = std::uint32_t (*)();
 
-/// One symbol kind: its export, an editor of the SymbolEditor shape, and a short
-/// name for command lines and files.
+/// One symbol kind: its export, an editor of the SymbolEditor shape, a short
+/// name for command lines and files, its caption for people (UTF-8) and the
+/// hundred its symbol types are numbered in (type / 100).
 struct SymbolKind {
     using Function = SymbolEditor;
     const char* exportName;
     const char* shortName;
+    const char* captionUtf8;
+    std::uint32_t typeHundred;
 };
 
+/// Every symbol kind of the module, in the order the host offers them.
 inline constexpr std::array<SymbolKind, 8> kSymbolKinds{{
-    {"SectionSymbol", "section"},
-    {"DivisionSymbol", "break"},
-    {"LvlMrkSymbol", "level"},
-    {"MrkCmmSymbol", "note"},
-    {"JpntSymbol", "node"},
-    {"CoordLineSymbol", "axes"},
-    {"WeldSymbol", "weld"},
-    {"BoundHatchSymbol", "hatch"},
+    {"SectionSymbol", "section", "Разрез", 1},
+    {"DivisionSymbol", "break", "Обрыв", 2},
+    {"LvlMrkSymbol", "level", "Отметка уровня", 3},
+    {"MrkCmmSymbol", "note", "Выноска", 4},
+    {"JpntSymbol", "node", "Узел", 5},
+    {"CoordLineSymbol", "axes", "Оси", 8},
+    {"WeldSymbol", "weld", "Шов", 7},
+    {"BoundHatchSymbol", "hatch", "Штриховка", 6},
 }};
+
+/// Index into kSymbolKinds of an export name; kSymbolKinds.size() when there is none.
+constexpr std::size_t symbolKindOfExport(std::string_view exportName)
+{
+    std::size_t kind = 0;
+    while (kind < kSymbolKinds.size() && exportName != kSymbolKinds[kind].exportName)
+        ++kind;
+    return kind;
+}
 
 TARVELO_EXPORT_SHAPE(FreeBlock, FreeBlockFunction);
 TARVELO_EXPORT_SHAPE(ModuleFreeGeoCollection, FreeCollectionFunction);

@@ -16,10 +16,10 @@ mkdir -p "$build_dir/objects" "$build_dir/artifacts"
 # The readers, the table walk and the text codec they need, instrumented once for both fuzzers;
 # dxflib is the system's build.
 flags=(-std=c++20 -O1 -g -fno-omit-frame-pointer -fno-sanitize-recover=undefined
-       -I"$top/host" -I"$top/entry" -I"$top/services/include" -I"$top/fuzz")
+       -I"$top/host" -I"$top/hostcad" -I"$top/services/include" -I"$top/fuzz")
 objects=()
 for source in host/DxfDrawing.cpp host/DxfTextGroupReader.cpp host/DxfBinaryGroupReader.cpp \
-              host/DxfNameDecoder.cpp entry/TableWalk.cpp services/src/TextCodec.cpp; do
+              host/DxfNameDecoder.cpp hostcad/TableWalk.cpp services/src/TextCodec.cpp; do
     object="$build_dir/objects/$(basename "$source" .cpp).o"
     clang++ "${flags[@]}" -fsanitize=fuzzer-no-link,address,undefined -c "$top/$source" -o "$object"
     objects+=("$object")

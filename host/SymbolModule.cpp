@@ -37,26 +37,16 @@ std::optional<std::size_t> symbolKindByName(std::string_view shortName)
 
 const char* symbolCaptionUtf8(std::size_t kind)
 {
-    static constexpr std::pair<std::string_view, const char*> kCaptions[]{
-        {"section", "Разрез"}, {"break", "Обрыв"}, {"level", "Отметка уровня"}, {"note", "Выноска"},
-        {"node", "Узел"},      {"axes", "Оси"},    {"weld", "Шов"},             {"hatch", "Штриховка"},
-    };
-    for (const auto& [shortName, caption] : kCaptions) {
-        if (kind < module::kSymbolKinds.size() && module::kSymbolKinds[kind].shortName == shortName)
-            return caption;
-    }
-    return "";
+    return kind < module::kSymbolKinds.size() ? module::kSymbolKinds[kind].captionUtf8 : "";
 }
 
 std::optional<std::size_t> symbolKindOfType(std::uint32_t symbolType)
 {
-    // The hundreds of a symbol type name the dialog that makes it.
-    static constexpr std::array<std::string_view, 9> kKindOfHundred{
-        "", "section", "break", "level", "note", "node", "hatch", "weld", "axes"};
-    const std::uint32_t hundred = symbolType / 100;
-    if (hundred == 0 || hundred >= kKindOfHundred.size())
-        return std::nullopt;
-    return symbolKindByName(kKindOfHundred[hundred]);
+    for (std::size_t kind = 0; kind < module::kSymbolKinds.size(); ++kind) {
+        if (module::kSymbolKinds[kind].typeHundred == symbolType / 100)
+            return kind;
+    }
+    return std::nullopt;
 }
 
 std::unique_ptr<SymbolModule> SymbolModule::load(const std::filesystem::path& path, std::string& errorUtf8)

@@ -15,17 +15,11 @@
 #include <QVBoxLayout>
 
 #include "UserDefaults.h"
+#include "tarvelo/services/Named.h"
 
 namespace tarvelo::cfgkit {
 
 namespace {
-
-template <typename Control>
-Control* named(Control* control, const char* objectName)
-{
-    control->setObjectName(QString::fromLatin1(objectName));
-    return control;
-}
 
 QComboBox* typeList(QDialog& dialog, const char* objectName, std::span<const TypeChoice> choices)
 {

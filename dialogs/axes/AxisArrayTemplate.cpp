@@ -1,0 +1,181 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 Tarvelo contributors
+#include "AxisArrayTemplate.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialog>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include "CComboLayers.h"
+#include "CFxAxisPreview.h"
+#include "CNumEdit.h"
+#include "SymbolDialogTemplates.h"
+
+namespace tarvelo::dialogs {
+
+namespace {
+
+QGroupBox* group(QDialog& dialog, int number, const char* title)
+{
+    return named(new QGroupBox(QString::fromUtf8(title), &dialog), number);
+}
+
+QPushButton* smallFlatButton(QDialog& dialog, int number, const QString& text)
+{
+    auto* button = named(new QPushButton(text, &dialog), number);
+    button->setFlat(true);
+    button->setAutoDefault(false);
+    button->setFixedWidth(32);
+    return button;
+}
+
+QTableWidget* axisTable(QDialog& dialog, int number)
+{
+    auto* table = named(new QTableWidget(0, 2, &dialog), number);
+    table->setHorizontalHeaderLabels({QString::fromUtf8(kAxisNameColumn), QString::fromUtf8(kAxisStepColumn)});
+    table->horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
+    // Two halves of the table's width, as the columns of the list were.
+    table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    table->verticalHeader()->hide();
+    table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 8);
+    table->setShowGrid(true);
+    table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table->setSelectionMode(QAbstractItemView::SingleSelection);
+    // Cells are edited only through the editors laid over a row.
+    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table->setMinimumSize(190, 180);
+    return table;
+}
+
+/// One table's column: caption, placement list, table, "+" and "-"; the editors ride on the table.
+AxisTableControls axisColumn(QDialog& dialog, QGridLayout& grid, int column, int captionId, const char* caption,
+                             int placementLabelId, const std::array<int, 6>& ids)
+{
+    AxisTableControls controls;
+    grid.addWidget(named(new QLabel(QString::fromUtf8(caption), &dialog), captionId), 0, column);
+
+    auto* placementRow = new QHBoxLayout;
+    auto* placementLabel = named(new QLabel(QStringLiteral("Расположение"), &dialog), placementLabelId);
+    controls.placement = named(new QComboBox(&dialog), ids[1]);
+    placementLabel->setBuddy(controls.placement);
+    placementRow->addWidget(placementLabel);
+    placementRow->addWidget(controls.placement, 1);
+    grid.addLayout(placementRow, 1, column);
+
+    controls.table = axisTable(dialog, ids[0]);
+    grid.addWidget(controls.table, 2, column);
+
+    auto* buttons = new QHBoxLayout;
+    controls.add = smallFlatButton(dialog, ids[2], QStringLiteral("+"));
+    controls.remove = smallFlatButton(dialog, ids[3], QStringLiteral("-"));
+    buttons->addWidget(controls.add);
+    buttons->addWidget(controls.remove);
+    buttons->addStretch(1);
+    grid.addLayout(buttons, 3, column);
+
+    // The editors are the table's own children, so that they move with it.
+    controls.name = named(new QLineEdit(controls.table->viewport()), ids[4]);
+    controls.name->hide();
+    controls.step = named(new controls::CNumEdit(controls.table->viewport()), ids[5]);
+    controls.step->hide();
+    return controls;
+}
+
+controls::CNumEdit* disabledNumber(QDialog& dialog, int number)
+{
+    auto* edit = named(new controls::CNumEdit(&dialog), number);
+    edit->setEnabled(false);
+    edit->setMinimumWidth(100);
+    return edit;
+}
+
+QLabel* caption(QDialog& dialog, int number, const QString& text, QWidget* buddy)
+{
+    auto* label = named(new QLabel(text, &dialog), number);
+    label->setBuddy(buddy);
+    return label;
+}
+
+}  // namespace
+
+AxisArrayControls buildAxisArrayTemplate(QDialog& dialog, const FrameControls& frame)
+{
+    AxisArrayControls controls;
+    auto* layout = addTemplateColumn(dialog, frame);
+    auto* columns = new QHBoxLayout;
+    auto* left = new QVBoxLayout;
+    auto* right = new QVBoxLayout;
+    columns->addLayout(left, 1);
+    columns->addLayout(right);
+    layout->addLayout(columns, 1);
+
+    auto* typeGroup = group(dialog, 12063, "Тип");
+    controls.type = named(new QComboBox(typeGroup), 12013);
+    (new QVBoxLayout(typeGroup))->addWidget(controls.type);
+    left->addWidget(typeGroup);
+
+    auto* axesGroup = group(dialog, 12064, "Массив осей");
+    auto* axes = new QGridLayout(axesGroup);
+    controls.letters = axisColumn(dialog, *axes, 0, 12065, "Буквенные", 12090, {12066, 12089, 12069, 12070, 12086, 12093});
+    controls.numbers = axisColumn(dialog, *axes, 1, 12068, "Цифровые", 12092, {12067, 12091, 12071, 12072, 12096, 12097});
+    axes->setRowStretch(2, 1);
+    left->addWidget(axesGroup, 1);
+
+    auto* schemeGroup = group(dialog, 12073, "Схема");
+    controls.preview = named(new CFxAxisPreview(schemeGroup), 12074);
+    auto* scheme = new QHBoxLayout(schemeGroup);
+    scheme->addStretch(1);
+    scheme->addWidget(controls.preview);
+    scheme->addStretch(1);
+    right->addWidget(schemeGroup);
+
+    auto* dimensionsGroup = group(dialog, 12088, "Осевые размеры");
+    controls.dimensionChain = named(new QCheckBox(QStringLiteral("Размерная цепь"), dimensionsGroup), 12094);
+    controls.overallDimension = named(new QCheckBox(QStringLiteral("Общий размер"), dimensionsGroup), 12095);
+    auto* dimensions = new QVBoxLayout(dimensionsGroup);
+    dimensions->addWidget(controls.dimensionChain);
+    dimensions->addWidget(controls.overallDimension);
+    right->addWidget(dimensionsGroup);
+
+    auto* insertionGroup = group(dialog, 12075, "Точка вставки");
+    controls.insertionGiven = named(new QCheckBox(insertionGroup), 12081);
+    controls.insertionX = disabledNumber(dialog, 12079);
+    controls.insertionY = disabledNumber(dialog, 12078);
+    auto* insertion = new QGridLayout(insertionGroup);
+    insertion->addWidget(controls.insertionGiven, 0, 0, 2, 1);
+    insertion->addWidget(caption(dialog, 12082, QStringLiteral("X :"), controls.insertionX), 0, 1);
+    insertion->addWidget(controls.insertionX, 0, 2);
+    insertion->addWidget(caption(dialog, 12083, QStringLiteral("Y :"), controls.insertionY), 1, 1);
+    insertion->addWidget(controls.insertionY, 1, 2);
+    right->addWidget(insertionGroup);
+
+    auto* angleGroup = group(dialog, 12076, "Угол поворота");
+    controls.angleGiven = named(new QCheckBox(angleGroup), 12080);
+    controls.angle = disabledNumber(dialog, 12077);
+    auto* angle = new QHBoxLayout(angleGroup);
+    angle->addWidget(controls.angleGiven);
+    angle->addWidget(controls.angle);
+    angle->addStretch(1);
+    right->addWidget(angleGroup);
+    right->addStretch(1);
+
+    auto* layerGroup = group(dialog, 12087, "Слой в чертеже");
+    (new QVBoxLayout(layerGroup))->addWidget(frame.layers);
+    layout->addWidget(layerGroup);
+
+    controls.asPrimitives = named(new QCheckBox(QStringLiteral("В виде примитивов"), &dialog), 12115);
+    layout->addWidget(controls.asPrimitives);
+    addButtonRow(*layout, frame);
+    return controls;
+}
+
+}  // namespace tarvelo::dialogs

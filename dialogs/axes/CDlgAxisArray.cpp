@@ -1,0 +1,488 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 Tarvelo contributors
+#include "CDlgAxisArray.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QEvent>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTableWidget>
+#include <optional>
+
+#include "CComboLayers.h"
+#include "CFxAxisPreview.h"
+#include "CNumEdit.h"
+#include "HostDefaultsLoader.h"
+#include "NumberText.h"
+#include "tarvelo/geometry/IGeoBlock.h"
+#include "tarvelo/geometry/IScopePointBlock.h"
+#include "tarvelo/services/CSysHub.h"
+#include "tarvelo/services/QtText.h"
+
+namespace tarvelo::dialogs {
+
+using GEOTYPE_DEFINITION::IGeoBlock;
+
+namespace {
+
+constexpr int kNameColumn = 0;
+constexpr int kStepColumn = 1;
+// A step cell shows the step with the store's decimals and keeps the exact
+// value here until the user types another: what is only shown is not rounded.
+constexpr int kExactStepRole = Qt::UserRole;
+
+QTableWidgetItem* cell(const QString& text)
+{
+    auto* item = new QTableWidgetItem(text);
+    // As a plain number: the flags' own type would be registered from this module and left
+    // behind, dangling, once the host unloads it.
+    item->setData(Qt::TextAlignmentRole, int(Qt::AlignCenter));
+    return item;
+}
+
+void appendRow(QTableWidget& table, const QString& name, const QString& step, const QVariant& exactStep)
+{
+    const int row = table.rowCount();
+    table.insertRow(row);
+    table.setItem(row, kNameColumn, cell(name));
+    table.setItem(row, kStepColumn, cell(step));
+    table.item(row, kStepColumn)->setData(kExactStepRole, exactStep);
+}
+
+QString cellText(const QTableWidget& table, int row, int column)
+{
+    const auto* item = table.item(row, column);
+    return item != nullptr ? item->text() : QString();
+}
+
+void setCellText(QTableWidget& table, int row, int column, const QString& text)
+{
+    if (auto* item = table.item(row, column))
+        item->setText(text);
+    else
+        table.setItem(row, column, cell(text));
+}
+
+double numberIn(const QLineEdit& edit)
+{
+    return controls::parseLeadingNumber(edit.text().toStdString());
+}
+
+/// A number as shown in a field: exact as it came unless the user typed it.
+double shownNumber(const QLineEdit& edit, const std::optional<double>& exact)
+{
+    return exact.has_value() ? *exact : numberIn(edit);
+}
+
+void fillChoices(QComboBox& list, std::span<const AxisChoice> choices)
+{
+    for (const AxisChoice& choice : choices)
+        list.addItem(QString::fromUtf8(choice.text), QVariant::fromValue<uint>(choice.data));
+}
+
+}  // namespace
+
+CDlgAxisArray::CDlgAxisArray(QWidget* parent, services::IServiceEnvironment& environment)
+    : CSymbolDialog(parent, environment, kAxisArrayFrame), m_controls(buildAxisArrayTemplate(*this, frame()))
+{
+    fillsLayersInInitControls = false;
+    connect(m_controls.type, &QComboBox::activated, this, &CDlgAxisArray::OnTypeChosen);
+    connect(m_controls.insertionGiven, &QCheckBox::clicked, this, [this](bool ticked) {
+        m_controls.insertionX->setEnabled(ticked);
+        m_controls.insertionY->setEnabled(ticked);
+        m_insertionTouched = true;
+    });
+    connect(m_controls.insertionX, &QLineEdit::textEdited, this, [this] {
+        m_insertionX.reset();
+        m_insertionTouched = true;
+    });
+    connect(m_controls.insertionY, &QLineEdit::textEdited, this, [this] {
+        m_insertionY.reset();
+        m_insertionTouched = true;
+    });
+    connect(m_controls.angleGiven, &QCheckBox::clicked, this, [this](bool ticked) {
+        m_controls.angle->setEnabled(ticked);
+        m_angleTouched = true;
+    });
+    connect(m_controls.angle, &QLineEdit::textEdited, this, [this] {
+        m_angle.reset();
+        m_angleTouched = true;
+    });
+    connect(m_controls.letters.placement, &QComboBox::activated, this,
+            [this](int entry) { m_letterPlacement = m_controls.letters.placement->itemData(entry).toUInt(); });
+    connect(m_controls.numbers.placement, &QComboBox::activated, this,
+            [this](int entry) { m_numberPlacement = m_controls.numbers.placement->itemData(entry).toUInt(); });
+    connect(m_controls.dimensionChain, &QCheckBox::clicked, this,
+            [this](bool ticked) { m_dimensionChain = ticked ? 1.0 : 0.0; });
+    connect(m_controls.overallDimension, &QCheckBox::clicked, this,
+            [this](bool ticked) { m_overallDimension = ticked ? 1.0 : 0.0; });
+    connectTable(m_letters);
+    connectTable(m_numbers);
+}
+
+void CDlgAxisArray::connectTable(AxisTable& table)
+{
+    AxisTableControls& controls = *table.controls;
+    connect(controls.add, &QPushButton::clicked, this, [this, &table] { AddAxis(table); });
+    connect(controls.remove, &QPushButton::clicked, this, [this, &table] { RemoveAxis(table); });
+    connect(controls.table->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            [this, &table](const QItemSelection& selected) {
+                if (!selected.isEmpty() && !m_removingRow)
+                    OpenEditors(table, selected.indexes().first().row());
+            });
+    // Editors laid over a row that moved or went would sit over the wrong row.
+    const auto hide = [&table] { HideEditors(table); };
+    connect(controls.table->verticalScrollBar(), &QScrollBar::valueChanged, this, hide);
+    connect(controls.table->horizontalScrollBar(), &QScrollBar::valueChanged, this, hide);
+    connect(controls.table->model(), &QAbstractItemModel::rowsRemoved, this, hide);
+    // Only typing goes into the row: opening the editors on a row must not round its step.
+    connect(controls.name, &QLineEdit::textEdited, this, [this, &table](const QString& text) { CopyName(table, text); });
+    connect(controls.step, &QLineEdit::textEdited, this, [this, &table](const QString& text) { CopyStep(table, text); });
+    controls.table->installEventFilter(this);
+    controls.name->installEventFilter(this);
+    controls.step->installEventFilter(this);
+}
+
+bool CDlgAxisArray::eventFilter(QObject* watched, QEvent* event)
+{
+    for (AxisTable* table : {&m_letters, &m_numbers}) {
+        const AxisTableControls& controls = *table->controls;
+        const bool tableFocused = watched == controls.table && event->type() == QEvent::FocusIn;
+        const bool editorLeft =
+            (watched == controls.name || watched == controls.step) && event->type() == QEvent::FocusOut;
+        if (tableFocused || editorLeft)
+            HideEditorsWithoutFocus(*table);
+    }
+    return CSymbolDialog::eventFilter(watched, event);
+}
+
+void CDlgAxisArray::InitControls()
+{
+    m_tips.AddTool(m_controls.letters.add, QStringLiteral("Добавить буквенную ось"));
+    m_tips.AddTool(m_controls.letters.remove, QStringLiteral("Удалить буквенную ось"));
+    m_tips.AddTool(m_controls.numbers.add, QStringLiteral("Добавить цифровую ось"));
+    m_tips.AddTool(m_controls.numbers.remove, QStringLiteral("Удалить цифровую ось"));
+    CSymbolDialog::InitControls();
+}
+
+void CDlgAxisArray::InitFromBlock()
+{
+    // A block without axes is a new array, unless it is an existing one: that keeps what it has.
+    auto* items = m_block->GetItems();
+    if (items != nullptr && items->IsEmpty() && isNewSymbol())
+        NewAxisArray(m_block);
+    InitAxisLists();
+    ShowAxes(m_block);
+    FillPlacementLists();
+    ShowPlacements(m_block);
+}
+
+void CDlgAxisArray::NewAxisArray(IGeoBlock* block)
+{
+    block->SetSymbolType(axes::kOrthogonalArray);
+    block->SetSymbolVariant(0);
+    ApplyAxisType(axes::kOrthogonalArray);
+    LoadDefaultAxes(axes::kOrthogonalArray);
+}
+
+void CDlgAxisArray::ApplyAxisType(std::uint32_t symbolType)
+{
+    ApplySymbolType(hostSupport(), symbolType, m_block);
+}
+
+void CDlgAxisArray::LoadDefaultAxes(std::uint32_t symbolType)
+{
+    axes::loadDefaultAxes(hostSupport(), *m_block, symbolType);
+}
+
+void CDlgAxisArray::InitAxisLists()
+{
+    fillChoices(*m_controls.type, kAxisTypeChoices);
+    m_controls.type->setCurrentIndex(0);
+    fillLayerCombo();
+    // The host defaults are a new array's; an existing one keeps its own parameters and layer.
+    if (isNewSymbol())
+        HostDefaultsLoader(hostSupport()).load(m_block);
+}
+
+void CDlgAxisArray::ShowAxes(IGeoBlock* block)
+{
+    m_controls.letters.table->setRowCount(0);
+    m_controls.numbers.table->setRowCount(0);
+    if (block == nullptr || block->IsEmpty())
+        return;
+    // Read once for all the numbers shown: each read opens the store, and an array may have hundreds of axes.
+    const std::uint32_t places = decimals();
+    const auto format = [places](double value) { return formatNumber(value, places); };
+
+    const axes::AxisRows rows = axes::readAxes(*block);
+    for (const auto& axis : rows.letters)
+        appendRow(*m_controls.letters.table, text::cp1251ToQString(axis.name), format(axis.step), axis.step);
+    for (const auto& axis : rows.numbers)
+        appendRow(*m_controls.numbers.table, text::cp1251ToQString(axis.name), format(axis.step), axis.step);
+
+    SelectAxisType(block->GetSymbolType());
+
+    const axes::InsertionPoint insertion = axes::readInsertionPoint(*block);
+    m_insertionTouched = false;
+    if (insertion.state != axes::InsertionPoint::State::Unknown) {
+        const bool given = insertion.state == axes::InsertionPoint::State::Given;
+        m_controls.insertionGiven->setChecked(given);
+        m_controls.insertionX->setText(given ? format(insertion.x) : QStringLiteral("0.000"));
+        m_controls.insertionY->setText(given ? format(insertion.y) : QStringLiteral("0.000"));
+        m_controls.insertionX->setEnabled(given);
+        m_controls.insertionY->setEnabled(given);
+        m_insertionX = insertion.x;
+        m_insertionY = insertion.y;
+    }
+
+    // An existing array given an angle shows it as given; a new block's angle mode is only its default.
+    const bool rotated = block->GetEditMode() != 0 && block->GetAngleMode() != 0;
+    m_controls.angleGiven->setChecked(rotated);
+    m_controls.angle->setEnabled(rotated);
+    m_controls.angle->setText(format(block->GetAngle()));
+    m_angle = block->GetAngle();
+    m_angleTouched = false;
+
+    const bool chain = block->GetParam(axes::kDimensionChainParam) > 0.0;
+    const bool overall = block->GetParam(axes::kOverallDimensionParam) > 0.0;
+    m_controls.dimensionChain->setChecked(chain);
+    m_controls.overallDimension->setChecked(overall);
+    m_dimensionChain = chain ? 1.0 : 0.0;
+    m_overallDimension = overall ? 1.0 : 0.0;
+
+    if (block->GetEditMode() != 0) {
+        // Where an existing array stands and on which layer is not this dialog's to change.
+        m_controls.insertionGiven->setEnabled(false);
+        m_controls.insertionX->setEnabled(false);
+        m_controls.insertionY->setEnabled(false);
+    } else {
+        applyNewSymbolScale();
+    }
+    UpdateScaleCaption(block->GetScale());
+}
+
+void CDlgAxisArray::SelectAxisType(std::uint32_t symbolType)
+{
+    const int entry = m_controls.type->findData(QVariant::fromValue<uint>(symbolType));
+    if (entry >= 0)
+        m_controls.type->setCurrentIndex(entry);
+    m_controls.preview->SetAxisType(m_controls.type->currentData().toUInt());
+}
+
+void CDlgAxisArray::FillPlacementLists()
+{
+    QComboBox& letters = *m_controls.letters.placement;
+    QComboBox& numbers = *m_controls.numbers.placement;
+    letters.clear();
+    numbers.clear();
+    const std::uint32_t type = m_controls.type->currentIndex() == 1 ? axes::kPolarArray : axes::kOrthogonalArray;
+    fillChoices(letters, axes::placementChoices(axes::AxisFamily::Letters, type));
+    fillChoices(numbers, axes::placementChoices(axes::AxisFamily::Numbers, type));
+    letters.setCurrentIndex(-1);
+    numbers.setCurrentIndex(-1);
+}
+
+void CDlgAxisArray::ShowPlacements(IGeoBlock* block)
+{
+    m_letterPlacement = axes::placementFromParam(block->GetParam(axes::kLetterPlacementParam));
+    m_numberPlacement = axes::placementFromParam(block->GetParam(axes::kNumberPlacementParam));
+    // Without a stored choice the box starts ticked.
+    const auto& params = block->GetParamMap();
+    const auto primitives = params.find(axes::kAsPrimitivesParam);
+    m_asPrimitives = primitives == params.end() || primitives->second != 0.0 ? 1 : 0;
+    m_controls.asPrimitives->setChecked(m_asPrimitives != 0);
+    m_shownOptions = currentOptions();
+    // A value without an entry stays in the member and goes back unchanged on acceptance.
+    const auto show = [](QComboBox& list, axes::AxisFamily family, std::uint32_t placement) {
+        if (axes::placementInRange(family, placement))
+            list.setCurrentIndex(list.findData(QVariant::fromValue<uint>(placement)));
+        else
+            list.setCurrentIndex(-1);
+    };
+    show(*m_controls.letters.placement, axes::AxisFamily::Letters, m_letterPlacement);
+    show(*m_controls.numbers.placement, axes::AxisFamily::Numbers, m_numberPlacement);
+}
+
+void CDlgAxisArray::OnTypeChosen(int entry)
+{
+    const std::uint32_t type = m_controls.type->itemData(entry).toUInt();
+    m_block->SetSymbolType(type);
+    m_controls.preview->SetAxisType(type);
+    update();
+    // A chosen type brings its own parameters, placements among them, but not its layer.
+    ApplyChosenSymbolType(hostSupport(), type, m_block);
+    LoadDefaultAxes(type);
+    ShowAxes(m_block);
+    FillPlacementLists();
+    ShowPlacements(m_block);
+}
+
+void CDlgAxisArray::AddAxis(AxisTable& table)
+{
+    QTableWidget& rows = *table.controls->table;
+    const int count = rows.rowCount();
+    // A new axis repeats the step of the one before it: grids are mostly regular.
+    const QString step = count > 0 ? cellText(rows, count - 1, kStepColumn) : QString();
+    const QVariant exactStep = count > 0 && rows.item(count - 1, kStepColumn) != nullptr
+                                   ? rows.item(count - 1, kStepColumn)->data(kExactStepRole)
+                                   : QVariant();
+    appendRow(rows, axes::newAxisName(table.family, count), step, exactStep);
+}
+
+void CDlgAxisArray::RemoveAxis(AxisTable& table)
+{
+    if (!holdsRow(table))
+        return;
+    // The view would choose a neighbour of the removed row; the list leaves no row chosen instead.
+    m_removingRow = true;
+    table.controls->table->removeRow(table.currentRow);
+    table.controls->table->clearSelection();
+    m_removingRow = false;
+}
+
+bool CDlgAxisArray::holdsRow(const AxisTable& table)
+{
+    return table.currentRow >= 0 && table.currentRow < table.controls->table->rowCount();
+}
+
+void CDlgAxisArray::OpenEditors(AxisTable& table, int row)
+{
+    AxisTableControls& controls = *table.controls;
+    table.currentRow = row;
+    const QTableWidget& rows = *controls.table;
+    const QRect area = rows.visualRect(rows.model()->index(row, kNameColumn))
+                           .united(rows.visualRect(rows.model()->index(row, kStepColumn)));
+    const int half = rows.viewport()->width() / 2;
+    const int height = area.height() + 2;
+    controls.name->setGeometry(area.left(), area.top(), half, height);
+    controls.name->show();
+    controls.name->raise();
+    controls.name->setText(cellText(rows, row, kNameColumn));
+    controls.step->setGeometry(area.right() + 1 - half, area.top(), half, height);
+    controls.step->show();
+    controls.step->raise();
+    controls.step->setText(cellText(rows, row, kStepColumn));
+    controls.name->setFocus(Qt::OtherFocusReason);
+}
+
+void CDlgAxisArray::HideEditors(AxisTable& table)
+{
+    table.controls->name->hide();
+    table.controls->step->hide();
+    table.controls->table->viewport()->update();
+}
+
+void CDlgAxisArray::HideEditorsWithoutFocus(AxisTable& table)
+{
+    // Focus moving to another control keeps the editors; only the application losing it hides them.
+    if (QApplication::focusWidget() == nullptr)
+        HideEditors(table);
+}
+
+void CDlgAxisArray::CopyName(AxisTable& table, const QString& text)
+{
+    if (holdsRow(table))
+        setCellText(*table.controls->table, table.currentRow, kNameColumn, text);
+}
+
+void CDlgAxisArray::CopyStep(AxisTable& table, const QString& text)
+{
+    if (!holdsRow(table))
+        return;
+    QTableWidget& rows = *table.controls->table;
+    setCellText(rows, table.currentRow, kStepColumn,
+                formatNumber(controls::parseLeadingNumber(text.toStdString()), decimals()));
+    // A typed step is taken as the cell shows it.
+    rows.item(table.currentRow, kStepColumn)->setData(kExactStepRole, QVariant());
+}
+
+std::vector<axes::AxisRow> CDlgAxisArray::rowsOf(const AxisTable& table) const
+{
+    const QTableWidget& rows = *table.controls->table;
+    std::vector<axes::AxisRow> result;
+    result.reserve(static_cast<std::size_t>(rows.rowCount()));
+    for (int row = 0; row < rows.rowCount(); ++row) {
+        const auto* stepCell = rows.item(row, kStepColumn);
+        const QVariant exact = stepCell != nullptr ? stepCell->data(kExactStepRole) : QVariant();
+        result.push_back({text::qStringToCp1251(cellText(rows, row, kNameColumn)),
+                          exact.isValid() ? exact.toDouble()
+                                          : controls::parseLeadingNumber(cellText(rows, row, kStepColumn).toStdString())});
+    }
+    return result;
+}
+
+std::uint32_t CDlgAxisArray::decimals() const
+{
+    return services::CSysHub(environment()).GetDwordParams("", "Roundz");
+}
+
+QString CDlgAxisArray::formatNumber(double value, std::uint32_t decimals)
+{
+    return QString::fromStdString(controls::formatWithDecimals(decimals, value));
+}
+
+void CDlgAxisArray::WriteAxes()
+{
+    // What the user left as shown stays as the block has it, exactly.
+    auto* scope = m_block->GetScopePoints();
+    const bool hasInsertion = scope != nullptr && scope->FindPoint(axes::kInsertionScopePoint) != nullptr;
+    if (m_insertionTouched || (isNewSymbol() && !hasInsertion)) {
+        if (m_controls.insertionGiven->isChecked())
+            axes::writeInsertionPoint(*m_block, true, shownNumber(*m_controls.insertionX, m_insertionX),
+                                      shownNumber(*m_controls.insertionY, m_insertionY));
+        else
+            axes::writeInsertionPoint(*m_block, false);
+    }
+    const axes::AxisRows rows{rowsOf(m_letters), rowsOf(m_numbers)};
+    if (rows != axes::readAxes(*m_block))
+        axes::writeAxes(*m_block, rows);
+    if (m_angleTouched || isNewSymbol()) {
+        if (m_controls.angleGiven->isChecked()) {
+            m_block->SetAngle(shownNumber(*m_controls.angle, m_angle));
+            m_block->SetAngleMode(1);
+        } else {
+            m_block->SetAngleMode(0);
+        }
+    }
+}
+
+void CDlgAxisArray::accept()
+{
+    if (m_block != nullptr)
+        WriteAxes();
+    m_asPrimitives = m_controls.asPrimitives->isChecked() ? 1 : 0;
+    CSymbolDialog::accept();
+}
+
+void CDlgAxisArray::writeBackOnAccept()
+{
+    axes::saveDefaultAxes(hostSupport(), *m_block);
+    // The block has its type's defaults since it was opened or its type chosen;
+    // loading them again would undo the user's placements and properties.
+    CSymbolDialog::writeBackOnAccept();
+    // A new array gets all five options; an existing one only those the user changed.
+    const axes::AxisOptions options = currentOptions();
+    const bool all = isNewSymbol();
+    if (all || options.letterPlacement != m_shownOptions.letterPlacement)
+        m_block->SetParam(axes::kLetterPlacementParam, static_cast<double>(options.letterPlacement));
+    if (all || options.numberPlacement != m_shownOptions.numberPlacement)
+        m_block->SetParam(axes::kNumberPlacementParam, static_cast<double>(options.numberPlacement));
+    if (all || options.dimensionChain != m_shownOptions.dimensionChain)
+        m_block->SetParam(axes::kDimensionChainParam, options.dimensionChain);
+    if (all || options.overallDimension != m_shownOptions.overallDimension)
+        m_block->SetParam(axes::kOverallDimensionParam, options.overallDimension);
+    if (all || options.asPrimitives != m_shownOptions.asPrimitives)
+        m_block->SetParam(axes::kAsPrimitivesParam, options.asPrimitives);
+}
+
+axes::AxisOptions CDlgAxisArray::currentOptions() const
+{
+    return {m_letterPlacement, m_numberPlacement, m_dimensionChain, m_overallDimension,
+            m_asPrimitives != 0 ? 1.0 : 0.0};
+}
+
+}  // namespace tarvelo::dialogs

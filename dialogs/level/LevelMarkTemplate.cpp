@@ -1,0 +1,86 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 Tarvelo contributors
+#include "LevelMarkTemplate.h"
+
+#include <QComboBox>
+#include <QDialog>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QIcon>
+#include <QLabel>
+#include <QLineEdit>
+#include <QVBoxLayout>
+
+#include "CComboLayers.h"
+#include "CNumEdit.h"
+#include "ImageButton.h"
+#include "LevelMarkRules.h"
+#include "ResourceIds.h"
+
+namespace tarvelo::dialogs {
+
+namespace {
+
+// A drop-down list whose entries show a 16 x 16 picture before their text.
+QComboBox* imageList(QDialog& dialog, int number)
+{
+    auto* list = named(new QComboBox(&dialog), number);
+    list->setIconSize(QSize(16, 16));
+    return list;
+}
+
+void addEntry(QComboBox& list, int image, const char* text, std::uint32_t value)
+{
+    list.addItem(QIcon(resources::bitmapPath(image)), QString::fromUtf8(text), value);
+}
+
+}  // namespace
+
+LevelMarkControls buildLevelMarkTemplate(QDialog& dialog, const FrameControls& frame)
+{
+    LevelMarkControls controls;
+    auto* layout = addTemplateColumn(dialog, frame);
+
+    controls.kind = imageList(dialog, 12002);
+    addEntry(*controls.kind, resources::kLevelKindImages[0], "Отметка уровня", kLevelMark);
+    addEntry(*controls.kind, resources::kLevelKindImages[1], "Отметка уровня на плане", kPlanLevelMark);
+    controls.kind->setCurrentIndex(-1);
+    layout->addWidget(controls.kind);
+
+    auto* levelRow = new QHBoxLayout;
+    controls.levelLabel = named(new QLabel(QStringLiteral("Отметка уровня"), &dialog), 12033);
+    controls.level = named(new controls::CNumEdit(&dialog), 12034);
+    controls.levelLabel->setBuddy(controls.level);
+    controls.attach = named(new ImageButton(&dialog), 12038);
+    controls.attach->setAccessibleName(QStringLiteral("Привязать отметку уровня"));
+    controls.unused = imageList(dialog, 12042);
+    controls.unused->setEnabled(false);
+    controls.unused->setVisible(false);
+    levelRow->addWidget(controls.levelLabel);
+    levelRow->addWidget(controls.level, 1);
+    levelRow->addWidget(controls.attach);
+    levelRow->addWidget(controls.unused);
+    layout->addLayout(levelRow);
+
+    controls.noteGroup = named(new QGroupBox(QStringLiteral("Примечание"), &dialog), 12035);
+    auto* noteLayout = new QGridLayout(controls.noteGroup);
+    controls.note = named(new QLineEdit(controls.noteGroup), 12036);
+    controls.extension = imageList(dialog, 12041);
+    controls.extension->setParent(controls.noteGroup);
+    addEntry(*controls.extension, resources::kLevelExtensionImages[0], "Без выносных линий", kWithoutExtensionLines);
+    addEntry(*controls.extension, resources::kLevelExtensionImages[1], "С выносными линиями", kWithExtensionLines);
+    controls.extension->setCurrentIndex(-1);
+    controls.extension->setVisible(false);
+    // One cell: the plan mark's list takes the note's place.
+    noteLayout->addWidget(controls.note, 0, 0);
+    noteLayout->addWidget(controls.extension, 0, 0);
+    layout->addWidget(controls.noteGroup);
+
+    controls.layerGroup = addLayerGroup(*layout, dialog, frame, 12037, QStringLiteral("Слой для объекта"));
+
+    addButtonRow(*layout, frame);
+    return controls;
+}
+
+}  // namespace tarvelo::dialogs

@@ -1,0 +1,126 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 Tarvelo contributors
+#include "NoteTemplate.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialog>
+#include <QFrame>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QStyledItemDelegate>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "CComboLayers.h"
+
+namespace tarvelo::dialogs {
+
+namespace {
+
+QComboBox* dropDownList(QWidget* parent, int number)
+{
+    auto* list = named(new QComboBox(parent), number);
+    list->setIconSize(QSize(16, 16));
+    return list;
+}
+
+QPushButton* recordButton(QWidget* parent, int number, const QString& caption)
+{
+    auto* button = named(new QPushButton(caption, parent), number);
+    button->setAutoDefault(false);
+    button->hide();
+    return button;
+}
+
+/// Rows as tall as the record editor, so that the editor covers exactly the record it edits.
+class RecordRowDelegate final : public QStyledItemDelegate {
+public:
+    RecordRowDelegate(int rowHeight, QObject* parent) : QStyledItemDelegate(parent), m_rowHeight(rowHeight) {}
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        const QSize natural = QStyledItemDelegate::sizeHint(option, index);
+        return {natural.width(), std::max(natural.height(), m_rowHeight)};
+    }
+
+private:
+    int m_rowHeight;
+};
+
+}  // namespace
+
+NoteControls buildNoteTemplate(QDialog& dialog, const FrameControls& frame)
+{
+    NoteControls controls;
+    auto* layout = addTemplateColumn(dialog, frame);
+
+    controls.type = dropDownList(&dialog, 12013);
+    controls.type->setAccessibleName(QStringLiteral("Тип выноски"));
+    layout->addWidget(controls.type);
+
+    controls.group = named(new QGroupBox(QStringLiteral("Выноска"), &dialog), 12022);
+    auto* group = new QVBoxLayout(controls.group);
+    controls.upperText = named(new QLineEdit(controls.group), 12042);
+    controls.upperText->setAccessibleName(QStringLiteral("Текст над полкой"));
+    controls.shelf = named(new QFrame(controls.group), 12044);
+    controls.shelf->setFrameShape(QFrame::HLine);
+    controls.shelf->setFrameShadow(QFrame::Sunken);
+    controls.lowerText = named(new QLineEdit(controls.group), 12043);
+    controls.lowerText->setAccessibleName(QStringLiteral("Текст под полкой"));
+    group->addWidget(controls.upperText);
+    group->addWidget(controls.shelf);
+    group->addWidget(controls.lowerText);
+
+    // The records take the place of the texts; only one of the two is ever shown.
+    auto* recordRow = new QHBoxLayout;
+    controls.records = named(new QListWidget(controls.group), 12059);
+    controls.records->setSelectionMode(QAbstractItemView::SingleSelection);
+    controls.records->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    controls.records->setMinimumHeight(96);
+    controls.records->hide();
+    controls.addRecord = recordButton(controls.group, 12060, QStringLiteral("+ запись"));
+    controls.removeRecord = recordButton(controls.group, 12061, QStringLiteral("- запись"));
+    auto* recordButtons = new QVBoxLayout;
+    recordButtons->addWidget(controls.addRecord);
+    recordButtons->addWidget(controls.removeRecord);
+    recordButtons->addStretch(1);
+    recordRow->addWidget(controls.records, 1);
+    recordRow->addLayout(recordButtons);
+    group->addLayout(recordRow);
+
+    controls.recordEditor = named(new QLineEdit(&dialog), 12062);
+    controls.recordEditor->hide();
+    controls.records->setItemDelegate(
+        new RecordRowDelegate(controls.recordEditor->minimumSizeHint().height(), controls.records));
+
+    controls.multiPoint = named(new QCheckBox(QStringLiteral("Многоточечная"), controls.group), 12056);
+    group->addWidget(controls.multiPoint);
+
+    auto* choices = new QGridLayout;
+    controls.angleLabel = named(new QLabel(QStringLiteral("Шаг угла :"), controls.group), 12046);
+    controls.angle = dropDownList(controls.group, 12003);
+    controls.angleLabel->setBuddy(controls.angle);
+    controls.endingLabel = named(new QLabel(QStringLiteral("Окончание"), controls.group), 12045);
+    controls.ending = dropDownList(controls.group, 12002);
+    controls.endingLabel->setBuddy(controls.ending);
+    choices->addWidget(controls.angleLabel, 0, 0);
+    choices->addWidget(controls.angle, 0, 1);
+    choices->addWidget(controls.endingLabel, 1, 0);
+    choices->addWidget(controls.ending, 1, 1);
+    choices->setColumnStretch(1, 1);
+    group->addLayout(choices);
+    layout->addWidget(controls.group);
+
+    controls.layerGroup = addLayerGroup(*layout, dialog, frame, 12047, QStringLiteral("Слой для объекта"));
+
+    addButtonRow(*layout, frame);
+    dialog.setMinimumWidth(360);
+    return controls;
+}
+
+}  // namespace tarvelo::dialogs

@@ -1,0 +1,119 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 Tarvelo contributors
+#include "ObjPropertiesTemplate.h"
+
+#include <QCheckBox>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QIcon>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabBar>
+#include <QVBoxLayout>
+
+#include "CClrListBox.h"
+#include "CColorPickerCB.h"
+#include "RenderPicture.h"
+#include "ResourceIds.h"
+#include "tarvelo/services/Named.h"
+
+namespace tarvelo::dialogs {
+
+namespace {
+
+QPushButton* iconButton(QWidget* parent, const char* objectName, int icon)
+{
+    auto* button = named(new QPushButton(parent), objectName);
+    button->setFlat(true);
+    const QPixmap picture = renderPicture(resources::iconPath(icon));
+    button->setIcon(QIcon(picture));
+    button->setIconSize(picture.size());
+    button->setAutoDefault(false);
+    return button;
+}
+
+}  // namespace
+
+ObjPropertiesControls buildObjPropertiesTemplate(QDialog& dialog, services::IServiceEnvironment& environment)
+{
+    dialog.setObjectName(QStringLiteral("12107"));
+    dialog.setWindowTitle(QStringLiteral("Свойства объекта"));
+
+    ObjPropertiesControls controls;
+    controls.schemeGroup = named(new QGroupBox(QStringLiteral("Схема объекта"), &dialog), "12105");
+    controls.scheme = named(new QLabel(controls.schemeGroup), "12106");
+    controls.scheme->setAlignment(Qt::AlignCenter);
+    controls.scheme->setMinimumSize(renderPicture(resources::bitmapPath(resources::kSchemeOther)).size());
+    auto* schemeLayout = new QVBoxLayout(controls.schemeGroup);
+    schemeLayout->addWidget(controls.scheme);
+    schemeLayout->addStretch();
+
+    controls.pages = named(new QTabBar(&dialog), "12112");
+    controls.pages->addTab(QStringLiteral("Геометрия"));
+    controls.pages->addTab(QStringLiteral("Графика"));
+    controls.pages->setExpanding(false);
+
+    controls.list = named(new controls::CClrListBox(environment, &dialog), "12104");
+    controls.list->setHeaderLabels({QStringLiteral("Параметр"), QStringLiteral("Значение")});
+    // As plain numbers, so that no type of the module's own making stays registered once it is unloaded.
+    controls.list->headerItem()->setData(0, Qt::TextAlignmentRole, int(Qt::AlignCenter));
+    controls.list->headerItem()->setData(1, Qt::TextAlignmentRole, int(Qt::AlignCenter));
+    controls.list->header()->setStretchLastSection(false);
+    controls.list->header()->setSectionsMovable(false);
+    controls.list->setMinimumSize(380, 260);
+    controls.list->setMouseTracking(true);
+
+    // The in-place editors float over the list's value cells, outside the layout.
+    controls.valueEdit = named(new QLineEdit(&dialog), "12062");
+    controls.valueEdit->hide();
+    controls.choices = named(new controls::CColorPickerCB(&dialog), "12013");
+    controls.choices->hide();
+    controls.more = named(new QPushButton(QStringLiteral("..."), &dialog), "2001");
+    controls.more->hide();
+
+    controls.settings = iconButton(&dialog, "12107", resources::kSettingsIcon);
+    controls.saveSettingsButton = iconButton(&dialog, "12109", resources::kSaveSettingsIcon);
+    controls.saveSettings = named(new QCheckBox(QStringLiteral("Сохранить настройки"), &dialog), "12108");
+    controls.saveSettings->setEnabled(false);
+    controls.saveSettings->hide();
+
+    auto* decision = new QDialogButtonBox(&dialog);
+    controls.save = named(decision->addButton(QStringLiteral("Сохранить"), QDialogButtonBox::AcceptRole), "1");
+    controls.save->setDefault(true);
+    controls.cancel = named(decision->addButton(QStringLiteral("Отменить"), QDialogButtonBox::RejectRole), "2");
+    controls.cancel->setAutoDefault(false);
+
+    auto* pageLayout = new QVBoxLayout;
+    pageLayout->setSpacing(0);
+    pageLayout->addWidget(controls.pages);
+    pageLayout->addWidget(controls.list);
+
+    auto* topLayout = new QHBoxLayout;
+    topLayout->addWidget(controls.schemeGroup);
+    topLayout->addLayout(pageLayout, 1);
+
+    auto* buttonLayout = new QHBoxLayout;
+    buttonLayout->addWidget(controls.settings);
+    buttonLayout->addWidget(controls.saveSettingsButton);
+    buttonLayout->addWidget(controls.saveSettings);
+    buttonLayout->addStretch();
+    buttonLayout->addWidget(decision);
+
+    auto* layout = new QVBoxLayout(&dialog);
+    layout->addLayout(topLayout);
+    layout->addLayout(buttonLayout);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    QWidget::setTabOrder(controls.pages, controls.list);
+    QWidget::setTabOrder(controls.list, controls.save);
+    QWidget::setTabOrder(controls.save, controls.cancel);
+    QWidget::setTabOrder(controls.cancel, controls.settings);
+    QWidget::setTabOrder(controls.settings, controls.saveSettingsButton);
+    return controls;
+}
+
+}  // namespace tarvelo::dialogs

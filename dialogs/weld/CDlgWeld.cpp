@@ -1,0 +1,124 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 Tarvelo contributors
+#include "CDlgWeld.h"
+
+#include <QComboBox>
+#include <QDialog>
+#include <QGroupBox>
+#include <QLabel>
+#include <QVBoxLayout>
+
+#include "CComboLayers.h"
+#include "RenderPicture.h"
+#include "ResourceIds.h"
+#include "WeldRules.h"
+#include "tarvelo/geometry/IGeoBlock.h"
+#include "tarvelo/services/CSysHub.h"
+
+namespace tarvelo::dialogs {
+
+namespace {
+
+/// Template 12079: the type group with the seam picture and the type list,
+/// the layer group, then the shared buttons. The list starts empty.
+WeldControls buildWeldTemplate(QDialog& dialog, const FrameControls& frame)
+{
+    WeldControls controls;
+    auto* layout = addTemplateColumn(dialog, frame);
+
+    controls.typeGroup = named(new QGroupBox(QStringLiteral("Тип"), &dialog), 12100);
+    controls.picture = named(new QLabel(controls.typeGroup), 12102);
+    controls.picture->setAlignment(Qt::AlignCenter);
+    const QPixmap first = renderPicture(resources::bitmapPath(resources::kWeldCornerFactoryContinuousVisible));
+    controls.picture->setPixmap(first);
+    controls.picture->setMinimumSize(first.size());
+    controls.types = named(new QComboBox(controls.typeGroup), 12013);
+    controls.types->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    auto* typeLayout = new QVBoxLayout(controls.typeGroup);
+    typeLayout->addWidget(controls.picture);
+    typeLayout->addWidget(controls.types);
+    layout->addWidget(controls.typeGroup);
+
+    controls.layerGroup = addLayerGroup(*layout, dialog, frame, 12101, QStringLiteral("Слой для объекта"));
+
+    addButtonRow(*layout, frame);
+    return controls;
+}
+
+/// Appends the sixteen weld types to the list, each with its code as item data.
+void insertWeldTypes(QComboBox& types)
+{
+    for (const weld::WeldType& type : weld::kWeldTypes)
+        types.addItem(QString::fromUtf8(type.text), QVariant::fromValue(type.code));
+    // The dialog selects the starting type itself; a code without an entry selects none.
+    types.setCurrentIndex(-1);
+}
+
+}  // namespace
+
+CDlgWeld::CDlgWeld(QWidget* parent, services::IServiceEnvironment& environment)
+    : CSymbolDialog(parent, environment, kWeldFrame), m_controls(buildWeldTemplate(*this, frame()))
+{
+    // The layers are listed together with the types, once the block is known.
+    fillsLayersInInitControls = false;
+    connect(m_controls.types, &QComboBox::activated, this, [this](int index) {
+        const std::uint32_t code = m_controls.types->itemData(index).toUInt();
+        if (m_block == nullptr)
+            return;
+        weld::chooseWeldType(hostSupport(), *m_block, code);
+        showWeldPicture(code);
+    });
+}
+
+void CDlgWeld::InitFromBlock()
+{
+    fillLayerCombo();
+    m_controls.types->clear();
+    insertWeldTypes(*m_controls.types);
+    if (isNewSymbol()) {
+        const auto remembered = services::CSysHub(environment()).GetDwordParams("", weld::kDefaultTypeValue);
+        SelectWeldType(weld::startingWeldType(remembered));
+        applyNewSymbolScale();
+    } else {
+        // An existing weld is shown as it is: its type, placement and defaults stay.
+        const std::uint32_t code = m_block->GetSymbolType();
+        const int entry = m_controls.types->findData(QVariant::fromValue(code));
+        if (entry >= 0) {
+            m_controls.types->setCurrentIndex(entry);
+            showWeldPicture(code);
+        }
+    }
+}
+
+void CDlgWeld::SelectWeldType(std::uint32_t code)
+{
+    const int entry = m_controls.types->findData(QVariant::fromValue(code));
+    if (entry < 0)
+        return;
+    m_controls.types->setCurrentIndex(entry);
+    SetWeldType(code);
+}
+
+void CDlgWeld::SetWeldType(std::uint32_t code)
+{
+    if (m_block == nullptr)
+        return;
+    weld::ResetWeld(hostSupport(), *m_block, code);
+    showWeldPicture(code);
+}
+
+void CDlgWeld::showWeldPicture(std::uint32_t code)
+{
+    // A picture that cannot be read leaves the one shown before.
+    const QPixmap picture = renderPicture(resources::bitmapPath(weld::weldPicture(code)));
+    if (!picture.isNull())
+        m_controls.picture->setPixmap(picture);
+    m_controls.picture->repaint();
+}
+
+void CDlgWeld::saveDefaults()
+{
+    services::CSysHub(environment()).SetDwordParam("", weld::kDefaultTypeValue, m_block->GetSymbolType());
+}
+
+}  // namespace tarvelo::dialogs

@@ -1,0 +1,27 @@
+// SPDX-License-Identifier: MIT
+// SPDX-FileCopyrightText: 2026 Tarvelo contributors
+#pragma once
+
+#include <QString>
+
+/// @file
+/// Gives a template's control its object name, the name tests and tools find it by.
+
+namespace tarvelo {
+
+/// Names the control by its decimal identifier ("12014") or by a given name ("1", "scale-problem").
+template <typename Control>
+Control* named(Control* control, int identifier)
+{
+    control->setObjectName(QString::number(identifier));
+    return control;
+}
+
+template <typename Control>
+Control* named(Control* control, const char* objectName)
+{
+    control->setObjectName(QString::fromLatin1(objectName));
+    return control;
+}
+
+}  // namespace tarvelo

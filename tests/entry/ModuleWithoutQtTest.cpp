@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cctype>
 #include <cstdio>
 #include <cstring>
 #include <set>
@@ -129,7 +130,9 @@ TEST(ModuleExports, onlyTheElevenExportsAreVisible)
     while (std::fgets(line.data(), line.size(), pipe) != nullptr) {
         char type = 0;
         char name[400] = {};
-        if (std::sscanf(line.data(), "%*s %c %399s", &type, name) == 2 && type != 'A')
+        // Lower-case kinds are local: an unoptimised sanitizer build keeps some in the table, unseen by callers.
+        if (std::sscanf(line.data(), "%*s %c %399s", &type, name) == 2 && type != 'A' &&
+            std::isupper(static_cast<unsigned char>(type)))
             exported.insert(name);
     }
     pclose(pipe);

@@ -7,6 +7,7 @@
 // (--demo); or only lists the drawing's layers (--list-layers).
 #include <QApplication>
 #include <QDialog>
+#include <QDir>
 #include <QFile>
 #include <QTimer>
 #include <iostream>
@@ -197,6 +198,9 @@ int main(int argc, char** argv)
     const std::unique_ptr<DxfDrawing> drawing = DxfDrawing::open(toPath(drawingPath), error, options->charset);
     if (!drawing)
         return report(kExitDrawingFailed, error);
+    // The demonstration makes its folder anyway; made first, the exports may go into it.
+    if (!options->demoFolder.isEmpty())
+        QDir().mkpath(options->demoFolder);
     // Told before any dialog opens, so that nobody fills one in for a file that cannot be written.
     for (const QString* output : {&options->exportDxf, &options->exportSvg}) {
         if (!output->isEmpty() && !canWriteFile(*output, error))

@@ -348,14 +348,15 @@ TEST(HostProgram, exportOptionsReportBadArguments)
     EXPECT_TRUE(log.calls().isEmpty());
 }
 
-// With --demo every symbol the demonstration made is exported, and the
-// blocks still go back to the module.
+// With --demo every symbol the demonstration made is exported, into the
+// demonstration's own folder though it does not exist yet, and the blocks
+// still go back to the module.
 TEST(HostProgram, demonstrationExportsEverySymbol)
 {
     FakeModuleLog log;
     const QString folder = log.folder() + "/demo";
-    const QString alone = log.folder() + "/symbols.dxf";
-    const QString into = log.folder() + "/plan.dxf";
+    const QString alone = folder + "/symbols.dxf";
+    const QString into = folder + "/plan.dxf";
     const HostRun run =
         runHost({"--module", kFakeModule, "--demo", folder, "--export-dxf", alone, "--into", into}, log,
                 {"FAKE_SYMBOLS_DIALOG"});

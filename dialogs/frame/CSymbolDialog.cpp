@@ -16,6 +16,7 @@
 #include "CComboLayers.h"
 #include "CDlgObjProperties.h"
 #include "NumberText.h"
+#include "RenderPicture.h"
 #include "ResourceIds.h"
 #include "ScaleButton.h"
 #include "SymbolPreview.h"
@@ -97,7 +98,7 @@ void CSymbolDialog::blockChanged()
 
 void CSymbolDialog::InitControls()
 {
-    m_frame.properties->setIcon(QIcon(resources::iconPath(resources::kPropertiesIcon)));
+    m_frame.properties->setIcon(pictureIcon(resources::iconPath(resources::kPropertiesIcon)));
     if (fillsLayersInInitControls)
         fillLayerCombo();
     m_tips.AddTool(m_frame.properties, QString::fromUtf8(m_template.propertiesTip));

@@ -16,6 +16,7 @@
 #include "CNumEdit.h"
 #include "ImageButton.h"
 #include "LevelMarkRules.h"
+#include "RenderPicture.h"
 #include "ResourceIds.h"
 
 namespace tarvelo::dialogs {
@@ -32,7 +33,7 @@ QComboBox* imageList(QDialog& dialog, int number)
 
 void addEntry(QComboBox& list, int image, const char* text, std::uint32_t value)
 {
-    list.addItem(QIcon(resources::bitmapPath(image)), QString::fromUtf8(text), value);
+    list.addItem(pictureIcon(resources::bitmapPath(image)), QString::fromUtf8(text), value);
 }
 
 }  // namespace

@@ -47,7 +47,7 @@ ObjPropertiesControls buildObjPropertiesTemplate(QDialog& dialog, services::ISer
     controls.schemeGroup = named(new QGroupBox(QStringLiteral("Схема объекта"), &dialog), "12105");
     controls.scheme = named(new QLabel(controls.schemeGroup), "12106");
     controls.scheme->setAlignment(Qt::AlignCenter);
-    controls.scheme->setMinimumSize(renderPicture(resources::bitmapPath(resources::kSchemeOther)).size());
+    controls.scheme->setMinimumSize(pictureSize(resources::bitmapPath(resources::kSchemeOther)));
     auto* schemeLayout = new QVBoxLayout(controls.schemeGroup);
     schemeLayout->addWidget(controls.scheme);
     schemeLayout->addStretch();

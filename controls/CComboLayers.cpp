@@ -47,19 +47,18 @@ void CComboLayers::FillLayers(hostcad::IDrawingDatabase* drawing, std::string* t
     m_copied.clear();
     if (drawing == nullptr)
         return;
-    const hostcad::TableNames layers = hostcad::readTableNames(drawing, hostcad::TableKind::Layers,
-                                                               hostcad::FailedRecords::Skip, hostcad::NameForms::Utf8Only);
-    if (!layers.failure.empty())
+    QStringList names;
+    const std::string failure = hostcad::walkTableNames(
+        drawing, hostcad::TableKind::Layers, hostcad::FailedRecords::Skip,
+        [&names](const hostcad::HostText& name) { names.append(QString::fromStdString(name.utf8())); });
+    if (!failure.empty())
         m_messages.show("Системное окружение", "Ошибка при считывании слоев", services::MessageIcon::Error);
-    if (layers.namesUtf8.empty())
+    if (names.isEmpty())
         return;
     try {
-        QStringList names;
-        names.reserve(static_cast<qsizetype>(layers.namesUtf8.size()));
-        for (const std::string& name : layers.namesUtf8)
-            names.append(QString::fromStdString(name));
         m_names->setStringList(names);
-        setEditText(names.front());
+        // constFirst: the model shares the list, and a non-const access would copy every name.
+        setEditText(names.constFirst());
     } catch (const std::exception& failure) {
         m_messages.show("", failure.what(), services::MessageIcon::Warning);
     }

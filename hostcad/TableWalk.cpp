@@ -24,24 +24,24 @@ std::string HostText::toAnsi() const
     return text::utf8ToCp1251(m_utf8);
 }
 
-TableNames readTableNames(IDrawingDatabase* drawing, TableKind kind, FailedRecords failed, NameForms forms)
+std::string walkTableNames(IDrawingDatabase* drawing, TableKind kind, FailedRecords failed,
+                           const std::function<void(const HostText&)>& take)
 {
-    TableNames result;
     try {
         IDatabase* database = drawing != nullptr ? drawing->database() : nullptr;
         if (database == nullptr)
-            return result;
+            return {};
         ISymbolTable* table = nullptr;
         if (kind == TableKind::Layers)
             database->getLayerTable(table, OpenMode::ForRead);
         else
             database->getLinetypeTable(table, OpenMode::ForRead);
         if (table == nullptr)
-            return result;
+            return {};
         TableCloser closer{table};
         std::unique_ptr<ISymbolTableIterator> iterator;
         if (table->newIterator(iterator, true, true) != eOk || !iterator)
-            return result;
+            return {};
         HostText name;
         for (; !iterator->done(); iterator->step(true, true)) {
             ISymbolTableRecord* record = nullptr;
@@ -51,15 +51,24 @@ TableNames readTableNames(IDrawingDatabase* drawing, TableKind kind, FailedRecor
             if (opened == eOk || failed == FailedRecords::ReadAnyway) {
                 name.assignUtf8({});
                 record->getName(name);
-                if (forms == NameForms::Both)
-                    result.names.push_back(name.toAnsi());
-                result.namesUtf8.push_back(name.utf8());
+                take(name);
             }
             record->close();
         }
     } catch (const std::exception& failure) {
-        result.failure = failure.what();
+        return failure.what();
     }
+    return {};
+}
+
+TableNames readTableNames(IDrawingDatabase* drawing, TableKind kind, FailedRecords failed, NameForms forms)
+{
+    TableNames result;
+    result.failure = walkTableNames(drawing, kind, failed, [&](const HostText& name) {
+        if (forms == NameForms::Both)
+            result.names.push_back(name.toAnsi());
+        result.namesUtf8.push_back(name.utf8());
+    });
     return result;
 }
 

@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 Tarvelo contributors
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -30,7 +31,14 @@ struct TableNames {
     std::string failure;
 };
 
-/// Walks a table of the drawing. Nothing for a null drawing or a table that
+/// Walks a table of the drawing, handing each name to take() as the host
+/// holds it. Nothing for a null drawing or a table that cannot be iterated;
+/// erased records are skipped by the iterator itself. Returns what stopped
+/// the walk half way (UTF-8), empty when it went through.
+std::string walkTableNames(IDrawingDatabase* drawing, TableKind table, FailedRecords failed,
+                           const std::function<void(const HostText&)>& take);
+
+/// Walks a table of the drawing into lists of names. Nothing for a null drawing or a table that
 /// cannot be iterated; erased records are skipped by the iterator itself. A
 /// failure raised by the host stops the walk and is reported, not thrown.
 TableNames readTableNames(IDrawingDatabase* drawing, TableKind table, FailedRecords failed,

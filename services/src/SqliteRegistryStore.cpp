@@ -15,6 +15,7 @@
 #include <chrono>
 #include <cstdlib>
 #include <ctime>
+#include <mutex>
 #include <system_error>
 #include <thread>
 #include <utility>
@@ -364,11 +365,42 @@ private:
     pid_t m_process;
 };
 
+// The reading connection of the last store object that ended, kept for the
+// next object of the same file: a host calls the module again and again, and
+// opening the database costs far more than the call's reads together.
+struct SqliteRegistryStore::ParkedStore {
+    std::mutex lock;
+    fs::path file;
+    std::unique_ptr<OpenStore> open;
+};
+
+SqliteRegistryStore::ParkedStore& SqliteRegistryStore::parkedStore()
+{
+    static ParkedStore parked;
+    return parked;
+}
+
 SqliteRegistryStore::SqliteRegistryStore(std::filesystem::path databaseFile) : m_file(std::move(databaseFile)) {}
 
 SqliteRegistryStore::~SqliteRegistryStore()
 {
+    if (m_open && m_open->openedInThisProcess()) {
+        ParkedStore& parked = parkedStore();
+        std::unique_ptr<OpenStore> replaced;
+        const std::lock_guard<std::mutex> guard(parked.lock);
+        replaced = std::move(parked.open);
+        parked.file = m_file;
+        parked.open = std::move(m_open);
+    }
     forgetOpenStore();
+}
+
+void SqliteRegistryStore::takeParkedStore()
+{
+    ParkedStore& parked = parkedStore();
+    const std::lock_guard<std::mutex> guard(parked.lock);
+    if (parked.open && parked.file == m_file)
+        m_open = std::move(parked.open);
 }
 
 void SqliteRegistryStore::forgetOpenStore()
@@ -402,6 +434,8 @@ std::uint32_t SqliteRegistryStore::readOnce(bool localMachine, const std::string
         forgetOpenStore();
         return winerror::kFileNotFound;  // nothing was ever written: no key exists
     }
+    if (!m_open)
+        takeParkedStore();
     if (m_open && m_open->serves(file)) {
         const std::uint32_t status = readThrough(m_open->db, m_file, localMachine, keyPath, name, value);
         if (isReadAnswer(status))

@@ -339,3 +339,51 @@ TEST(StoreRobustness, readsFollowTheStoreAsItIsNow)
     EXPECT_EQ(registry.GetValueDword(kKey, "Roundz", value, false), 0u);
     EXPECT_EQ(value, 9u);
 }
+
+// The reading connection one call's store object leaves behind serves the next call's object of
+// the same file, and that object still reads the store as it is now.
+TEST(StoreRobustness, laterCallsReadTheStoreAsItIsNow)
+{
+    TestEnvironment environment;
+    auto readRoundz = [&](const std::filesystem::path& file, std::uint32_t& value) {
+        SqliteRegistryStore store(file);
+        return FxRegistry(store).GetValueDword(kKey, "Roundz", value, false);
+    };
+    {
+        SqliteRegistryStore writer(environment.storeFile());
+        ASSERT_EQ(FxRegistry(writer).SetValueDword(kKey, "Roundz", 2, false), 0u);
+    }
+    std::uint32_t value = 0;
+    ASSERT_EQ(readRoundz(environment.storeFile(), value), 0u);
+    ASSERT_EQ(value, 2u);
+
+    const pid_t writer = ::fork();
+    if (writer == 0) {
+        SqliteRegistryStore other(environment.storeFile());
+        ::_exit(static_cast<int>(FxRegistry(other).SetValueDword(kKey, "Roundz", 4, false)));
+    }
+    ASSERT_EQ(exitCodeOf(writer), 0);
+    EXPECT_EQ(readRoundz(environment.storeFile(), value), 0u);
+    EXPECT_EQ(value, 4u);
+
+    const std::filesystem::path replacement = besideStore(environment, ".new");
+    {
+        SqliteRegistryStore other(replacement);
+        ASSERT_EQ(FxRegistry(other).SetValueDword(kKey, "Roundz", 7, false), 0u);
+    }
+    for (const char* suffix : {"", "-wal", "-shm"})
+        std::filesystem::remove(besideStore(environment, suffix));
+    for (const char* suffix : {"-wal", "-shm", ""}) {
+        std::filesystem::path from = replacement;
+        from += suffix;
+        if (std::filesystem::exists(from))
+            std::filesystem::rename(from, besideStore(environment, suffix));
+    }
+    EXPECT_EQ(readRoundz(environment.storeFile(), value), 0u);
+    EXPECT_EQ(value, 7u);
+
+    // Another file's object does not read through it.
+    value = 0;
+    EXPECT_EQ(readRoundz(besideStore(environment, ".other"), value), tarvelo::winerror::kFileNotFound);
+    EXPECT_EQ(value, 0u);
+}

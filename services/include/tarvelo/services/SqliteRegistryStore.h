@@ -18,10 +18,11 @@ namespace tarvelo::services {
 ///
 /// An object serves one call (of the module or a companion library): the
 /// connection of its first read is kept for the reads after it, since
-/// opening the database costs far more than reading a value. Every read
-/// still sees what was last committed, by any process. Writes open a
-/// connection of their own, so that they meet the store's rights as they are
-/// now; a store removed or replaced since is opened anew.
+/// opening the database costs far more than reading a value, and when the
+/// object ends it is handed on to the next object of the same file in the
+/// process. Every read still sees what was last committed, by any process.
+/// Writes open a connection of their own, so that they meet the store's
+/// rights as they are now; a store removed or replaced since is opened anew.
 ///
 /// A file that turns out not to be a database is moved aside (renamed with
 /// a ".damaged-" suffix and the time) and answered with 1009; the next
@@ -58,7 +59,10 @@ private:
                             std::uint32_t type, std::string_view data);
 
     class OpenStore;
+    struct ParkedStore;
+    static ParkedStore& parkedStore();
     void forgetOpenStore();
+    void takeParkedStore();
 
     std::filesystem::path m_file;
     std::unique_ptr<OpenStore> m_open;

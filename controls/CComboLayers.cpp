@@ -6,10 +6,9 @@
 #include <QFocusEvent>
 #include <QLineEdit>
 #include <QListView>
-#include <QStringList>
-#include <QStringListModel>
 #include <exception>
 
+#include "LayerNameModel.h"
 #include "TableWalk.h"
 #include "tarvelo/services/IMessageService.h"
 #include "tarvelo/services/QtText.h"
@@ -24,7 +23,7 @@ constexpr int kShownNameLength = 20;
 }  // namespace
 
 CComboLayers::CComboLayers(services::IMessageService& messages, QWidget* parent)
-    : QComboBox(parent), m_messages(messages), m_names(new QStringListModel(this))
+    : QComboBox(parent), m_messages(messages), m_names(new LayerNameModel(this))
 {
     setEditable(true);
     setInsertPolicy(QComboBox::NoInsert);
@@ -47,18 +46,18 @@ void CComboLayers::FillLayers(hostcad::IDrawingDatabase* drawing, std::string* t
     m_copied.clear();
     if (drawing == nullptr)
         return;
-    QStringList names;
+    std::vector<std::string> names;
     const std::string failure = hostcad::walkTableNames(
         drawing, hostcad::TableKind::Layers, hostcad::FailedRecords::Skip,
-        [&names](const hostcad::HostText& name) { names.append(QString::fromStdString(name.utf8())); });
+        [&names](const hostcad::HostText& name) { names.push_back(name.utf8()); });
     if (!failure.empty())
         m_messages.show("Системное окружение", "Ошибка при считывании слоев", services::MessageIcon::Error);
-    if (names.isEmpty())
+    if (names.empty())
         return;
     try {
-        m_names->setStringList(names);
-        // constFirst: the model shares the list, and a non-const access would copy every name.
-        setEditText(names.constFirst());
+        const QString first = QString::fromStdString(names.front());
+        m_names->setNames(std::move(names));
+        setEditText(first);
     } catch (const std::exception& failure) {
         m_messages.show("", failure.what(), services::MessageIcon::Warning);
     }

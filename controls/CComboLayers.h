@@ -5,8 +5,6 @@
 #include <QComboBox>
 #include <string>
 
-class QStringListModel;
-
 namespace tarvelo::hostcad {
 class IDrawingDatabase;
 }
@@ -16,6 +14,8 @@ class IMessageService;
 }
 
 namespace tarvelo::controls {
+
+class LayerNameModel;
 
 /// The layer combo of the symbol dialogs: an editable drop-down list of the
 /// drawing's layer names in layer table order, bound to the dialog's layer
@@ -28,7 +28,8 @@ namespace tarvelo::controls {
 /// code page 1251, so the combo tells when the chosen name does not fit it.
 ///
 /// Made for drawings with very many layers: the names go into one model in
-/// one step, and neither the box nor its popup measures every item.
+/// one step, each is converted for showing only when the popup shows it,
+/// and neither the box nor its popup measures every item.
 class CComboLayers final : public QComboBox {
     Q_OBJECT
 
@@ -67,7 +68,7 @@ private:
     void copyToTarget();
 
     services::IMessageService& m_messages;
-    QStringListModel* m_names;
+    LayerNameModel* m_names;
     std::string* m_target = nullptr;
     QString m_copied;  // what was last copied into the target, as shown
     bool m_edited = false;  // typed into since the target was last set

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <QLineEdit>
-#include <QStringListModel>
 #include <QVBoxLayout>
 
 #include "CComboLayers.h"
@@ -36,7 +35,13 @@ protected:
         window.show();
     }
 
-    QStringList items() const { return qobject_cast<QStringListModel*>(layers->model())->stringList(); }
+    QStringList items() const
+    {
+        QStringList shown;
+        for (int row = 0; row < layers->count(); ++row)
+            shown.append(layers->itemText(row));
+        return shown;
+    }
 
     tarvelo::services::testing::RecordingMessages messages;
     QWidget window;

@@ -40,7 +40,7 @@ PARTS = [
     ("library calls", [r"^%s$" % name for name in EXPORTS], COMPANION, "sum"),
     ("  its data file", [r"hostsupport::readCatalog\("], COMPANION, "max"),
     ("  its store", [r"SqliteRegistryStore::readValue\(", r"SqliteRegistryStore::writeValue\("], COMPANION, "sum"),
-    ("layer walk", [r"hostcad::walkTableNames\("], None, "max"),
+    ("layer walk", [r"hostcad::walkTableNames"], None, "max"),
     ("layer combo fill", [r"CComboLayers::FillLayers\(", r"QComboBox::setModel\("], None, "max"),
     ("build dialog", [r"^tarvelo::dialogs::(\w+)::\1\((QWidget|tarvelo)", r"buildPlainDialog\("], None, "max"),
     ("pictures loaded", [r"ImageButton::LoadBitmaps\([^)]*\)$", r"^QIcon::QIcon\(QString const&\)"], None, "sum"),

@@ -98,7 +98,8 @@ void drawMark(DrawingBuilder& out, const Seam& seam, const WeldKind& kind, doubl
 void drawDesignation(DrawingBuilder& out, const Seam& seam, const WeldKind& kind)
 {
     const QPointF foot = seam.at(seam.length / 2.0);
-    const QPointF leg = seam.along * std::cos(radians(kLeaderAngle)) + leftNormal(seam.along) * std::sin(radians(kLeaderAngle));
+    // Turned towards the free side: counter-clockwise from the seam's direction.
+    const QPointF leg = rotated(seam.along, kLeaderAngle);
     const QPointF bend = foot + leg * out.mm(kLeaderLegMm);
     out.line(foot, bend);
     out.arrowHead(foot, foot + leg * out.mm(kArrowMm), out.mm(kArrowHalfWidthMm), true);

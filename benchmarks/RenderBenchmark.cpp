@@ -3,8 +3,10 @@
 //
 // What drawing a symbol costs: the drawing of each kind on its own, and a
 // preview update (drawing and painting into a pane-sized image) for each
-// kind and for an array of 100 x 100 axes. Beside them, what the dialogs do
-// instead today: render the type's fixed picture into the same pane.
+// kind and for arrays of 100 x 100 axes, orthogonal and polar. Beside them,
+// what the dialogs do instead today: render the type's fixed picture into
+// the same pane.
+
 #include <benchmark/benchmark.h>
 
 #include <QGuiApplication>
@@ -38,17 +40,23 @@ std::unique_ptr<TGeoBlock> symbolOf(std::uint32_t type)
         data->SetSubText(cp1251("ГОСТ 8509-93"));
         block->SetSymbolVariant(3);
     }
+    if (type / 100 == 7) {
+        data->SetMainText(cp1251("ГОСТ 5264-80-Т1-6"));
+        data->SetSubText(cp1251("С17"));
+    }
     return block;
 }
 
-std::unique_ptr<TGeoBlock> axisArray(int lettered, int numbered)
+// An orthogonal array of axes 6 m apart, or a polar one of arcs 6 m apart and rays 360 / numbered degrees apart.
+std::unique_ptr<TGeoBlock> axisArray(int lettered, int numbered, std::uint32_t type = 801)
 {
-    auto block = newSymbol(801, kScale);
+    auto block = newSymbol(type, kScale);
     block->GetItems()->RemoveAll();
     block->GetPoints()->RemoveAll();
     std::uint32_t id = 0;
     auto add = [&](std::uint32_t kind, int index) {
-        const double step = index == 0 ? 0.0 : 6000.0;
+        const double ray = 360.0 / numbered;
+        const double step = type == 802 ? (kind == 4 ? (index == 0 ? 0.0 : ray) : 6000.0) : (index == 0 ? 0.0 : 6000.0);
         const double x = kind == 4 ? step : 0.0;
         const double y = kind == 7 ? step : 0.0;
         const std::uint32_t point = block->GetPoints()->AddPoint(0, 0, x, y, 0.0);
@@ -108,6 +116,16 @@ void previewAxisArray(benchmark::State& state)
     }
 }
 
+void previewPolarArray(benchmark::State& state)
+{
+    const auto block = axisArray(static_cast<int>(state.range(0)), static_cast<int>(state.range(0)), 802);
+    QImage pane(kPane, QImage::Format_ARGB32_Premultiplied);
+    for (auto _ : state) {
+        paintPreview(renderSymbol(block.get()), pane);
+        benchmark::DoNotOptimize(pane.constBits());
+    }
+}
+
 // The weld dialog's way: load the type's picture and render it into the pane on every type change.
 void fixedPicture(benchmark::State& state)
 {
@@ -136,6 +154,7 @@ BENCHMARK(drawSymbol)->Apply(everyKind)->Unit(benchmark::kMicrosecond);
 BENCHMARK(previewUpdate)->Apply(everyKind)->Unit(benchmark::kMicrosecond);
 BENCHMARK(drawAxisArray)->ArgName("axes")->Arg(10)->Arg(100)->Unit(benchmark::kMicrosecond);
 BENCHMARK(previewAxisArray)->ArgName("axes")->Arg(10)->Arg(100)->Unit(benchmark::kMicrosecond);
+BENCHMARK(previewPolarArray)->ArgName("axes")->Arg(10)->Arg(100)->Unit(benchmark::kMicrosecond);
 BENCHMARK(fixedPicture)->ArgName("picture")->Arg(12080)->Arg(12062)->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char** argv)

@@ -42,6 +42,11 @@ class PaperBackend(MatplotlibBackend):
         black_for_white(properties)
         super().draw_line(start, end, properties)
 
+    def draw_solid_lines(self, lines, properties):
+        # The dashes of a line type come this way.
+        black_for_white(properties)
+        super().draw_solid_lines(lines, properties)
+
     def draw_path(self, path, properties):
         black_for_white(properties)
         super().draw_path(path, properties)

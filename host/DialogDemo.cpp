@@ -13,6 +13,7 @@
 #include <QTimer>
 
 #include "BlockJson.h"
+#include "DemoStore.h"
 
 namespace tarvelo::host {
 
@@ -136,6 +137,9 @@ bool DialogDemo::run(const QString& folder, const std::vector<std::size_t>& kind
         m_log << "Не удалось создать папку «" << absolute.toStdString() << "» для снимков диалогов.\n";
         return false;
     }
+    const DemoStore store;
+    if (!store.isActive())
+        m_log << "Не удалось создать временное хранилище параметров; показ идёт с параметрами пользователя.\n";
     bool allShown = true;
     for (const std::size_t kind : kinds)
         allShown = runOne(absolute, kind, incoming) && allShown;

@@ -14,7 +14,8 @@ namespace tarvelo::host {
 /// point in turn opens its dialog, which is photographed into the folder
 /// (`<short name>.png`) and accepted with its button "1"; the block it
 /// returns is printed as JSON and given back. Message boxes the module
-/// shows on the way are written to the log and dismissed.
+/// shows on the way are written to the log and dismissed. It runs in a
+/// temporary store of its own (DemoStore), never in the user's.
 class DialogDemo {
 public:
     /// @p out receives the blocks' JSON, @p log the progress (UTF-8).

@@ -5,7 +5,8 @@
 // their names in marker circles at the chosen ends, and the dimension chain
 // between neighbouring axes and the overall dimension as the options say.
 // The orthogonal array (801) has lettered axes across and numbered axes
-// upright; the polar array (802) has lettered arcs and numbered rays.
+// upright; the polar array (802) has lettered arcs and numbered rays, its
+// angles dimensioned by arcs round the pole beyond the outermost arc.
 //
 // Data: every axis is an item (kind 7 lettered, kind 4 numbered) whose value
 // 1 names a point holding its step from the previous axis (Y for lettered
@@ -229,6 +230,36 @@ void drawDimensionRows(DrawingBuilder& out, const AxisSizes& sizes, const std::v
         drawDimensionLine(out, firstRow + rowStep * row, along, {positions.front(), positions.back()});
 }
 
+// An angular dimension round `centre` at `radius`: an arc through the rays at
+// the angles, ticks where it crosses them and each step's angle in degrees
+// beside the arc as it reads.
+void drawAngularDimension(DrawingBuilder& out, QPointF centre, double radius, const std::vector<double>& angles)
+{
+    const double runOut = degrees(out.mm(kDimensionRunOutMm) / radius);
+    for (std::size_t i = 1; i < angles.size(); ++i) {
+        const double from = angles[i - 1] - (i == 1 ? runOut : 0.0);
+        const double to = angles[i] + (i + 1 == angles.size() ? runOut : 0.0);
+        out.arc(centre, radius, from, to - from, PenRole::ThinSolid);
+    }
+    const double tickHalf = out.mm(kTickMm) / 2.0;
+    for (const double angle : angles) {
+        const QPointF onArc = centre + direction(angle) * radius;
+        const QPointF tick = direction(angle + 135.0) * tickHalf;
+        out.line(onArc - tick, onArc + tick, PenRole::ThickSolid);
+    }
+    for (std::size_t i = 1; i < angles.size(); ++i) {
+        const double middle = (angles[i - 1] + angles[i]) / 2.0;
+        double rotation = std::remainder(middle + 90.0, 360.0);
+        if (rotation > 90.0 + 1e-9)
+            rotation -= 180.0;
+        else if (rotation <= -90.0 + 1e-9)
+            rotation += 180.0;
+        const QPointF up = rotated(QPointF(0.0, 1.0), rotation) * out.mm(kDimensionTextGapMm);
+        out.text(dimensionText(angles[i] - angles[i - 1]) + QChar(0x00B0), centre + direction(middle) * radius + up,
+                 out.styleTextHeight(), HAlign::Centre, VAlign::Baseline, rotation);
+    }
+}
+
 void drawMark(DrawingBuilder& out, const AxisSizes& sizes, QPointF centre, const QString& name)
 {
     out.circle(centre, sizes.radius, PenRole::ThinSolid);
@@ -308,15 +339,21 @@ void drawPolarAxes(DrawingBuilder& out)
     const auto [innerRadius, outerRadius] = extentOf(axes.lettered);
     const std::vector<double> radii = positionsOf(axes.lettered);
 
+    std::vector<double> angles = positionsOf(axes.numbered);
+    for (double& angle : angles)
+        angle += frame.angle;
+
     // The radial dimensions run beside the first ray, on the side away from the others.
     const double rows = sizes.offset * dimensionRows(sizes, radii.size() > 1 ? radii.size() - 1 : 0);
     const double reachBeforeStart = sizes.overshoot + rows;
+    // The angular ones lie round the outermost arc, and the rays run out through them.
+    const int angularRows = dimensionRows(sizes, angles.size() > 1 ? angles.size() - 1 : 0);
 
     const QPointF centre = frame.map(0.0, 0.0);
     const bool numbersShown = sizes.numbers != kHideNumbers;
     for (const Axis& ray : axes.numbered) {
         const QPointF along = direction(ray.position + frame.angle);
-        const double reach = outerRadius + sizes.overshoot;
+        const double reach = outerRadius + sizes.overshoot + sizes.offset * angularRows;
         out.line(centre, centre + along * reach);
         if (numbersShown)
             drawMark(out, sizes, centre + along * (reach + sizes.radius), ray.name);
@@ -339,6 +376,14 @@ void drawPolarAxes(DrawingBuilder& out)
     const QPointF firstRay = direction(firstAngle + frame.angle);
     const QPointF away = rightNormal(firstRay) * sizes.offset;
     drawDimensionRows(out, sizes, radii, centre + away, away, firstRay);
+
+    if (angularRows == 0)
+        return;
+    int row = 0;
+    if (sizes.chain)
+        drawAngularDimension(out, centre, outerRadius + sizes.offset * ++row, angles);
+    if (angularRows > row)
+        drawAngularDimension(out, centre, outerRadius + sizes.offset * ++row, {angles.front(), angles.back()});
 }
 
 }  // namespace tarvelo::render

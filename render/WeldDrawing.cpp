@@ -14,6 +14,11 @@
 //
 // Points: the seam runs from scope point 1 to scope point 2; the marks of a
 // corner seam stand on the right of that direction.
+//
+// The designation is written on the shelf of a leader that leaves the middle
+// of the seam on its free side, with a one-sided arrow at the seam: above the
+// shelf for a seam on the visible side, under it for the invisible side. The
+// block's main text is the designation, its sub text goes on the other side.
 #include <algorithm>
 #include <cmath>
 #include <vector>
@@ -27,12 +32,21 @@ namespace tarvelo::render {
 
 namespace {
 
-// Parameter rows of the weld seam (the shelf and text rows belong to a seam designation, not drawn here).
+// Parameter rows of the weld seam.
+constexpr std::uint32_t kShelfLength = 1;
+constexpr std::uint32_t kTextHeight = 2;
 constexpr std::uint32_t kMarkSize = 3;
 constexpr std::uint32_t kHiddenDash = 4;
 constexpr std::uint32_t kMarkPitch = 5;
 
 constexpr double kNominalLengthMm = 40.0;
+// The leader's sizes, as the leaders of notes draw them.
+constexpr double kLeaderLegMm = 12.0;
+constexpr double kLeaderAngle = 60.0;
+constexpr double kArrowMm = 3.0;
+constexpr double kArrowHalfWidthMm = 1.2;
+constexpr double kTextGapMm = 1.0;
+constexpr double kShelfOvershootMm = 2.0;
 // An intermittent seam is welded in lengths of about three mark pitches.
 constexpr double kPitchesPerLength = 3.0;
 // A seam far longer than its pitch gets sparser marks rather than millions of them.
@@ -76,6 +90,38 @@ void drawMark(DrawingBuilder& out, const Seam& seam, const WeldKind& kind, doubl
         out.line(onSeam - seam.side * (size / 2.0), onSeam + seam.side * (size / 2.0), pen);
     else
         out.line(onSeam, onSeam + seam.side * size, pen);
+}
+
+// The leader from the middle of the seam to a horizontal shelf, with the
+// designation above or under the shelf, which is as long as the longer text
+// and the overshoot at each end, and never shorter than its parameter.
+void drawDesignation(DrawingBuilder& out, const Seam& seam, const WeldKind& kind)
+{
+    const QPointF foot = seam.at(seam.length / 2.0);
+    // Turned towards the free side: counter-clockwise from the seam's direction.
+    const QPointF leg = rotated(seam.along, kLeaderAngle);
+    const QPointF bend = foot + leg * out.mm(kLeaderLegMm);
+    out.line(foot, bend);
+    out.arrowHead(foot, foot + leg * out.mm(kArrowMm), out.mm(kArrowHalfWidthMm), true);
+
+    const double height = out.positiveSize(kTextHeight, 3.5);
+    const double gap = out.mm(kTextGapMm);
+    const double overshoot = out.mm(kShelfOvershootMm);
+    const QString designation = out.mainText();
+    const QString other = out.subText();
+    const double textLength = std::max(out.textWidth(designation, height), out.textWidth(other, height));
+    const double shelf = std::max(out.size(kShelfLength, 15.0), textLength + 2.0 * overshoot);
+    const double side = leg.x() < -1e-9 ? -1.0 : 1.0;
+    out.line(bend, bend + QPointF(side * shelf, 0.0));
+
+    const QString& upper = kind.hidden ? other : designation;
+    const QString& lower = kind.hidden ? designation : other;
+    const HAlign align = side > 0.0 ? HAlign::Left : HAlign::Right;
+    const QPointF textStart = bend + QPointF(side * overshoot, 0.0);
+    if (!upper.isEmpty())
+        out.text(upper, textStart + QPointF(0.0, gap), height, align, VAlign::Baseline);
+    if (!lower.isEmpty())
+        out.text(lower, textStart - QPointF(0.0, gap), height, align, VAlign::Top);
 }
 
 }  // namespace
@@ -129,6 +175,7 @@ void drawWeldSeam(DrawingBuilder& out)
         }
         out.line(seam.at(kind.hidden ? dashStart : start), seam.at(end), PenRole::ThickSolid);
     }
+    drawDesignation(out, seam, kind);
 }
 
 }  // namespace tarvelo::render

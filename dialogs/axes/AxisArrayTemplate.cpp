@@ -19,6 +19,7 @@
 #include "CFxAxisPreview.h"
 #include "CNumEdit.h"
 #include "SymbolDialogTemplates.h"
+#include "SymbolPreview.h"
 
 namespace tarvelo::dialogs {
 
@@ -111,6 +112,8 @@ AxisArrayControls buildAxisArrayTemplate(QDialog& dialog, const FrameControls& f
 {
     AxisArrayControls controls;
     auto* layout = addTemplateColumn(dialog, frame);
+    // A grid of axes is the largest symbol of all: its marks and dimensions read only in a wide pane.
+    frame.preview->setMinimumWidth(400);
     auto* columns = new QHBoxLayout;
     auto* left = new QVBoxLayout;
     auto* right = new QVBoxLayout;

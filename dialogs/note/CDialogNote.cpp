@@ -18,6 +18,7 @@
 #include "RenderPicture.h"
 #include "tarvelo/geometry/IExtData.h"
 #include "tarvelo/geometry/IGeoBlock.h"
+#include "tarvelo/geometry/TGeoItemCollection.h"
 #include "tarvelo/services/CSysHub.h"
 #include "tarvelo/services/QtText.h"
 
@@ -93,8 +94,11 @@ CDialogNote::CDialogNote(QWidget* parent, services::IServiceEnvironment& environ
     connect(m_controls.addRecord, &QPushButton::clicked, this, &CDialogNote::addRecord);
     connect(m_controls.removeRecord, &QPushButton::clicked, this, &CDialogNote::removeRecord);
     connect(m_controls.records, &QListWidget::itemSelectionChanged, this, &CDialogNote::openRecordEditor);
+    connect(m_controls.recordEditor, &QLineEdit::textEdited, this, &CDialogNote::writeRecords);
     m_controls.recordEditor->installEventFilter(this);
 }
+
+CDialogNote::~CDialogNote() = default;
 
 void CDialogNote::InitControls()
 {
@@ -152,6 +156,10 @@ void CDialogNote::SetNoteType(std::uint32_t symbolType, std::uint32_t /*ending*/
     if (auto* scopePoints = m_block->GetScopePoints())
         rebuildNoteScopePoints(*scopePoints, symbolType, multiPoint);
     ApplySymbolType(hostSupport(), symbolType, m_block);
+    if (symbolType == kMultilayerLeader)
+        writeRecords();
+    else
+        restoreItemsBeforeRecords();
 }
 
 void CDialogNote::ArrangeNoteControls(std::uint32_t symbolType)
@@ -238,6 +246,11 @@ void CDialogNote::accept()
     CSymbolDialog::accept();
 }
 
+void CDialogNote::afterCancel()
+{
+    restoreItemsBeforeRecords();
+}
+
 void CDialogNote::saveDefaults()
 {
     services::CSysHub hub(environment());
@@ -268,6 +281,7 @@ void CDialogNote::addRecord()
 {
     const int count = m_controls.records->count();
     m_controls.records->insertItem(count, QString::number(count + 1));
+    writeRecords();
 }
 
 void CDialogNote::removeRecord()
@@ -283,6 +297,7 @@ void CDialogNote::removeRecord()
     const QSignalBlocker quiet(m_controls.records);
     delete m_controls.records->takeItem(m_currentRecord);
     forgetRecordSelection();
+    writeRecords();
 }
 
 void CDialogNote::openRecordEditor()
@@ -315,6 +330,8 @@ void CDialogNote::commitRecordEditor()
         forgetRecordSelection();
     }
     m_controls.recordEditor->hide();
+    writeRecords();
+    blockChanged();
 }
 
 void CDialogNote::forgetRecordSelection()
@@ -324,17 +341,55 @@ void CDialogNote::forgetRecordSelection()
     m_controls.records->setCurrentRow(-1);
 }
 
+std::vector<std::string> CDialogNote::shownRecords() const
+{
+    std::vector<std::string> records;
+    records.reserve(std::size_t(m_controls.records->count()));
+    for (int row = 0; row < m_controls.records->count(); ++row) {
+        const bool edited = m_editorOpen && row == m_currentRecord;
+        const QString text = edited ? m_controls.recordEditor->text() : m_controls.records->item(row)->text();
+        records.push_back(text::qStringToCp1251(text));
+    }
+    return records;
+}
+
 void CDialogNote::writeRecords()
 {
     if (m_block == nullptr || m_block->GetSymbolType() != kMultilayerLeader)
         return;
-    std::vector<std::string> records;
-    records.reserve(std::size_t(m_controls.records->count()));
-    for (int row = 0; row < m_controls.records->count(); ++row)
-        records.push_back(text::qStringToCp1251(m_controls.records->item(row)->text()));
-    // Records as the block already holds them are left alone, with their keys and everything else the items carry.
-    if (records != readNoteRecords(*m_block))
-        writeNoteRecords(*m_block, records);
+    const std::vector<std::string> records = shownRecords();
+    // An empty list, or the records the block came with, leave its items as they were: keys, styles and all.
+    if (m_itemsBeforeRecords != nullptr && (records.empty() || records == m_recordsBefore)) {
+        restoreItemsBeforeRecords();
+        return;
+    }
+    if (records.empty() || records == readNoteRecords(*m_block))
+        return;
+    if (m_itemsBeforeRecords == nullptr) {
+        m_recordsBefore = readNoteRecords(*m_block);
+        m_itemsBeforeRecords = std::make_unique<GEOTYPE_DEFINITION::TGeoItemCollection>();
+        if (auto* items = m_block->GetItems()) {
+            const GEOTYPE_DEFINITION::POSITION end = items->GetEndPosition();
+            for (GEOTYPE_DEFINITION::POSITION position = items->GetStartPosition(); position != end;) {
+                std::uint32_t key = 0;
+                GEOTYPE_DEFINITION::IGeoItem* item = nullptr;
+                items->GetNextItem(position, key, item);
+                if (item == nullptr)
+                    break;
+                m_itemsBeforeRecords->SetItemCopy(key, item);
+            }
+        }
+    }
+    writeNoteRecords(*m_block, records);
+}
+
+void CDialogNote::restoreItemsBeforeRecords()
+{
+    // Records belong to the multilayer leader only: another type gets back what the block held.
+    if (m_itemsBeforeRecords == nullptr || m_block == nullptr)
+        return;
+    m_block->SetItems(m_itemsBeforeRecords.get());
+    m_itemsBeforeRecords.reset();
 }
 
 }  // namespace tarvelo::dialogs

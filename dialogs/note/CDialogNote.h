@@ -4,6 +4,8 @@
 
 #include <QIcon>
 #include <cstdint>
+#include <memory>
+#include <string>
 #include <vector>
 
 #include "CSymbolDialog.h"
@@ -11,19 +13,25 @@
 
 class QComboBox;
 
+namespace GEOTYPE_DEFINITION {
+class TGeoItemCollection;
+}
+
 namespace tarvelo::dialogs {
 
 /// The leader note dialog: a position leader with texts above and below its
 /// shelf, a comb leader, or a leader for multilayer constructions with its
 /// list of layer records; the end mark, the angle step, layer and scale.
 ///
-/// Every choice goes into the block at once; the records and the layer wait
-/// for acceptance, and only then are the end mark ("NoteEndline") and the
+/// Every choice goes into the block at once, the records of a multilayer
+/// leader too (so the preview shows them as typed); the layer waits for
+/// acceptance, and only then are the end mark ("NoteEndline") and the
 /// angle step ("NoteDefaultAngle") remembered for the next new leader.
 class CDialogNote final : public CSymbolDialog {
     Q_OBJECT
 public:
     CDialogNote(QWidget* parent, services::IServiceEnvironment& environment);
+    ~CDialogNote() override;
 
     /// Gives the block the leader type and its starting shape, then that
     /// type's host defaults. The ending is not used; callers pass the chosen one.
@@ -48,6 +56,8 @@ protected:
     void InitControls() override;
     void InitFromBlock() override;
     void saveDefaults() override;
+    /// The records typed go out of the block again.
+    void afterCancel() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -57,7 +67,13 @@ private:
     void openRecordEditor();
     void commitRecordEditor();
     void forgetRecordSelection();
+    /// The records as the list shows them, the one being edited with the editor's text.
+    [[nodiscard]] std::vector<std::string> shownRecords() const;
+    /// Puts the shown records into a multilayer leader's block, keeping the
+    /// items they replace so that another type, a cancel, an emptied list or
+    /// the records the block came with get them back.
     void writeRecords();
+    void restoreItemsBeforeRecords();
 
     NoteControls m_controls;
     std::vector<QIcon> m_typeImages;
@@ -66,6 +82,10 @@ private:
     int m_currentRecord = -1;
     /// The editor lies over a record and its text still has to go back into the list.
     bool m_editorOpen = false;
+    /// The block's items before the records first replaced them; null while they have not.
+    std::unique_ptr<GEOTYPE_DEFINITION::TGeoItemCollection> m_itemsBeforeRecords;
+    /// The records those items held.
+    std::vector<std::string> m_recordsBefore;
 };
 
 }  // namespace tarvelo::dialogs

@@ -151,7 +151,7 @@ TEST(AxisArrayTest, polarArrayHasArcsAndRays)
 {
     const Drawing drawing = renderSymbol(newSymbol(802, kScale).get());
     std::set<long> radii;
-    for (const auto& arc : shapesOf<ArcPrimitive>(drawing)) {
+    for (const auto& arc : shapesOf<ArcPrimitive>(drawing, PenRole::Thin)) {
         EXPECT_TRUE(near(arc.shape->centre, {0, 0}));
         EXPECT_LT(arc.shape->startDegrees, 0.0);
         EXPECT_GT(arc.shape->startDegrees + arc.shape->spanDegrees, 90.0);
@@ -165,4 +165,53 @@ TEST(AxisArrayTest, polarArrayHasArcsAndRays)
     }
     EXPECT_EQ(rays, (std::set<long>{0, 30, 60, 90}));
     EXPECT_EQ(shapesOf<CirclePrimitive>(drawing).size(), 3u * 2u + 4u);
+}
+
+// The angular steps of a polar array are dimensioned by arcs round the pole, beyond the outermost axis arc: the
+// chain with one arc over each step, ticks on the rays and the angle in degrees, the overall angle one row
+// further out; the rays run out past both rows to their marks.
+TEST(AxisArrayTest, polarStepsGetAngularDimensions)
+{
+    auto block = newSymbol(802, kScale);
+    block->SetParam(13, 1);
+    block->SetParam(14, 1);
+    setAxes(*block, {{"А", 6000}, {"Б", 6000}}, {{"1", 0}, {"2", 30}, {"3", 45}});
+    const Drawing drawing = renderSymbol(block.get());
+    const double offset = 10.0 * kScale;
+    const double chainRadius = 12000 + offset;
+    const double overallRadius = chainRadius + offset;
+
+    const auto covers = [&](double radius, double from, double to) {
+        for (const auto& arc : shapesOf<ArcPrimitive>(drawing, PenRole::ThinSolid)) {
+            const double start = std::min(arc.shape->startDegrees, arc.shape->startDegrees + arc.shape->spanDegrees);
+            const double end = std::max(arc.shape->startDegrees, arc.shape->startDegrees + arc.shape->spanDegrees);
+            if (near(arc.shape->centre, {0, 0}) && near(arc.shape->radius, radius) && start <= from + 1e-9 &&
+                end >= to - 1e-9)
+                return true;
+        }
+        return false;
+    };
+    EXPECT_TRUE(covers(chainRadius, 0, 30));
+    EXPECT_TRUE(covers(chainRadius, 30, 75));
+    EXPECT_TRUE(covers(overallRadius, 0, 75));
+    EXPECT_FALSE(covers(chainRadius, 0, 75)) << "the chain is split at the middle ray";
+
+    for (const double angle : {0.0, 30.0, 75.0}) {
+        SCOPED_TRACE(angle);
+        const QPointF onChain = direction(angle) * chainRadius;
+        const auto ticks = shapesOf<LinePrimitive>(drawing, PenRole::ThickSolid);
+        EXPECT_TRUE(std::any_of(ticks.begin(), ticks.end(), [&](const auto& tick) {
+            return near((tick.shape->from + tick.shape->to) / 2.0, onChain, kScale);
+        }));
+    }
+    for (const LinePrimitive* ray : axisLines(drawing))
+        EXPECT_GT(distance(ray->from, ray->to), overallRadius);
+
+    const std::multiset<QString> texts = dimensionTexts(drawing);
+    for (const char* angle : {"30°", "45°", "75°"})
+        EXPECT_EQ(texts.count(QString::fromUtf8(angle)), 1u) << angle;
+    const TextPrimitive* step = findText(drawing, QString::fromUtf8("45°"));
+    ASSERT_NE(step, nullptr);
+    EXPECT_GT(length(step->position), chainRadius);
+    EXPECT_NEAR(angleOf(step->position), 52.5, 0.5);
 }

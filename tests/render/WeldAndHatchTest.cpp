@@ -41,8 +41,11 @@ SeamLook lookOf(std::uint32_t code)
     SeamLook look;
     std::vector<std::pair<double, double>> welded;
     std::vector<double> markPlaces;
+    // The designation's leader and shelf are the only lines in the plain thin pen.
     for (const auto& found : shapesOf<LinePrimitive>(drawing)) {
         const LinePrimitive& line = *found.shape;
+        if (found.pen == PenRole::Thin)
+            continue;
         if (near(line.from.y(), 0.0) && near(line.to.y(), 0.0)) {
             if (found.pen == PenRole::ThickSolid) {
                 ++look.weldedPieces;
@@ -96,6 +99,65 @@ TEST(WeldSeamTest, sixteenTypesAreDistinguishable)
         }
     }
     EXPECT_EQ(looks.size(), 16u);
+}
+
+// The designation stands on a horizontal shelf at the end of a leader whose one-sided arrow touches the seam:
+// above the shelf for a visible seam, under it for a hidden one, the sub text on the other side. The shelf
+// covers the longer text with the overshoot at both ends, keeps its parameter's length for short texts, and
+// turns to the left, texts right-aligned, when the seam runs the other way.
+TEST(WeldSeamTest, designationSitsOnItsSideOfTheShelf)
+{
+    struct Case {
+        std::uint32_t code;
+        double direction;
+        const char* designation;
+        const char* other;
+    };
+    for (const Case& test : {Case{701, 1.0, "ГОСТ 5264-80-Т1-6", "С4"}, Case{702, 1.0, "ГОСТ 5264-80-Т1-6", "С4"},
+                             Case{731, -1.0, "С17", "С4"}, Case{704, 1.0, "С17", ""}}) {
+        SCOPED_TRACE(test.code);
+        auto block = newSymbol(test.code, kScale);
+        block->GetExtData()->SetMainText(cp1251(test.designation));
+        block->GetExtData()->SetSubText(cp1251(test.other));
+        setScopePoints(*block, {{0, 0}, {test.direction * kSeamLength, 0}});
+        const Drawing drawing = renderSymbol(block.get());
+
+        const LinePrimitive* shelf = nullptr;
+        for (const auto& line : shapesOf<LinePrimitive>(drawing, PenRole::Thin))
+            if (near(line.shape->from.y(), line.shape->to.y()) && !near(line.shape->from.y(), 0.0))
+                shelf = line.shape;
+        ASSERT_NE(shelf, nullptr);
+        const double shelfY = shelf->from.y();
+        const double shelfLeft = std::min(shelf->from.x(), shelf->to.x());
+        const double shelfRight = std::max(shelf->from.x(), shelf->to.x());
+        EXPECT_EQ(shelf->to.x() < shelf->from.x(), test.direction < 0.0);
+
+        const auto arrows = shapesOf<ArrowHeadPrimitive>(drawing);
+        ASSERT_EQ(arrows.size(), 1u);
+        EXPECT_TRUE(arrows[0].shape->oneSided);
+        EXPECT_TRUE(near(arrows[0].shape->tip.y(), 0.0));
+
+        const bool hidden = test.code % 2 == 0;
+        double longest = 0.0;
+        for (const auto& [content, above] :
+             {std::pair(test.designation, !hidden), std::pair(test.other, hidden)}) {
+            const TextPrimitive* text = findText(drawing, QString::fromUtf8(content));
+            if (*content == '\0') {
+                EXPECT_EQ(text, nullptr);
+                continue;
+            }
+            ASSERT_NE(text, nullptr) << content;
+            EXPECT_DOUBLE_EQ(text->height, 3.5 * kScale);
+            EXPECT_EQ(text->hAlign, test.direction > 0.0 ? HAlign::Left : HAlign::Right);
+            longest = std::max(longest, text->width());
+            for (const QPointF& corner : text->corners()) {
+                EXPECT_EQ(corner.y() > shelfY, above);
+                EXPECT_GE(corner.x(), shelfLeft + 2.0 * kScale - 1e-6);
+                EXPECT_LE(corner.x(), shelfRight - 2.0 * kScale + 1e-6);
+            }
+        }
+        EXPECT_NEAR(shelfRight - shelfLeft, std::max(15.0 * kScale, longest + 4.0 * kScale), 1e-6);
+    }
 }
 
 // Hatch strokes lie in a band as wide as the parameter on the right of a line, at the pitch and angle given;

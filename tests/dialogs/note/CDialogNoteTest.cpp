@@ -11,6 +11,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
+#include <algorithm>
 #include <cstdlib>
 #include <functional>
 
@@ -19,7 +20,9 @@
 #include "ModalDriver.h"
 #include "SymbolDialogFixture.h"
 #include "UserInput.h"
+#include "DrawingQueries.h"
 #include "NoteRules.h"
+#include "SymbolPreview.h"
 #include "TestEnvironment.h"
 #include "tarvelo/geometry/IGeoPoint.h"
 #include "tarvelo/geometry/TGeoBlock.h"
@@ -258,7 +261,7 @@ TEST_F(NoteDialogTest, multilayerLeaderEditsItsRecords)
         click(dialog, "12061");
         click(dialog, "12061");  // the index now lies beyond the last record
         EXPECT_EQ(records(dialog), (QStringList{"Бетон"}));
-        EXPECT_TRUE(block.GetItems()->IsEmpty()) << "records wait for acceptance";
+        EXPECT_EQ(dialogs::readNoteRecords(block), (std::vector<std::string>{cp1251("Бетон")}));
 
         click(dialog, "12060");
         clickRecord(dialog, 1);
@@ -268,6 +271,47 @@ TEST_F(NoteDialogTest, multilayerLeaderEditsItsRecords)
     });
     EXPECT_EQ(dialogs::readNoteRecords(block), (std::vector<std::string>{cp1251("Бетон"), cp1251("Утеплитель")}));
     EXPECT_EQ(hub.GetDwordParams("", "NoteDefaultAngle"), 30u);
+}
+
+// The preview shows a multilayer leader's records as they are typed, before acceptance; choosing another
+// type takes them out of the block again, so that a position leader is accepted without them.
+TEST_F(NoteDialogTest, previewShowsRecordsAsTyped)
+{
+    const auto previewTexts = [](QDialog& dialog) {
+        QTest::qWait(0);
+        return render::testing::textsOf(control<dialogs::SymbolPreview>(dialog, "preview")->drawing());
+    };
+    const auto shows = [](const std::vector<QString>& texts, const QString& text) {
+        return std::find(texts.begin(), texts.end(), text) != texts.end();
+    };
+    // Chosen without the drop-down, whose closing would take the focus from the record editor.
+    const auto chooseType = [](QDialog& dialog, std::uint32_t type) {
+        auto* list = control<QComboBox>(dialog, "12013");
+        list->setCurrentIndex(list->findData(QVariant::fromValue(type)));
+        emit list->activated(list->currentIndex());
+    };
+    run([&](QDialog& dialog) {
+        chooseType(dialog, 403);
+        EXPECT_TRUE(shows(previewTexts(dialog), QStringLiteral("2")));
+        auto* editor = control<QLineEdit>(dialog, "12062");
+        clickRecord(dialog, 1);
+        ASSERT_TRUE(editor->hasFocus());
+        editor->selectAll();
+        typeText(editor, QStringLiteral("Кирпич"));
+        EXPECT_TRUE(shows(previewTexts(dialog), QStringLiteral("Кирпич"))) << "while the editor is still open";
+        EXPECT_FALSE(shows(previewTexts(dialog), QStringLiteral("2")));
+        clickRecord(dialog, 0);
+        click(dialog, "12060");
+        EXPECT_TRUE(shows(previewTexts(dialog), QStringLiteral("4")));
+        EXPECT_EQ(dialogs::readNoteRecords(block),
+                  (std::vector<std::string>{"1", cp1251("Кирпич"), "3", "4"}));
+
+        chooseType(dialog, 401);
+        EXPECT_FALSE(shows(previewTexts(dialog), QStringLiteral("Кирпич")));
+        click(dialog, "1");
+    });
+    EXPECT_TRUE(block.GetItems()->IsEmpty());
+    EXPECT_EQ(block.GetSymbolType(), 401u);
 }
 
 // An existing multilayer leader lists its items by key, locked; accepted untouched, or with every record

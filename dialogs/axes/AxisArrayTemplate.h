@@ -5,6 +5,8 @@
 #include <array>
 #include <cstdint>
 
+#include "Choice.h"
+
 class QCheckBox;
 class QComboBox;
 class QDialog;
@@ -21,38 +23,32 @@ namespace tarvelo::dialogs {
 struct FrameControls;
 class CFxAxisPreview;
 
-/// One entry of a list of the template: the shown text and its item data.
-struct AxisChoice {
-    const char* text;
-    std::uint32_t data;
-};
-
 /// The array types of the type list (12013).
-inline constexpr std::array<AxisChoice, 2> kAxisTypeChoices{{
+inline constexpr std::array<controls::Choice, 2> kAxisTypeChoices{{
     {"Массив ортогональных осей", 801},
     {"Массив полярных осей", 802},
 }};
 
 /// The "Расположение" lists: where the marks of the axes go, by array type.
-inline constexpr std::array<AxisChoice, 4> kOrthogonalLetterPlacements{{
+inline constexpr std::array<controls::Choice, 4> kOrthogonalLetterPlacements{{
     {"Скрыть", 1000},
     {"С двух сторон", 2000},
     {"Слева", 6000},
     {"Справа", 7000},
 }};
-inline constexpr std::array<AxisChoice, 4> kOrthogonalNumberPlacements{{
+inline constexpr std::array<controls::Choice, 4> kOrthogonalNumberPlacements{{
     {"Скрыть", 10},
     {"С двух сторон", 30},
     {"Вверх", 40},
     {"Вниз", 50},
 }};
-inline constexpr std::array<AxisChoice, 4> kPolarLetterPlacements{{
+inline constexpr std::array<controls::Choice, 4> kPolarLetterPlacements{{
     {"Скрыть", 1000},
     {"С двух сторон", 2000},
     {"Стартовый", 3000},
     {"Конечный", 4000},
 }};
-inline constexpr std::array<AxisChoice, 2> kPolarNumberPlacements{{
+inline constexpr std::array<controls::Choice, 2> kPolarNumberPlacements{{
     {"Скрыть", 10},
     {"Показать", 20},
 }};

@@ -6,6 +6,7 @@
 #include <QLineEdit>
 
 #include "CComboLayers.h"
+#include "Choice.h"
 #include "CNumEdit.h"
 #include "HostDefaultsLoader.h"
 #include "ImageButton.h"
@@ -20,28 +21,13 @@
 
 namespace tarvelo::dialogs {
 
-namespace {
-
-// The value of the entry a list shows; 0 when it shows none.
-std::uint32_t shownValue(const QComboBox& list)
-{
-    return list.currentIndex() < 0 ? 0 : list.currentData().toUInt();
-}
-
-void showValue(QComboBox& list, std::uint32_t value)
-{
-    list.setCurrentIndex(list.findData(value));
-}
-
-}  // namespace
-
 CDlgLevelMark::CDlgLevelMark(QWidget* parent, services::IServiceEnvironment& environment)
     : CSymbolDialog(parent, environment, kLevelMarkFrame), m_controls(buildLevelMarkTemplate(*this, frame()))
 {
-    connect(m_controls.kind, &QComboBox::activated, this, [this] { onKindChosen(shownValue(*m_controls.kind)); });
+    connect(m_controls.kind, &QComboBox::activated, this, [this] { onKindChosen(controls::chosenValue(*m_controls.kind)); });
     connect(m_controls.extension, &QComboBox::activated, this, [this] {
         if (m_block != nullptr && m_block->GetScopePoints() != nullptr)
-            applyPlanLayout(*m_block->GetScopePoints(), shownValue(*m_controls.extension));
+            applyPlanLayout(*m_block->GetScopePoints(), controls::chosenValue(*m_controls.extension));
     });
     // Only a level the user typed is written: one shown with fewer decimals must not round the block's.
     connect(m_controls.level, &QLineEdit::textEdited, this, &CDlgLevelMark::onLevelEdited);
@@ -78,7 +64,7 @@ void CDlgLevelMark::InitFromBlock()
                                   : startLevelKind(services::CSysHub(environment()).GetDwordParams(
                                         "", kLevelDefaultTypeValue)));
         // Only now does the kind list show the kind: the geometry above saw no selection in it.
-        showValue(*m_controls.kind, m_block->GetSymbolVariant());
+        controls::selectChoice(*m_controls.kind, m_block->GetSymbolVariant());
         if (scope != nullptr && scope->GetCount() == 0)
             setThreePointLayout(*scope);
         applyNewSymbolScale();
@@ -88,9 +74,9 @@ void CDlgLevelMark::InitFromBlock()
         // stay as they are; the controls only show them.
         const std::uint32_t variant = m_block->GetSymbolVariant();
         showLevelControls(variant);
-        showValue(*m_controls.kind, variant);
+        controls::selectChoice(*m_controls.kind, variant);
         if (variant == kPlanLevelMark && scope != nullptr && scope->GetCount() == 3)
-            showValue(*m_controls.extension, kWithExtensionLines);
+            controls::selectChoice(*m_controls.extension, kWithExtensionLines);
         m_attached = m_block->GetParam(kLevelAttachParam) != 0.0;
         loadAttachImages();
         m_controls.kind->setEnabled(false);
@@ -114,7 +100,7 @@ void CDlgLevelMark::showLevelControls(std::uint32_t variant)
         m_controls.note->setVisible(false);
         m_controls.extension->setVisible(true);
         m_controls.extension->setEnabled(true);
-        showValue(*m_controls.extension, kWithoutExtensionLines);
+        controls::selectChoice(*m_controls.extension, kWithoutExtensionLines);
         m_controls.attach->setEnabled(false);
     } else if (variant == kLevelMark) {
         m_controls.note->setVisible(true);
@@ -145,7 +131,7 @@ void CDlgLevelMark::UpdateLevelGeometry()
 {
     if (m_block == nullptr || m_block->GetScopePoints() == nullptr)
         return;
-    applyLevelLayout(*m_block->GetScopePoints(), shownValue(*m_controls.kind), shownValue(*m_controls.extension));
+    applyLevelLayout(*m_block->GetScopePoints(), controls::chosenValue(*m_controls.kind), controls::chosenValue(*m_controls.extension));
 }
 
 void CDlgLevelMark::onLevelEdited(const QString& text)

@@ -14,6 +14,7 @@
 
 #include "CComboLayers.h"
 #include "CNumEdit.h"
+#include "Choice.h"
 #include "ImageButton.h"
 #include "LevelMarkRules.h"
 #include "ResourceIds.h"
@@ -30,9 +31,10 @@ QComboBox* imageList(QDialog& dialog, int number)
     return list;
 }
 
-void addEntry(QComboBox& list, int image, const char* text, std::uint32_t value)
+void fillList(QComboBox& list, std::initializer_list<controls::Choice> choices)
 {
-    list.addItem(QIcon(resources::bitmapPath(image)), QString::fromUtf8(text), value);
+    controls::fillChoices(list, choices, [](int image) { return QIcon(resources::bitmapPath(image)); });
+    list.setCurrentIndex(-1);
 }
 
 }  // namespace
@@ -43,9 +45,8 @@ LevelMarkControls buildLevelMarkTemplate(QDialog& dialog, const FrameControls& f
     auto* layout = addTemplateColumn(dialog, frame);
 
     controls.kind = imageList(dialog, 12002);
-    addEntry(*controls.kind, resources::kLevelKindImages[0], "Отметка уровня", kLevelMark);
-    addEntry(*controls.kind, resources::kLevelKindImages[1], "Отметка уровня на плане", kPlanLevelMark);
-    controls.kind->setCurrentIndex(-1);
+    fillList(*controls.kind, {{"Отметка уровня", kLevelMark, resources::kLevelKindImages[0]},
+                              {"Отметка уровня на плане", kPlanLevelMark, resources::kLevelKindImages[1]}});
     layout->addWidget(controls.kind);
 
     auto* levelRow = new QHBoxLayout;
@@ -68,9 +69,9 @@ LevelMarkControls buildLevelMarkTemplate(QDialog& dialog, const FrameControls& f
     controls.note = named(new QLineEdit(controls.noteGroup), 12036);
     controls.extension = imageList(dialog, 12041);
     controls.extension->setParent(controls.noteGroup);
-    addEntry(*controls.extension, resources::kLevelExtensionImages[0], "Без выносных линий", kWithoutExtensionLines);
-    addEntry(*controls.extension, resources::kLevelExtensionImages[1], "С выносными линиями", kWithExtensionLines);
-    controls.extension->setCurrentIndex(-1);
+    fillList(*controls.extension,
+             {{"Без выносных линий", kWithoutExtensionLines, resources::kLevelExtensionImages[0]},
+              {"С выносными линиями", kWithExtensionLines, resources::kLevelExtensionImages[1]}});
     controls.extension->setVisible(false);
     // One cell: the plan mark's list takes the note's place.
     noteLayout->addWidget(controls.note, 0, 0);

@@ -2,7 +2,6 @@
 // SPDX-FileCopyrightText: 2026 Tarvelo contributors
 #pragma once
 
-#include <QIcon>
 #include <cstdint>
 #include <vector>
 
@@ -10,6 +9,10 @@
 #include "NoteTemplate.h"
 
 class QComboBox;
+
+namespace tarvelo::controls {
+class CellEditor;
+}
 
 namespace tarvelo::dialogs {
 
@@ -48,24 +51,19 @@ protected:
     void InitControls() override;
     void InitFromBlock() override;
     void saveDefaults() override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void onMultiPointClicked();
     void addRecord();
     void removeRecord();
     void openRecordEditor();
-    void commitRecordEditor();
+    void commitRecord(int row, const QString& text);
     void forgetRecordSelection();
     void writeRecords();
 
     NoteControls m_controls;
-    std::vector<QIcon> m_typeImages;
-    std::vector<QIcon> m_endingImages;
-    /// The record last selected in the list; -1 before the first selection.
-    int m_currentRecord = -1;
-    /// The editor lies over a record and its text still has to go back into the list.
-    bool m_editorOpen = false;
+    /// Its row is the record last selected in the list, the one "-" removes.
+    controls::CellEditor* m_recordEditor = nullptr;
 };
 
 }  // namespace tarvelo::dialogs

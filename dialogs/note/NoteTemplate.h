@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 
+#include "Choice.h"
 #include "ResourceIds.h"
 #include "SymbolDialogTemplates.h"
 
@@ -22,37 +23,30 @@ class QListWidget;
 
 namespace tarvelo::dialogs {
 
-/// One entry of a list: its text, its item data and its image (-1: none).
-struct NoteChoice {
-    const char* text;
-    std::uint32_t value;
-    int image;
-};
-
-/// The leader types offered, in list order; the images index kLeaderTypeImages.
-inline constexpr std::array<NoteChoice, 3> kNoteTypeChoices{{
-    {"Позиционная выноска", 401, 0},
-    {"Гребенчатая выноска", 402, 1},
-    {"Выноска для многослойных конструкций", 403, 2},
+/// The leader types offered, in list order.
+inline constexpr std::array<controls::Choice, 3> kNoteTypeChoices{{
+    {"Позиционная выноска", 401, resources::kLeaderTypePosition},
+    {"Гребенчатая выноска", 402, resources::kLeaderTypeComb},
+    {"Выноска для многослойных конструкций", 403, resources::kLeaderTypeMultilayer},
 }};
 
-/// The end marks, in list order; the images index kLeaderEndingImages.
-inline constexpr std::array<NoteChoice, 6> kNoteEndingChoices{{
-    {" Линия ", 1, 0},
-    {"Откр. стрелка", 2, 1},
-    {"Закр. стрелка", 3, 2},
-    {"Пол. стрелка", 4, 3},
-    {"Точка", 5, 4},
-    {"Засечка", 6, 5},
+/// The end marks, in list order.
+inline constexpr std::array<controls::Choice, 6> kNoteEndingChoices{{
+    {" Линия ", 1, resources::kLeaderEndLine},
+    {"Откр. стрелка", 2, resources::kLeaderEndOpenArrow},
+    {"Закр. стрелка", 3, resources::kLeaderEndClosedArrow},
+    {"Пол. стрелка", 4, resources::kLeaderEndHalfArrow},
+    {"Точка", 5, resources::kLeaderEndDot},
+    {"Засечка", 6, resources::kLeaderEndTick},
 }};
 
 /// The angle steps in degrees, in list order; 0 leaves the angle free.
-inline constexpr std::array<NoteChoice, 5> kNoteAngleChoices{{
-    {"Произвольный", 0, -1},
-    {"15", 15, -1},
-    {"30", 30, -1},
-    {"45", 45, -1},
-    {"90", 90, -1},
+inline constexpr std::array<controls::Choice, 5> kNoteAngleChoices{{
+    {"Произвольный", 0},
+    {"15", 15},
+    {"30", 30},
+    {"45", 45},
+    {"90", 90},
 }};
 
 /// How many records ("1", "2", ...) a fresh record list holds.

@@ -48,8 +48,7 @@ WeldControls buildWeldTemplate(QDialog& dialog, const FrameControls& frame)
 /// Appends the sixteen weld types to the list, each with its code as item data.
 void insertWeldTypes(QComboBox& types)
 {
-    for (const weld::WeldType& type : weld::kWeldTypes)
-        types.addItem(QString::fromUtf8(type.text), QVariant::fromValue(type.code));
+    controls::fillChoices(types, weld::kWeldTypes);
     // The dialog selects the starting type itself; a code without an entry selects none.
     types.setCurrentIndex(-1);
 }
@@ -82,21 +81,15 @@ void CDlgWeld::InitFromBlock()
     } else {
         // An existing weld is shown as it is: its type, placement and defaults stay.
         const std::uint32_t code = m_block->GetSymbolType();
-        const int entry = m_controls.types->findData(QVariant::fromValue(code));
-        if (entry >= 0) {
-            m_controls.types->setCurrentIndex(entry);
+        if (controls::selectChoice(*m_controls.types, code))
             showWeldPicture(code);
-        }
     }
 }
 
 void CDlgWeld::SelectWeldType(std::uint32_t code)
 {
-    const int entry = m_controls.types->findData(QVariant::fromValue(code));
-    if (entry < 0)
-        return;
-    m_controls.types->setCurrentIndex(entry);
-    SetWeldType(code);
+    if (controls::selectChoice(*m_controls.types, code))
+        SetWeldType(code);
 }
 
 void CDlgWeld::SetWeldType(std::uint32_t code)

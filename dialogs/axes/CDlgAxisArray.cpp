@@ -80,7 +80,6 @@ double shownNumber(const QLineEdit& edit, const std::optional<double>& exact)
 CDlgAxisArray::CDlgAxisArray(QWidget* parent, services::IServiceEnvironment& environment)
     : CSymbolDialog(parent, environment, kAxisArrayFrame), m_controls(buildAxisArrayTemplate(*this, frame()))
 {
-    fillsLayersInInitControls = false;
     connect(m_controls.type, &QComboBox::activated, this, &CDlgAxisArray::OnTypeChosen);
     connect(m_controls.insertionGiven, &QCheckBox::clicked, this, [this](bool ticked) {
         m_controls.insertionX->setEnabled(ticked);
@@ -142,16 +141,29 @@ void CDlgAxisArray::InitControls()
     m_tips.AddTool(m_controls.letters.remove, QStringLiteral("Удалить буквенную ось"));
     m_tips.AddTool(m_controls.numbers.add, QStringLiteral("Добавить цифровую ось"));
     m_tips.AddTool(m_controls.numbers.remove, QStringLiteral("Удалить цифровую ось"));
+    controls::fillChoices(*m_controls.type, kAxisTypeChoices);
+    m_controls.type->setCurrentIndex(0);
     CSymbolDialog::InitControls();
 }
 
-void CDlgAxisArray::InitFromBlock()
+void CDlgAxisArray::initNewSymbol()
 {
-    // A block without axes is a new array, unless it is an existing one: that keeps what it has.
+    // A block without axes becomes the default array.
     auto* items = m_block->GetItems();
-    if (items != nullptr && items->IsEmpty() && isNewSymbol())
+    if (items != nullptr && items->IsEmpty())
         NewAxisArray(m_block);
-    InitAxisLists();
+    HostDefaultsLoader(hostSupport()).load(m_block);
+    showArray();
+}
+
+void CDlgAxisArray::initExistingSymbol()
+{
+    // The host defaults are a new array's; an existing one keeps its own parameters and layer, and its axes.
+    showArray();
+}
+
+void CDlgAxisArray::showArray()
+{
     ShowAxes(m_block);
     FillPlacementLists();
     ShowPlacements(m_block);
@@ -173,16 +185,6 @@ void CDlgAxisArray::ApplyAxisType(std::uint32_t symbolType)
 void CDlgAxisArray::LoadDefaultAxes(std::uint32_t symbolType)
 {
     axes::loadDefaultAxes(hostSupport(), *m_block, symbolType);
-}
-
-void CDlgAxisArray::InitAxisLists()
-{
-    controls::fillChoices(*m_controls.type, kAxisTypeChoices);
-    m_controls.type->setCurrentIndex(0);
-    fillLayerCombo();
-    // The host defaults are a new array's; an existing one keeps its own parameters and layer.
-    if (isNewSymbol())
-        HostDefaultsLoader(hostSupport()).load(m_block);
 }
 
 void CDlgAxisArray::ShowAxes(IGeoBlock* block)
@@ -289,9 +291,7 @@ void CDlgAxisArray::OnTypeChosen(int entry)
     // A chosen type brings its own parameters, placements among them, but not its layer.
     ApplyChosenSymbolType(hostSupport(), type, m_block);
     LoadDefaultAxes(type);
-    ShowAxes(m_block);
-    FillPlacementLists();
-    ShowPlacements(m_block);
+    showArray();
 }
 
 void CDlgAxisArray::AddAxis(AxisTable& table)

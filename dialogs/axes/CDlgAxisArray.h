@@ -35,7 +35,8 @@ public slots:
 
 protected:
     void InitControls() override;
-    void InitFromBlock() override;
+    void initNewSymbol() override;
+    void initExistingSymbol() override;
     void writeBackOnAccept() override;
 
 private:
@@ -50,7 +51,8 @@ private:
     void NewAxisArray(GEOTYPE_DEFINITION::IGeoBlock* block);
     void ApplyAxisType(std::uint32_t symbolType);
     void LoadDefaultAxes(std::uint32_t symbolType);
-    void InitAxisLists();
+    /// The axes, options and placements of the block, after opening or a chosen type.
+    void showArray();
     void ShowAxes(GEOTYPE_DEFINITION::IGeoBlock* block);
     void FillPlacementLists();
     void ShowPlacements(GEOTYPE_DEFINITION::IGeoBlock* block);

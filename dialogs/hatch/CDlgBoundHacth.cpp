@@ -72,16 +72,16 @@ void CDlgBoundHacth::InitControls()
     CSymbolDialog::InitControls();
 }
 
-void CDlgBoundHacth::InitFromBlock()
+void CDlgBoundHacth::initNewSymbol()
 {
-    if (isNewSymbol()) {
-        // An incoming type gets its defaults first; the start type then replaces them.
-        HostDefaultsLoader(hostSupport()).load(m_block);
-        applyNewSymbolScale();
-        SelectType(hatch::kBoundaryHatch);
-    } else {
-        SelectType(m_block->GetSymbolType());
-    }
+    // An incoming type gets its defaults first; the start type then replaces them.
+    HostDefaultsLoader(hostSupport()).load(m_block);
+    SelectType(hatch::kBoundaryHatch);
+}
+
+void CDlgBoundHacth::initExistingSymbol()
+{
+    SelectType(m_block->GetSymbolType());
 }
 
 void CDlgBoundHacth::SelectType(std::uint32_t code)

@@ -66,7 +66,8 @@ public:
 
 protected:
     void InitControls() override;
-    void InitFromBlock() override;
+    void initNewSymbol() override;
+    void initExistingSymbol() override;
     void writeBackOnAccept() override;
 
 private:

@@ -43,7 +43,7 @@ void CDlgLevelMark::InitControls()
     CSymbolDialog::InitControls();
 }
 
-void CDlgLevelMark::InitFromBlock()
+void CDlgLevelMark::showTexts()
 {
     auto* extData = m_block->GetExtData();
     const std::string mainText = extData != nullptr ? extData->GetMainText() : std::string();
@@ -54,35 +54,41 @@ void CDlgLevelMark::InitFromBlock()
         m_note = subText;
         m_controls.note->setText(text::cp1251ToQString(subText));
     }
+}
 
+void CDlgLevelMark::initNewSymbol()
+{
+    showTexts();
+    // A new mark takes the level as shown.
+    onLevelEdited(m_controls.level->text());
+    const std::uint32_t variant = m_block->GetSymbolVariant();
+    SetLevelType(variant != 0 ? variant
+                              : startLevelKind(services::CSysHub(environment()).GetDwordParams(
+                                    "", kLevelDefaultTypeValue)));
+    // Only now does the kind list show the kind: the geometry above saw no selection in it.
+    controls::selectChoice(*m_controls.kind, m_block->GetSymbolVariant());
     auto* scope = m_block->GetScopePoints();
-    if (isNewSymbol()) {
-        // A new mark takes the level as shown.
-        onLevelEdited(m_controls.level->text());
-        const std::uint32_t variant = m_block->GetSymbolVariant();
-        SetLevelType(variant != 0 ? variant
-                                  : startLevelKind(services::CSysHub(environment()).GetDwordParams(
-                                        "", kLevelDefaultTypeValue)));
-        // Only now does the kind list show the kind: the geometry above saw no selection in it.
-        controls::selectChoice(*m_controls.kind, m_block->GetSymbolVariant());
-        if (scope != nullptr && scope->GetCount() == 0)
-            setThreePointLayout(*scope);
-        applyNewSymbolScale();
-        ApplyLevelSymbolType(hostSupport(), m_block->GetSymbolVariant(), m_block, m_attached);
-    } else {
-        // Kind, extension lines, layer, attachment and points of an existing mark
-        // stay as they are; the controls only show them.
-        const std::uint32_t variant = m_block->GetSymbolVariant();
-        showLevelControls(variant);
-        controls::selectChoice(*m_controls.kind, variant);
-        if (variant == kPlanLevelMark && scope != nullptr && scope->GetCount() == 3)
-            controls::selectChoice(*m_controls.extension, kWithExtensionLines);
-        m_attached = m_block->GetParam(kLevelAttachParam) != 0.0;
-        loadAttachImages();
-        m_controls.kind->setEnabled(false);
-        m_controls.extension->setEnabled(false);
-        m_controls.attach->setEnabled(false);
-    }
+    if (scope != nullptr && scope->GetCount() == 0)
+        setThreePointLayout(*scope);
+    ApplyLevelSymbolType(hostSupport(), m_block->GetSymbolVariant(), m_block, m_attached);
+}
+
+void CDlgLevelMark::initExistingSymbol()
+{
+    showTexts();
+    // Kind, extension lines, layer, attachment and points of an existing mark
+    // stay as they are; the controls only show them.
+    const std::uint32_t variant = m_block->GetSymbolVariant();
+    showLevelControls(variant);
+    controls::selectChoice(*m_controls.kind, variant);
+    auto* scope = m_block->GetScopePoints();
+    if (variant == kPlanLevelMark && scope != nullptr && scope->GetCount() == 3)
+        controls::selectChoice(*m_controls.extension, kWithExtensionLines);
+    m_attached = m_block->GetParam(kLevelAttachParam) != 0.0;
+    loadAttachImages();
+    m_controls.kind->setEnabled(false);
+    m_controls.extension->setEnabled(false);
+    m_controls.attach->setEnabled(false);
 }
 
 void CDlgLevelMark::SetLevelType(std::uint32_t variant)

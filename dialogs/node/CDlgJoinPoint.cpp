@@ -65,23 +65,27 @@ CDlgJoinPoint::CDlgJoinPoint(QWidget* parent, services::IServiceEnvironment& env
     });
 }
 
-void CDlgJoinPoint::InitFromBlock()
+void CDlgJoinPoint::initNewSymbol()
 {
-    if (isNewSymbol() && m_block->IsEmpty() && m_block->GetScopePoints() != nullptr)
+    if (m_block->IsEmpty() && m_block->GetScopePoints() != nullptr)
         m_block->GetScopePoints()->AddScopePoint(1, 1, 2, 0.0, 0.0, 0.0, 0, 0, 0, 0);
+    ApplySymbolType(hostSupport(), kNodeDesignation, m_block);
+    // Numbering starts at 1 for a new designation; an existing one the user emptied stays empty.
+    if (auto* extData = m_block->GetExtData(); extData != nullptr && extData->GetMainText().empty())
+        extData->SetMainText("1");
+    showDesignation();
+}
 
-    if (isNewSymbol()) {
-        applyNewSymbolScale();
-        ApplySymbolType(hostSupport(), kNodeDesignation, m_block);
-    } else {
-        frame().properties->setEnabled(false);
-    }
+void CDlgJoinPoint::initExistingSymbol()
+{
+    frame().properties->setEnabled(false);
+    showDesignation();
+}
 
-    if (auto* extData = m_block->GetExtData()) {
-        // Numbering starts at 1 for a new designation; an existing one the user emptied stays empty.
-        if (isNewSymbol() && extData->GetMainText().empty())
-            extData->SetMainText("1");
-        // Showing the text must not write it back: bytes without a character would be lost.
+void CDlgJoinPoint::showDesignation()
+{
+    // Showing the text must not write it back: bytes without a character would be lost.
+    if (const auto* extData = m_block->GetExtData()) {
         const QSignalBlocker quiet(m_controls.designation);
         m_controls.designation->setText(text::cp1251ToQString(extData->GetMainText()));
     }

@@ -27,11 +27,15 @@ public:
     CDlgJoinPoint(QWidget* parent, services::IServiceEnvironment& environment);
 
 protected:
-    void InitFromBlock() override;
+    void initNewSymbol() override;
+    void initExistingSymbol() override;
+
     /// A cancelled designation leaves an empty block, an existing one included.
     void afterCancel() override;
 
 private:
+    void showDesignation();
+
     JoinPointControls m_controls;
 };
 

@@ -41,8 +41,6 @@ void fillList(QComboBox& list, std::span<const controls::Choice> choices)
 CDialogNote::CDialogNote(QWidget* parent, services::IServiceEnvironment& environment)
     : CSymbolDialog(parent, environment, kNoteFrame), m_controls(buildNoteTemplate(*this, frame()))
 {
-    fillsLayersInInitControls = false;
-
     connect(m_controls.type, &QComboBox::activated, this,
             [this] { ArrangeNoteControls(controls::chosenValue(*m_controls.type)); });
     connect(m_controls.ending, &QComboBox::activated, this, [this] {
@@ -82,35 +80,36 @@ void CDialogNote::InitControls()
     CSymbolDialog::InitControls();
 }
 
-void CDialogNote::InitFromBlock()
+void CDialogNote::initNewSymbol()
 {
-    fillLayerCombo();
-    if (isNewSymbol())
-        HostDefaultsLoader(hostSupport()).load(m_block);
-    // An existing leader without points is still the user's: it is shown, not rebuilt.
-    if (m_block->IsEmpty() && isNewSymbol()) {
-        // A new leader's texts are what its empty fields show until the user types.
-        if (auto* extData = m_block->GetExtData()) {
-            extData->SetMainText("");
-            extData->SetSubText("");
-        }
-        SetNoteType(kPositionLeader, kNoteEndingChoices.front().value, false);
-        applyNewSymbolScale();
-        services::CSysHub hub(environment());
-        const std::uint32_t ending = hub.GetDwordParams("", kEndingValueName);
-        const std::uint32_t angle = hub.GetDwordParams("", kAngleValueName);
-        // A remembered value that no entry carries changes neither the list nor the block.
-        if (controls::selectChoice(*m_controls.angle, angle))
-            m_block->SetAngle(double(angle));
-        if (controls::selectChoice(*m_controls.ending, ending))
-            m_block->SetSymbolVariant(ending);
-    } else if (!isNewSymbol()) {
-        const std::uint32_t type = m_block->GetSymbolType();
-        SelectNoteType(type);
-        ArrangeNoteControls(type);
-        ShowNoteTexts(*m_block);
-        SelectNoteEnding(m_block->GetSymbolVariant());
+    HostDefaultsLoader(hostSupport()).load(m_block);
+    // A new leader the host gave points to keeps them.
+    if (!m_block->IsEmpty())
+        return;
+    // A new leader's texts are what its empty fields show until the user types.
+    if (auto* extData = m_block->GetExtData()) {
+        extData->SetMainText("");
+        extData->SetSubText("");
     }
+    SetNoteType(kPositionLeader, kNoteEndingChoices.front().value, false);
+    services::CSysHub hub(environment());
+    const std::uint32_t ending = hub.GetDwordParams("", kEndingValueName);
+    const std::uint32_t angle = hub.GetDwordParams("", kAngleValueName);
+    // A remembered value that no entry carries changes neither the list nor the block.
+    if (controls::selectChoice(*m_controls.angle, angle))
+        m_block->SetAngle(double(angle));
+    if (controls::selectChoice(*m_controls.ending, ending))
+        m_block->SetSymbolVariant(ending);
+}
+
+void CDialogNote::initExistingSymbol()
+{
+    // An existing leader, even one without points, is shown, not rebuilt.
+    const std::uint32_t type = m_block->GetSymbolType();
+    SelectNoteType(type);
+    ArrangeNoteControls(type);
+    ShowNoteTexts(*m_block);
+    SelectNoteEnding(m_block->GetSymbolVariant());
 }
 
 void CDialogNote::SetNoteType(std::uint32_t symbolType, std::uint32_t /*ending*/, bool multiPoint)
@@ -148,7 +147,6 @@ void CDialogNote::ArrangeNoteControls(std::uint32_t symbolType)
         multiPoint = layout->multiPoint;
     }
     if (!isNewSymbol()) {
-        frame().layers->setEnabled(false);
         m_controls.type->setEnabled(false);
     } else {
         SetNoteType(symbolType, controls::chosenValue(*m_controls.ending), multiPoint);

@@ -49,7 +49,8 @@ public:
 
 protected:
     void InitControls() override;
-    void InitFromBlock() override;
+    void initNewSymbol() override;
+    void initExistingSymbol() override;
     void saveDefaults() override;
 
 private:

@@ -35,12 +35,15 @@ public:
 
 protected:
     void InitControls() override;
-    void InitFromBlock() override;
+    void initNewSymbol() override;
+    void initExistingSymbol() override;
 
 private:
     /// Pushes the button of the variant without writing the block.
     void showSectionType(std::uint32_t variant);
     void addDefaultScopePoints();
+    /// Shows the designation as the block has it; returns the variant its buttons show.
+    std::uint32_t showDesignation();
 
     SectionControls m_controls;
 };

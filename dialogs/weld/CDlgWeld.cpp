@@ -45,21 +45,11 @@ WeldControls buildWeldTemplate(QDialog& dialog, const FrameControls& frame)
     return controls;
 }
 
-/// Appends the sixteen weld types to the list, each with its code as item data.
-void insertWeldTypes(QComboBox& types)
-{
-    controls::fillChoices(types, weld::kWeldTypes);
-    // The dialog selects the starting type itself; a code without an entry selects none.
-    types.setCurrentIndex(-1);
-}
-
 }  // namespace
 
 CDlgWeld::CDlgWeld(QWidget* parent, services::IServiceEnvironment& environment)
     : CSymbolDialog(parent, environment, kWeldFrame), m_controls(buildWeldTemplate(*this, frame()))
 {
-    // The layers are listed together with the types, once the block is known.
-    fillsLayersInInitControls = false;
     connect(m_controls.types, &QComboBox::activated, this, [this](int index) {
         const std::uint32_t code = m_controls.types->itemData(index).toUInt();
         if (m_block == nullptr)
@@ -69,21 +59,27 @@ CDlgWeld::CDlgWeld(QWidget* parent, services::IServiceEnvironment& environment)
     });
 }
 
-void CDlgWeld::InitFromBlock()
+void CDlgWeld::InitControls()
 {
-    fillLayerCombo();
     m_controls.types->clear();
-    insertWeldTypes(*m_controls.types);
-    if (isNewSymbol()) {
-        const auto remembered = services::CSysHub(environment()).GetDwordParams("", weld::kDefaultTypeValue);
-        SelectWeldType(weld::startingWeldType(remembered));
-        applyNewSymbolScale();
-    } else {
-        // An existing weld is shown as it is: its type, placement and defaults stay.
-        const std::uint32_t code = m_block->GetSymbolType();
-        if (controls::selectChoice(*m_controls.types, code))
-            showWeldPicture(code);
-    }
+    controls::fillChoices(*m_controls.types, weld::kWeldTypes);
+    // The dialog selects the starting type itself; a code without an entry selects none.
+    m_controls.types->setCurrentIndex(-1);
+    CSymbolDialog::InitControls();
+}
+
+void CDlgWeld::initNewSymbol()
+{
+    const auto remembered = services::CSysHub(environment()).GetDwordParams("", weld::kDefaultTypeValue);
+    SelectWeldType(weld::startingWeldType(remembered));
+}
+
+void CDlgWeld::initExistingSymbol()
+{
+    // An existing weld is shown as it is: its type, placement and defaults stay.
+    const std::uint32_t code = m_block->GetSymbolType();
+    if (controls::selectChoice(*m_controls.types, code))
+        showWeldPicture(code);
 }
 
 void CDlgWeld::SelectWeldType(std::uint32_t code)

@@ -36,7 +36,9 @@ public:
     void SetWeldType(std::uint32_t code);
 
 protected:
-    void InitFromBlock() override;
+    void InitControls() override;
+    void initNewSymbol() override;
+    void initExistingSymbol() override;
     void saveDefaults() override;
 
 private:

@@ -19,7 +19,9 @@ namespace tarvelo::dialogs {
 namespace {
 
 // Left to right as the template places them.
-constexpr std::array kButtonRowOrder{12102, 12099, 12101, 12100, 12103};
+using Id = BoundHatchTemplate;
+constexpr std::array kButtonRowOrder{Id::kWaterproofedContour, Id::kBoundaryHatch, Id::kLinearHatch,
+                                     Id::kGroundBoundary, Id::kInsulatedContour};
 
 /// Template 12078: the type buttons in a row (the outer two hidden and
 /// disabled), the layer group, then the shared buttons.
@@ -46,7 +48,7 @@ BoundHatchControls buildBoundHatchTemplate(QDialog& dialog, const FrameControls&
     row->addStretch(1);
     layout->addLayout(row);
 
-    controls.layerGroup = addLayerGroup(*layout, dialog, frame, 12096, QStringLiteral("Слой для объекта"));
+    controls.layerGroup = addLayerGroup(*layout, dialog, frame, Id::kLayerGroup, QStringLiteral("Слой для объекта"));
 
     addButtonRow(*layout, frame);
     return controls;

@@ -44,18 +44,18 @@ LevelMarkControls buildLevelMarkTemplate(QDialog& dialog, const FrameControls& f
     LevelMarkControls controls;
     auto* layout = addTemplateColumn(dialog, frame);
 
-    controls.kind = imageList(dialog, 12002);
+    controls.kind = imageList(dialog, LevelMarkTemplate::kKind);
     fillList(*controls.kind, {{"Отметка уровня", kLevelMark, resources::kLevelKindImages[0]},
                               {"Отметка уровня на плане", kPlanLevelMark, resources::kLevelKindImages[1]}});
     layout->addWidget(controls.kind);
 
     auto* levelRow = new QHBoxLayout;
-    controls.levelLabel = named(new QLabel(QStringLiteral("Отметка уровня"), &dialog), 12033);
-    controls.level = named(new controls::CNumEdit(&dialog), 12034);
+    controls.levelLabel = named(new QLabel(QStringLiteral("Отметка уровня"), &dialog), LevelMarkTemplate::kLevelLabel);
+    controls.level = named(new controls::CNumEdit(&dialog), LevelMarkTemplate::kLevel);
     controls.levelLabel->setBuddy(controls.level);
-    controls.attach = named(new ImageButton(&dialog), 12038);
+    controls.attach = named(new ImageButton(&dialog), LevelMarkTemplate::kAttach);
     controls.attach->setAccessibleName(QStringLiteral("Привязать отметку уровня"));
-    controls.unused = imageList(dialog, 12042);
+    controls.unused = imageList(dialog, LevelMarkTemplate::kUnused);
     controls.unused->setEnabled(false);
     controls.unused->setVisible(false);
     levelRow->addWidget(controls.levelLabel);
@@ -64,10 +64,10 @@ LevelMarkControls buildLevelMarkTemplate(QDialog& dialog, const FrameControls& f
     levelRow->addWidget(controls.unused);
     layout->addLayout(levelRow);
 
-    controls.noteGroup = named(new QGroupBox(QStringLiteral("Примечание"), &dialog), 12035);
+    controls.noteGroup = named(new QGroupBox(QStringLiteral("Примечание"), &dialog), LevelMarkTemplate::kNoteGroup);
     auto* noteLayout = new QGridLayout(controls.noteGroup);
-    controls.note = named(new QLineEdit(controls.noteGroup), 12036);
-    controls.extension = imageList(dialog, 12041);
+    controls.note = named(new QLineEdit(controls.noteGroup), LevelMarkTemplate::kNote);
+    controls.extension = imageList(dialog, LevelMarkTemplate::kExtension);
     controls.extension->setParent(controls.noteGroup);
     fillList(*controls.extension,
              {{"Без выносных линий", kWithoutExtensionLines, resources::kLevelExtensionImages[0]},
@@ -78,7 +78,8 @@ LevelMarkControls buildLevelMarkTemplate(QDialog& dialog, const FrameControls& f
     noteLayout->addWidget(controls.extension, 0, 0);
     layout->addWidget(controls.noteGroup);
 
-    controls.layerGroup = addLayerGroup(*layout, dialog, frame, 12037, QStringLiteral("Слой для объекта"));
+    controls.layerGroup =
+        addLayerGroup(*layout, dialog, frame, LevelMarkTemplate::kLayerGroup, QStringLiteral("Слой для объекта"));
 
     addButtonRow(*layout, frame);
     return controls;

@@ -31,15 +31,15 @@ JoinPointControls buildJoinPointTemplate(QDialog& dialog, const FrameControls& f
     auto* layout = addTemplateColumn(dialog, frame);
 
     auto* identification = new QGroupBox(QStringLiteral("Идентификация"), &dialog);
-    identification->setObjectName(QStringLiteral("12051"));
+    identification->setObjectName(QString::number(JoinPointTemplate::kIdentification));
     auto* identificationLayout = new QGridLayout(identification);
     auto* label = new QLabel(QStringLiteral("Обозначение узла"), identification);
     label->setObjectName(QStringLiteral("designationLabel"));
     controls.designation = new QLineEdit(identification);
-    controls.designation->setObjectName(QStringLiteral("12052"));
+    controls.designation->setObjectName(QString::number(JoinPointTemplate::kDesignation));
     label->setBuddy(controls.designation);
     controls.autoNumbering = new QCheckBox(QStringLiteral("Автонумерация узла"), identification);
-    controls.autoNumbering->setObjectName(QStringLiteral("12050"));
+    controls.autoNumbering->setObjectName(QString::number(JoinPointTemplate::kAutoNumbering));
     controls.autoNumbering->setEnabled(false);
     controls.autoNumbering->setVisible(false);
     identificationLayout->addWidget(label, 0, 0);
@@ -48,7 +48,7 @@ JoinPointControls buildJoinPointTemplate(QDialog& dialog, const FrameControls& f
     layout->addWidget(identification);
 
     // The group shares its number with the template, as the resource numbers them.
-    addLayerGroup(*layout, dialog, frame, 12055, QStringLiteral("Слой для объекта"));
+    addLayerGroup(*layout, dialog, frame, JoinPointTemplate::kLayerGroup, QStringLiteral("Слой для объекта"));
 
     addButtonRow(*layout, frame);
     return controls;

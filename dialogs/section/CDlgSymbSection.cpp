@@ -28,9 +28,9 @@ SectionControls buildSectionTemplate(QDialog& dialog, const FrameControls& frame
     SectionControls controls;
     auto* layout = addTemplateColumn(dialog, frame);
     auto* types = new QHBoxLayout;
-    controls.straight = named(new ImageButton(&dialog), 12014);
+    controls.straight = named(new ImageButton(&dialog), SectionTemplate::kStraight);
     controls.straight->setAccessibleName(QStringLiteral("Прямая линия сечения"));
-    controls.stepped = named(new ImageButton(&dialog), 12015);
+    controls.stepped = named(new ImageButton(&dialog), SectionTemplate::kStepped);
     controls.stepped->setAccessibleName(QStringLiteral("Ступенчатая линия сечения"));
     types->addWidget(controls.straight);
     types->addWidget(controls.stepped);
@@ -38,14 +38,14 @@ SectionControls buildSectionTemplate(QDialog& dialog, const FrameControls& frame
     layout->addLayout(types);
 
     auto* designationRow = new QHBoxLayout;
-    auto* label = named(new QLabel(QStringLiteral("Обозначение"), &dialog), 12016);
-    controls.designation = named(new QLineEdit(&dialog), 12017);
+    auto* label = named(new QLabel(QStringLiteral("Обозначение"), &dialog), SectionTemplate::kDesignationLabel);
+    controls.designation = named(new QLineEdit(&dialog), SectionTemplate::kDesignation);
     label->setBuddy(controls.designation);
     designationRow->addWidget(label);
     designationRow->addWidget(controls.designation, 1);
     layout->addLayout(designationRow);
 
-    addLayerRow(*layout, dialog, frame, 12018);
+    addLayerRow(*layout, dialog, frame, SectionTemplate::kLayerLabel);
     addButtonRow(*layout, frame);
     return controls;
 }

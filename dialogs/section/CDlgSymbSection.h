@@ -10,6 +10,17 @@ class QLineEdit;
 
 namespace tarvelo::dialogs {
 
+/// The identifiers of template 12003's own controls; a control's objectName is its number in decimal.
+struct SectionTemplate {
+    enum Id : int {
+        kStraight = 12014,
+        kStepped = 12015,
+        kDesignationLabel = 12016,
+        kDesignation = 12017,
+        kLayerLabel = 12018,
+    };
+};
+
 struct SectionControls {
     ImageButton* straight = nullptr;
     ImageButton* stepped = nullptr;

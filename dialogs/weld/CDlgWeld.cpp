@@ -26,20 +26,21 @@ WeldControls buildWeldTemplate(QDialog& dialog, const FrameControls& frame)
     WeldControls controls;
     auto* layout = addTemplateColumn(dialog, frame);
 
-    controls.typeGroup = named(new QGroupBox(QStringLiteral("Тип"), &dialog), 12100);
-    controls.picture = named(new QLabel(controls.typeGroup), 12102);
+    controls.typeGroup = named(new QGroupBox(QStringLiteral("Тип"), &dialog), WeldTemplate::kTypeGroup);
+    controls.picture = named(new QLabel(controls.typeGroup), WeldTemplate::kPicture);
     controls.picture->setAlignment(Qt::AlignCenter);
     const QPixmap first = renderPicture(resources::bitmapPath(resources::kWeldCornerFactoryContinuousVisible));
     controls.picture->setPixmap(first);
     controls.picture->setMinimumSize(first.size());
-    controls.types = named(new QComboBox(controls.typeGroup), 12013);
+    controls.types = named(new QComboBox(controls.typeGroup), WeldTemplate::kTypes);
     controls.types->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     auto* typeLayout = new QVBoxLayout(controls.typeGroup);
     typeLayout->addWidget(controls.picture);
     typeLayout->addWidget(controls.types);
     layout->addWidget(controls.typeGroup);
 
-    controls.layerGroup = addLayerGroup(*layout, dialog, frame, 12101, QStringLiteral("Слой для объекта"));
+    controls.layerGroup =
+        addLayerGroup(*layout, dialog, frame, WeldTemplate::kLayerGroup, QStringLiteral("Слой для объекта"));
 
     addButtonRow(*layout, frame);
     return controls;

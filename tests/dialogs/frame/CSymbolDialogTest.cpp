@@ -40,12 +40,12 @@ TEST_F(SymbolDialogLayers, layerThatCodePage1251CannotHoldIsNotWritten)
         auto* layers = control<QComboBox>(dialog, "12013");
         EXPECT_EQ(layers->itemText(2), QStringLiteral("Tschüss"));
         tarvelo::testing::pickItem(layers, QStringLiteral("洁具"));
-        press(dialog, "1");
+        press(dialog, dialogs::kAcceptButton);
         tarvelo::testing::pickItem(layers, QStringLiteral("Tschüss"));
-        press(dialog, "1");
+        press(dialog, dialogs::kAcceptButton);
         stayedOpen = dialog.isVisible();
         tarvelo::testing::pickItem(layers, QStringLiteral("Стены"));
-        press(dialog, "1");
+        press(dialog, dialogs::kAcceptButton);
     });
     EXPECT_TRUE(stayedOpen);
     EXPECT_EQ(result, dialogs::kAccepted);
@@ -68,7 +68,7 @@ TEST_F(SymbolDialogLayers, existingSymbolAcceptsWhateverTheComboShows)
         auto* layers = control<QComboBox>(dialog, "12013");
         layers->setCurrentIndex(0);
         emit layers->activated(0);
-        press(dialog, "1");
+        press(dialog, dialogs::kAcceptButton);
     });
     EXPECT_EQ(result, dialogs::kAccepted);
     EXPECT_EQ(block.GetTraits()->GetLayerName(), cp1251("Стены"));

@@ -37,7 +37,7 @@ TEST_F(SymbolDialogLayers, layerThatCodePage1251CannotHoldIsNotWritten)
 {
     bool stayedOpen = false;
     const int result = run([&](QDialog& dialog) {
-        auto* layers = control<QComboBox>(dialog, "12013");
+        auto* layers = control<QComboBox>(dialog, dialogs::kJoinPointFrame.layerCombo);
         EXPECT_EQ(layers->itemText(2), QStringLiteral("Tschüss"));
         tarvelo::testing::pickItem(layers, QStringLiteral("洁具"));
         press(dialog, dialogs::kAcceptButton);
@@ -65,7 +65,7 @@ TEST_F(SymbolDialogLayers, existingSymbolAcceptsWhateverTheComboShows)
     block.SetSymbolType(501);
     block.GetTraits()->SetLayerName(cp1251("Стены"));
     const int result = run([&](QDialog& dialog) {
-        auto* layers = control<QComboBox>(dialog, "12013");
+        auto* layers = control<QComboBox>(dialog, dialogs::kJoinPointFrame.layerCombo);
         layers->setCurrentIndex(0);
         emit layers->activated(0);
         press(dialog, dialogs::kAcceptButton);

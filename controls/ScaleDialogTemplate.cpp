@@ -20,14 +20,16 @@ namespace tarvelo::controls {
 
 namespace {
 
+using Id = ScaleDialogTemplate;
+
 const QStringList kNumeratorTerms = {"1", "2", "2.5", "4", "5", "10", "20", "40", "50", "100"};
 const QStringList kDenominatorTerms = {"1",  "2",  "2.5", "4",   "5",   "10",  "15",  "20",  "25",
                                        "40", "50", "75",  "100", "200", "400", "500", "800", "1000"};
 
 // An editable drop-down list of terms whose items carry only their text.
-QComboBox* termList(QWidget* parent, const char* objectName, const QStringList& terms)
+QComboBox* termList(QWidget* parent, int id, const QStringList& terms)
 {
-    auto* list = named(new QComboBox(parent), objectName);
+    auto* list = named(new QComboBox(parent), id);
     list->setEditable(true);
     list->setInsertPolicy(QComboBox::NoInsert);
     list->setCompleter(nullptr);
@@ -42,19 +44,19 @@ QComboBox* termList(QWidget* parent, const char* objectName, const QStringList& 
 
 ScaleDialogControls buildScaleDialogTemplate(QDialog& dialog)
 {
-    dialog.setObjectName(QStringLiteral("12041"));
+    named(&dialog, Id::kTemplate);
     dialog.setWindowTitle(QStringLiteral("Масштаб объекта"));
 
     ScaleDialogControls controls;
-    auto* currentGroup = named(new QGroupBox(QStringLiteral("Текущий масштаб"), &dialog), "12020");
-    controls.currentScale = named(new QLabel(QStringLiteral("Текущий масштаб 1 : 1"), currentGroup), "12021");
+    auto* currentGroup = named(new QGroupBox(QStringLiteral("Текущий масштаб"), &dialog), Id::kCurrentGroup);
+    controls.currentScale = named(new QLabel(QStringLiteral("Текущий масштаб 1 : 1"), currentGroup), Id::kCurrentScale);
     controls.currentScale->setAlignment(Qt::AlignCenter);
     auto* currentLayout = new QHBoxLayout(currentGroup);
     currentLayout->addWidget(controls.currentScale);
 
-    auto* scaleGroup = named(new QGroupBox(QStringLiteral("Масштаб"), &dialog), "12022");
-    controls.numerator = termList(scaleGroup, "12013", kNumeratorTerms);
-    controls.denominator = termList(scaleGroup, "12014", kDenominatorTerms);
+    auto* scaleGroup = named(new QGroupBox(QStringLiteral("Масштаб"), &dialog), Id::kScaleGroup);
+    controls.numerator = termList(scaleGroup, Id::kNumerator, kNumeratorTerms);
+    controls.denominator = termList(scaleGroup, Id::kDenominator, kDenominatorTerms);
     auto* scaleLayout = new QHBoxLayout(scaleGroup);
     scaleLayout->addStretch();
     scaleLayout->addWidget(controls.numerator);
@@ -68,12 +70,13 @@ ScaleDialogControls buildScaleDialogTemplate(QDialog& dialog)
     controls.problem->setPalette(warning);
     controls.problem->hide();
 
-    controls.saveAsDefault = named(new QCheckBox(QStringLiteral("Сохранить по умолчанию"), &dialog), "12116");
+    controls.saveAsDefault =
+        named(new QCheckBox(QStringLiteral("Сохранить по умолчанию"), &dialog), Id::kSaveAsDefault);
 
     auto* buttons = new QDialogButtonBox(&dialog);
     buttons->setCenterButtons(true);
-    controls.accept = named(buttons->addButton(QStringLiteral("Применить"), QDialogButtonBox::AcceptRole), "1");
-    controls.cancel = named(buttons->addButton(QStringLiteral("Отменить"), QDialogButtonBox::RejectRole), "2");
+    controls.accept = named(buttons->addButton(QStringLiteral("Применить"), QDialogButtonBox::AcceptRole), Id::kAccept);
+    controls.cancel = named(buttons->addButton(QStringLiteral("Отменить"), QDialogButtonBox::RejectRole), Id::kCancel);
     controls.accept->setDefault(true);
 
     auto* layout = new QVBoxLayout(&dialog);

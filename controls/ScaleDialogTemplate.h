@@ -10,15 +10,30 @@ class QPushButton;
 
 namespace tarvelo::controls {
 
+/// The identifiers of the scale dialog's controls (template 12041); a control's objectName is its number in decimal.
+struct ScaleDialogTemplate {
+    enum Id : int {
+        kTemplate = 12041,
+        kCurrentGroup = 12020,
+        kCurrentScale = 12021,
+        kScaleGroup = 12022,
+        kNumerator = 12013,
+        kDenominator = 12014,
+        kSaveAsDefault = 12116,
+        kAccept = 1,
+        kCancel = 2,
+    };
+};
+
 /// The controls of the scale dialog (template 12041), owned by the dialog.
 struct ScaleDialogControls {
-    QLabel* currentScale = nullptr;    // 12021
-    QComboBox* numerator = nullptr;    // 12013
-    QComboBox* denominator = nullptr;  // 12014
+    QLabel* currentScale = nullptr;
+    QComboBox* numerator = nullptr;
+    QComboBox* denominator = nullptr;
     QLabel* problem = nullptr;         // why a ratio was not taken; hidden until then
-    QCheckBox* saveAsDefault = nullptr;  // 12116
-    QPushButton* accept = nullptr;     // 1
-    QPushButton* cancel = nullptr;     // 2
+    QCheckBox* saveAsDefault = nullptr;
+    QPushButton* accept = nullptr;
+    QPushButton* cancel = nullptr;
 };
 
 /// Builds template 12041 on `dialog`: title, controls with their

@@ -114,14 +114,14 @@ bool placementInRange(AxisFamily family, std::uint32_t placement)
     return placement >= 10 && placement <= 50;
 }
 
-std::span<const AxisChoice> placementChoices(AxisFamily family, std::uint32_t arrayType)
+std::span<const controls::Choice> placementChoices(AxisFamily family, std::uint32_t arrayType)
 {
     const bool polar = arrayType == kPolarArray;
     if (family == AxisFamily::Letters)
-        return polar ? std::span<const AxisChoice>(kPolarLetterPlacements)
-                     : std::span<const AxisChoice>(kOrthogonalLetterPlacements);
-    return polar ? std::span<const AxisChoice>(kPolarNumberPlacements)
-                 : std::span<const AxisChoice>(kOrthogonalNumberPlacements);
+        return polar ? std::span<const controls::Choice>(kPolarLetterPlacements)
+                     : std::span<const controls::Choice>(kOrthogonalLetterPlacements);
+    return polar ? std::span<const controls::Choice>(kPolarNumberPlacements)
+                 : std::span<const controls::Choice>(kOrthogonalNumberPlacements);
 }
 
 QString newAxisName(AxisFamily family, int rowCount)

@@ -106,7 +106,7 @@ std::uint32_t placementFromParam(double value);
 bool placementInRange(AxisFamily family, std::uint32_t placement);
 
 /// The entries of a family's "Расположение" list for an array type (polar for 802, orthogonal otherwise).
-std::span<const AxisChoice> placementChoices(AxisFamily family, std::uint32_t arrayType);
+std::span<const controls::Choice> placementChoices(AxisFamily family, std::uint32_t arrayType);
 
 /// The name of the axis added to a table of `rowCount` rows: "А1", "А2", … or "1", "2", …
 QString newAxisName(AxisFamily family, int rowCount);

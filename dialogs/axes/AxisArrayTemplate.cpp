@@ -25,6 +25,8 @@ namespace tarvelo::dialogs {
 
 namespace {
 
+using Id = AxisArrayTemplate;
+
 QGroupBox* group(QDialog& dialog, int number, const char* title)
 {
     return named(new QGroupBox(QString::fromUtf8(title), &dialog), number);
@@ -121,49 +123,54 @@ AxisArrayControls buildAxisArrayTemplate(QDialog& dialog, const FrameControls& f
     columns->addLayout(right);
     layout->addLayout(columns, 1);
 
-    auto* typeGroup = group(dialog, 12063, "Тип");
-    controls.type = named(new QComboBox(typeGroup), 12013);
+    auto* typeGroup = group(dialog, Id::kTypeGroup, "Тип");
+    controls.type = named(new QComboBox(typeGroup), Id::kType);
     (new QVBoxLayout(typeGroup))->addWidget(controls.type);
     left->addWidget(typeGroup);
 
-    auto* axesGroup = group(dialog, 12064, "Массив осей");
+    auto* axesGroup = group(dialog, Id::kAxesGroup, "Массив осей");
     auto* axes = new QGridLayout(axesGroup);
-    controls.letters = axisColumn(dialog, *axes, 0, 12065, "Буквенные", 12090, {12066, 12089, 12069, 12070, 12086, 12093});
-    controls.numbers = axisColumn(dialog, *axes, 1, 12068, "Цифровые", 12092, {12067, 12091, 12071, 12072, 12096, 12097});
+    controls.letters = axisColumn(dialog, *axes, 0, Id::kLettersCaption, "Буквенные", Id::kLetterPlacementLabel,
+                                  {Id::kLetterTable, Id::kLetterPlacement, Id::kAddLetter, Id::kRemoveLetter,
+                                   Id::kLetterName, Id::kLetterStep});
+    controls.numbers = axisColumn(dialog, *axes, 1, Id::kNumbersCaption, "Цифровые", Id::kNumberPlacementLabel,
+                                  {Id::kNumberTable, Id::kNumberPlacement, Id::kAddNumber, Id::kRemoveNumber,
+                                   Id::kNumberName, Id::kNumberStep});
     axes->setRowStretch(2, 1);
     left->addWidget(axesGroup, 1);
 
-    auto* schemeGroup = group(dialog, 12073, "Схема");
-    controls.preview = named(new CFxAxisPreview(schemeGroup), 12074);
+    auto* schemeGroup = group(dialog, Id::kSchemeGroup, "Схема");
+    controls.preview = named(new CFxAxisPreview(schemeGroup), Id::kScheme);
     auto* scheme = new QHBoxLayout(schemeGroup);
     scheme->addStretch(1);
     scheme->addWidget(controls.preview);
     scheme->addStretch(1);
     right->addWidget(schemeGroup);
 
-    auto* dimensionsGroup = group(dialog, 12088, "Осевые размеры");
-    controls.dimensionChain = named(new QCheckBox(QStringLiteral("Размерная цепь"), dimensionsGroup), 12094);
-    controls.overallDimension = named(new QCheckBox(QStringLiteral("Общий размер"), dimensionsGroup), 12095);
+    auto* dimensionsGroup = group(dialog, Id::kDimensionsGroup, "Осевые размеры");
+    controls.dimensionChain = named(new QCheckBox(QStringLiteral("Размерная цепь"), dimensionsGroup), Id::kDimensionChain);
+    controls.overallDimension =
+        named(new QCheckBox(QStringLiteral("Общий размер"), dimensionsGroup), Id::kOverallDimension);
     auto* dimensions = new QVBoxLayout(dimensionsGroup);
     dimensions->addWidget(controls.dimensionChain);
     dimensions->addWidget(controls.overallDimension);
     right->addWidget(dimensionsGroup);
 
-    auto* insertionGroup = group(dialog, 12075, "Точка вставки");
-    controls.insertionGiven = named(new QCheckBox(insertionGroup), 12081);
-    controls.insertionX = disabledNumber(dialog, 12079);
-    controls.insertionY = disabledNumber(dialog, 12078);
+    auto* insertionGroup = group(dialog, Id::kInsertionGroup, "Точка вставки");
+    controls.insertionGiven = named(new QCheckBox(insertionGroup), Id::kInsertionGiven);
+    controls.insertionX = disabledNumber(dialog, Id::kInsertionX);
+    controls.insertionY = disabledNumber(dialog, Id::kInsertionY);
     auto* insertion = new QGridLayout(insertionGroup);
     insertion->addWidget(controls.insertionGiven, 0, 0, 2, 1);
-    insertion->addWidget(caption(dialog, 12082, QStringLiteral("X :"), controls.insertionX), 0, 1);
+    insertion->addWidget(caption(dialog, Id::kInsertionXCaption, QStringLiteral("X :"), controls.insertionX), 0, 1);
     insertion->addWidget(controls.insertionX, 0, 2);
-    insertion->addWidget(caption(dialog, 12083, QStringLiteral("Y :"), controls.insertionY), 1, 1);
+    insertion->addWidget(caption(dialog, Id::kInsertionYCaption, QStringLiteral("Y :"), controls.insertionY), 1, 1);
     insertion->addWidget(controls.insertionY, 1, 2);
     right->addWidget(insertionGroup);
 
-    auto* angleGroup = group(dialog, 12076, "Угол поворота");
-    controls.angleGiven = named(new QCheckBox(angleGroup), 12080);
-    controls.angle = disabledNumber(dialog, 12077);
+    auto* angleGroup = group(dialog, Id::kAngleGroup, "Угол поворота");
+    controls.angleGiven = named(new QCheckBox(angleGroup), Id::kAngleGiven);
+    controls.angle = disabledNumber(dialog, Id::kAngle);
     auto* angle = new QHBoxLayout(angleGroup);
     angle->addWidget(controls.angleGiven);
     angle->addWidget(controls.angle);
@@ -171,11 +178,11 @@ AxisArrayControls buildAxisArrayTemplate(QDialog& dialog, const FrameControls& f
     right->addWidget(angleGroup);
     right->addStretch(1);
 
-    auto* layerGroup = group(dialog, 12087, "Слой в чертеже");
+    auto* layerGroup = group(dialog, Id::kLayerGroup, "Слой в чертеже");
     (new QVBoxLayout(layerGroup))->addWidget(frame.layers);
     layout->addWidget(layerGroup);
 
-    controls.asPrimitives = named(new QCheckBox(QStringLiteral("В виде примитивов"), &dialog), 12115);
+    controls.asPrimitives = named(new QCheckBox(QStringLiteral("В виде примитивов"), &dialog), Id::kAsPrimitives);
     layout->addWidget(controls.asPrimitives);
     addButtonRow(*layout, frame);
     return controls;

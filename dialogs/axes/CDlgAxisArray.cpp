@@ -2,17 +2,15 @@
 // SPDX-FileCopyrightText: 2026 Tarvelo contributors
 #include "CDlgAxisArray.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QEvent>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScrollBar>
 #include <QTableWidget>
 #include <optional>
 
 #include "CComboLayers.h"
+#include "CellEditor.h"
 #include "CFxAxisPreview.h"
 #include "CNumEdit.h"
 #include "HostDefaultsLoader.h"
@@ -77,18 +75,11 @@ double shownNumber(const QLineEdit& edit, const std::optional<double>& exact)
     return exact.has_value() ? *exact : numberIn(edit);
 }
 
-void fillChoices(QComboBox& list, std::span<const AxisChoice> choices)
-{
-    for (const AxisChoice& choice : choices)
-        list.addItem(QString::fromUtf8(choice.text), QVariant::fromValue<uint>(choice.data));
-}
-
 }  // namespace
 
 CDlgAxisArray::CDlgAxisArray(QWidget* parent, services::IServiceEnvironment& environment)
     : CSymbolDialog(parent, environment, kAxisArrayFrame), m_controls(buildAxisArrayTemplate(*this, frame()))
 {
-    fillsLayersInInitControls = false;
     connect(m_controls.type, &QComboBox::activated, this, &CDlgAxisArray::OnTypeChosen);
     connect(m_controls.insertionGiven, &QCheckBox::clicked, this, [this](bool ticked) {
         m_controls.insertionX->setEnabled(ticked);
@@ -133,30 +124,15 @@ void CDlgAxisArray::connectTable(AxisTable& table)
                 if (!selected.isEmpty() && !m_removingRow)
                     OpenEditors(table, selected.indexes().first().row());
             });
-    // Editors laid over a row that moved or went would sit over the wrong row.
-    const auto hide = [&table] { HideEditors(table); };
-    connect(controls.table->verticalScrollBar(), &QScrollBar::valueChanged, this, hide);
-    connect(controls.table->horizontalScrollBar(), &QScrollBar::valueChanged, this, hide);
-    connect(controls.table->model(), &QAbstractItemModel::rowsRemoved, this, hide);
-    // Only typing goes into the row: opening the editors on a row must not round its step.
-    connect(controls.name, &QLineEdit::textEdited, this, [this, &table](const QString& text) { CopyName(table, text); });
-    connect(controls.step, &QLineEdit::textEdited, this, [this, &table](const QString& text) { CopyStep(table, text); });
-    controls.table->installEventFilter(this);
-    controls.name->installEventFilter(this);
-    controls.step->installEventFilter(this);
-}
-
-bool CDlgAxisArray::eventFilter(QObject* watched, QEvent* event)
-{
-    for (AxisTable* table : {&m_letters, &m_numbers}) {
-        const AxisTableControls& controls = *table->controls;
-        const bool tableFocused = watched == controls.table && event->type() == QEvent::FocusIn;
-        const bool editorLeft =
-            (watched == controls.name || watched == controls.step) && event->type() == QEvent::FocusOut;
-        if (tableFocused || editorLeft)
-            HideEditorsWithoutFocus(*table);
-    }
-    return CSymbolDialog::eventFilter(watched, event);
+    using controls::CellEditor;
+    table.nameEditor = new CellEditor(*controls.name, *controls.table, CellEditor::Commit::WhileTyping);
+    table.stepEditor = new CellEditor(*controls.step, *controls.table, CellEditor::Commit::WhileTyping);
+    connect(table.nameEditor, &CellEditor::edited, this, [&table](int row, const QString& text) {
+        if (holdsRow(table))
+            setCellText(*table.controls->table, row, kNameColumn, text);
+    });
+    connect(table.stepEditor, &CellEditor::edited, this,
+            [this, &table](int, const QString& text) { CopyStep(table, text); });
 }
 
 void CDlgAxisArray::InitControls()
@@ -165,16 +141,29 @@ void CDlgAxisArray::InitControls()
     m_tips.AddTool(m_controls.letters.remove, QStringLiteral("Удалить буквенную ось"));
     m_tips.AddTool(m_controls.numbers.add, QStringLiteral("Добавить цифровую ось"));
     m_tips.AddTool(m_controls.numbers.remove, QStringLiteral("Удалить цифровую ось"));
+    controls::fillChoices(*m_controls.type, kAxisTypeChoices);
+    m_controls.type->setCurrentIndex(0);
     CSymbolDialog::InitControls();
 }
 
-void CDlgAxisArray::InitFromBlock()
+void CDlgAxisArray::initNewSymbol()
 {
-    // A block without axes is a new array, unless it is an existing one: that keeps what it has.
+    // A block without axes becomes the default array.
     auto* items = m_block->GetItems();
-    if (items != nullptr && items->IsEmpty() && isNewSymbol())
+    if (items != nullptr && items->IsEmpty())
         NewAxisArray(m_block);
-    InitAxisLists();
+    HostDefaultsLoader(hostSupport()).load(m_block);
+    showArray();
+}
+
+void CDlgAxisArray::initExistingSymbol()
+{
+    // The host defaults are a new array's; an existing one keeps its own parameters and layer, and its axes.
+    showArray();
+}
+
+void CDlgAxisArray::showArray()
+{
     ShowAxes(m_block);
     FillPlacementLists();
     ShowPlacements(m_block);
@@ -196,16 +185,6 @@ void CDlgAxisArray::ApplyAxisType(std::uint32_t symbolType)
 void CDlgAxisArray::LoadDefaultAxes(std::uint32_t symbolType)
 {
     axes::loadDefaultAxes(hostSupport(), *m_block, symbolType);
-}
-
-void CDlgAxisArray::InitAxisLists()
-{
-    fillChoices(*m_controls.type, kAxisTypeChoices);
-    m_controls.type->setCurrentIndex(0);
-    fillLayerCombo();
-    // The host defaults are a new array's; an existing one keeps its own parameters and layer.
-    if (isNewSymbol())
-        HostDefaultsLoader(hostSupport()).load(m_block);
 }
 
 void CDlgAxisArray::ShowAxes(IGeoBlock* block)
@@ -267,9 +246,7 @@ void CDlgAxisArray::ShowAxes(IGeoBlock* block)
 
 void CDlgAxisArray::SelectAxisType(std::uint32_t symbolType)
 {
-    const int entry = m_controls.type->findData(QVariant::fromValue<uint>(symbolType));
-    if (entry >= 0)
-        m_controls.type->setCurrentIndex(entry);
+    controls::selectChoice(*m_controls.type, symbolType);
     m_controls.preview->SetAxisType(m_controls.type->currentData().toUInt());
 }
 
@@ -280,8 +257,8 @@ void CDlgAxisArray::FillPlacementLists()
     letters.clear();
     numbers.clear();
     const std::uint32_t type = m_controls.type->currentIndex() == 1 ? axes::kPolarArray : axes::kOrthogonalArray;
-    fillChoices(letters, axes::placementChoices(axes::AxisFamily::Letters, type));
-    fillChoices(numbers, axes::placementChoices(axes::AxisFamily::Numbers, type));
+    controls::fillChoices(letters, axes::placementChoices(axes::AxisFamily::Letters, type));
+    controls::fillChoices(numbers, axes::placementChoices(axes::AxisFamily::Numbers, type));
     letters.setCurrentIndex(-1);
     numbers.setCurrentIndex(-1);
 }
@@ -298,9 +275,7 @@ void CDlgAxisArray::ShowPlacements(IGeoBlock* block)
     m_shownOptions = currentOptions();
     // A value without an entry stays in the member and goes back unchanged on acceptance.
     const auto show = [](QComboBox& list, axes::AxisFamily family, std::uint32_t placement) {
-        if (axes::placementInRange(family, placement))
-            list.setCurrentIndex(list.findData(QVariant::fromValue<uint>(placement)));
-        else
+        if (!axes::placementInRange(family, placement) || !controls::selectChoice(list, placement))
             list.setCurrentIndex(-1);
     };
     show(*m_controls.letters.placement, axes::AxisFamily::Letters, m_letterPlacement);
@@ -316,9 +291,7 @@ void CDlgAxisArray::OnTypeChosen(int entry)
     // A chosen type brings its own parameters, placements among them, but not its layer.
     ApplyChosenSymbolType(hostSupport(), type, m_block);
     LoadDefaultAxes(type);
-    ShowAxes(m_block);
-    FillPlacementLists();
-    ShowPlacements(m_block);
+    showArray();
 }
 
 void CDlgAxisArray::AddAxis(AxisTable& table)
@@ -339,54 +312,28 @@ void CDlgAxisArray::RemoveAxis(AxisTable& table)
         return;
     // The view would choose a neighbour of the removed row; the list leaves no row chosen instead.
     m_removingRow = true;
-    table.controls->table->removeRow(table.currentRow);
+    table.controls->table->removeRow(table.nameEditor->row());
     table.controls->table->clearSelection();
     m_removingRow = false;
 }
 
 bool CDlgAxisArray::holdsRow(const AxisTable& table)
 {
-    return table.currentRow >= 0 && table.currentRow < table.controls->table->rowCount();
+    const int row = table.nameEditor->row();
+    return row >= 0 && row < table.controls->table->rowCount();
 }
 
 void CDlgAxisArray::OpenEditors(AxisTable& table, int row)
 {
-    AxisTableControls& controls = *table.controls;
-    table.currentRow = row;
-    const QTableWidget& rows = *controls.table;
+    const QTableWidget& rows = *table.controls->table;
     const QRect area = rows.visualRect(rows.model()->index(row, kNameColumn))
                            .united(rows.visualRect(rows.model()->index(row, kStepColumn)));
     const int half = rows.viewport()->width() / 2;
     const int height = area.height() + 2;
-    controls.name->setGeometry(area.left(), area.top(), half, height);
-    controls.name->show();
-    controls.name->raise();
-    controls.name->setText(cellText(rows, row, kNameColumn));
-    controls.step->setGeometry(area.right() + 1 - half, area.top(), half, height);
-    controls.step->show();
-    controls.step->raise();
-    controls.step->setText(cellText(rows, row, kStepColumn));
-    controls.name->setFocus(Qt::OtherFocusReason);
-}
-
-void CDlgAxisArray::HideEditors(AxisTable& table)
-{
-    table.controls->name->hide();
-    table.controls->step->hide();
-    table.controls->table->viewport()->update();
-}
-
-void CDlgAxisArray::HideEditorsWithoutFocus(AxisTable& table)
-{
-    // Focus moving to another control keeps the editors; only the application losing it hides them.
-    if (QApplication::focusWidget() == nullptr)
-        HideEditors(table);
-}
-
-void CDlgAxisArray::CopyName(AxisTable& table, const QString& text)
-{
-    if (holdsRow(table))
-        setCellText(*table.controls->table, table.currentRow, kNameColumn, text);
+    // The name editor opens last: it takes the focus.
+    table.stepEditor->open(row, QRect(area.right() + 1 - half, area.top(), half, height),
+                           cellText(rows, row, kStepColumn));
+    table.nameEditor->open(row, QRect(area.left(), area.top(), half, height), cellText(rows, row, kNameColumn));
 }
 
 void CDlgAxisArray::CopyStep(AxisTable& table, const QString& text)
@@ -394,10 +341,10 @@ void CDlgAxisArray::CopyStep(AxisTable& table, const QString& text)
     if (!holdsRow(table))
         return;
     QTableWidget& rows = *table.controls->table;
-    setCellText(rows, table.currentRow, kStepColumn,
-                formatNumber(controls::parseLeadingNumber(text.toStdString()), decimals()));
+    const int row = table.stepEditor->row();
+    setCellText(rows, row, kStepColumn, formatNumber(controls::parseLeadingNumber(text.toStdString()), decimals()));
     // A typed step is taken as the cell shows it.
-    rows.item(table.currentRow, kStepColumn)->setData(kExactStepRole, QVariant());
+    rows.item(row, kStepColumn)->setData(kExactStepRole, QVariant());
 }
 
 std::vector<axes::AxisRow> CDlgAxisArray::rowsOf(const AxisTable& table) const

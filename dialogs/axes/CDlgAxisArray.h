@@ -9,6 +9,10 @@
 #include "AxisArrayTemplate.h"
 #include "CSymbolDialog.h"
 
+namespace tarvelo::controls {
+class CellEditor;
+}
+
 namespace tarvelo::dialogs {
 
 /// The axis array dialog: an orthogonal (801) or polar (802) array of grid
@@ -31,22 +35,24 @@ public slots:
 
 protected:
     void InitControls() override;
-    void InitFromBlock() override;
+    void initNewSymbol() override;
+    void initExistingSymbol() override;
     void writeBackOnAccept() override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    /// One axis table with the row its editors and "-" act on (-1: none yet).
+    /// One axis table with its in-place editors; the row they were last opened on is the one "-" removes.
     struct AxisTable {
         AxisTableControls* controls;
         axes::AxisFamily family;
-        int currentRow = -1;
+        controls::CellEditor* nameEditor = nullptr;
+        controls::CellEditor* stepEditor = nullptr;
     };
 
     void NewAxisArray(GEOTYPE_DEFINITION::IGeoBlock* block);
     void ApplyAxisType(std::uint32_t symbolType);
     void LoadDefaultAxes(std::uint32_t symbolType);
-    void InitAxisLists();
+    /// The axes, options and placements of the block, after opening or a chosen type.
+    void showArray();
     void ShowAxes(GEOTYPE_DEFINITION::IGeoBlock* block);
     void FillPlacementLists();
     void ShowPlacements(GEOTYPE_DEFINITION::IGeoBlock* block);
@@ -58,10 +64,7 @@ private:
     void AddAxis(AxisTable& table);
     void RemoveAxis(AxisTable& table);
     void OpenEditors(AxisTable& table, int row);
-    static void HideEditors(AxisTable& table);
-    static void HideEditorsWithoutFocus(AxisTable& table);
     static bool holdsRow(const AxisTable& table);
-    void CopyName(AxisTable& table, const QString& text);
     void CopyStep(AxisTable& table, const QString& text);
     [[nodiscard]] std::vector<axes::AxisRow> rowsOf(const AxisTable& table) const;
     /// The store's "Roundz": the decimals of every number the dialog shows.

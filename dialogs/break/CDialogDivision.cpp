@@ -94,28 +94,33 @@ void CDialogDivision::InitControls()
     setFixedSize(false);
 }
 
-void CDialogDivision::InitFromBlock()
+void CDialogDivision::showMeasuredSize()
 {
     auto* scope = m_block->GetScopePoints();
-    if (scope != nullptr && scope->GetCount() > 2) {
-        if (const auto sizes = division::measureBreak(*scope)) {
-            SetWidthText(sizes->width);
-            SetHeightText(sizes->height);
-        }
+    if (scope == nullptr || scope->GetCount() <= 2)
+        return;
+    if (const auto sizes = division::measureBreak(*scope)) {
+        SetWidthText(sizes->width);
+        SetHeightText(sizes->height);
     }
+}
 
-    if (isNewSymbol()) {
-        setFixedSize(false);
-        SetDivisionType(division::typeFromStored(services::CSysHub(environment()).GetDwordParams("", "DivType")));
-        ApplySymbolType(hostSupport(), m_type, m_block);
-        applyNewSymbolScale();
-    } else {
-        setFixedSize(true);
-        // The variant names the break's type; a break without one shows the type it has.
-        // Showing it writes nothing: the break stays as it is until the user chooses.
-        const std::uint32_t variant = m_block->GetSymbolVariant();
-        showDivisionType(variant != 0 ? variant : m_block->GetSymbolType());
-    }
+void CDialogDivision::initNewSymbol()
+{
+    showMeasuredSize();
+    setFixedSize(false);
+    SetDivisionType(division::typeFromStored(services::CSysHub(environment()).GetDwordParams("", "DivType")));
+    ApplySymbolType(hostSupport(), m_type, m_block);
+}
+
+void CDialogDivision::initExistingSymbol()
+{
+    showMeasuredSize();
+    setFixedSize(true);
+    // The variant names the break's type; a break without one shows the type it has.
+    // Showing it writes nothing: the break stays as it is until the user chooses.
+    const std::uint32_t variant = m_block->GetSymbolVariant();
+    showDivisionType(variant != 0 ? variant : m_block->GetSymbolType());
 }
 
 void CDialogDivision::writeBackOnAccept()

@@ -28,7 +28,8 @@ public:
 
 protected:
     void InitControls() override;
-    void InitFromBlock() override;
+    void initNewSymbol() override;
+    void initExistingSymbol() override;
     void writeBackOnAccept() override;
     void saveDefaults() override;
 
@@ -37,6 +38,8 @@ private:
     void showDivisionType(std::uint32_t type);
     void onTypeButton(std::uint32_t type);
     void setFixedSize(bool fixed);
+    /// Width and height as the block's points measure them.
+    void showMeasuredSize();
     void showSize(controls::CNumEdit& edit, double value);
 
     DivisionControls m_controls;

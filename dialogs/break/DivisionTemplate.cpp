@@ -30,15 +30,16 @@ DivisionControls buildDivisionTemplate(QDialog& dialog, const FrameControls& fra
     types->addStretch(1);
     layout->addLayout(types);
 
-    controls.fixedSize = named(new QCheckBox(QStringLiteral("Фиксированный размер"), &dialog), 12109);
+    controls.fixedSize =
+        named(new QCheckBox(QStringLiteral("Фиксированный размер"), &dialog), DivisionTemplate::kFixedSize);
     layout->addWidget(controls.fixedSize);
 
     auto* sizes = new QGridLayout;
-    auto* heightLabel = named(new QLabel(QStringLiteral("Высота"), &dialog), 12028);
-    controls.height = named(new controls::CNumEdit(&dialog), 12030);
+    auto* heightLabel = named(new QLabel(QStringLiteral("Высота"), &dialog), DivisionTemplate::kHeightLabel);
+    controls.height = named(new controls::CNumEdit(&dialog), DivisionTemplate::kHeight);
     heightLabel->setBuddy(controls.height);
-    auto* widthLabel = named(new QLabel(QStringLiteral("Ширина"), &dialog), 12027);
-    controls.width = named(new controls::CNumEdit(&dialog), 12029);
+    auto* widthLabel = named(new QLabel(QStringLiteral("Ширина"), &dialog), DivisionTemplate::kWidthLabel);
+    controls.width = named(new controls::CNumEdit(&dialog), DivisionTemplate::kWidth);
     widthLabel->setBuddy(controls.width);
     sizes->addWidget(heightLabel, 0, 0);
     sizes->addWidget(controls.height, 0, 1);
@@ -47,7 +48,7 @@ DivisionControls buildDivisionTemplate(QDialog& dialog, const FrameControls& fra
     sizes->setColumnStretch(2, 1);
     layout->addLayout(sizes);
 
-    addLayerGroup(*layout, dialog, frame, 12031, QStringLiteral("Слой в чертеже"));
+    addLayerGroup(*layout, dialog, frame, DivisionTemplate::kLayerGroup, QStringLiteral("Слой в чертеже"));
 
     addButtonRow(*layout, frame);
     return controls;

@@ -16,6 +16,22 @@ class CNumEdit;
 
 namespace tarvelo::dialogs {
 
+/// The identifiers of template 12042's own controls; a control's objectName is its number in decimal.
+struct DivisionTemplate {
+    enum Id : int {
+        kStraightCutOff = 12023,
+        kStraightGap = 12024,
+        kCurvedCutOff = 12025,
+        kCurvedGap = 12026,
+        kFixedSize = 12109,
+        kHeightLabel = 12028,
+        kHeight = 12030,
+        kWidthLabel = 12027,
+        kWidth = 12029,
+        kLayerGroup = 12031,
+    };
+};
+
 /// A type button of the break dialog: its identifier, the break type it
 /// chooses, its tip and its pictures.
 struct BreakTypeButton {
@@ -26,19 +42,20 @@ struct BreakTypeButton {
 };
 
 inline constexpr std::array kBreakTypeButtons{
-    BreakTypeButton{12023, 201, "Обрыв прямолинейный", resources::kBreakStraightCutOffButton},
-    BreakTypeButton{12024, 202, "Разрыв прямолинейный", resources::kBreakStraightGapButton},
-    BreakTypeButton{12025, 203, "Обрыв криволинейный", resources::kBreakCurvedCutOffButton},
-    BreakTypeButton{12026, 204, "Разрыв криволинейный", resources::kBreakCurvedGapButton},
+    BreakTypeButton{DivisionTemplate::kStraightCutOff, 201, "Обрыв прямолинейный",
+                    resources::kBreakStraightCutOffButton},
+    BreakTypeButton{DivisionTemplate::kStraightGap, 202, "Разрыв прямолинейный", resources::kBreakStraightGapButton},
+    BreakTypeButton{DivisionTemplate::kCurvedCutOff, 203, "Обрыв криволинейный", resources::kBreakCurvedCutOffButton},
+    BreakTypeButton{DivisionTemplate::kCurvedGap, 204, "Разрыв криволинейный", resources::kBreakCurvedGapButton},
 };
 
 /// The controls of template 12042 besides the shared ones.
 struct DivisionControls {
     /// In the order of kBreakTypeButtons.
     std::array<ImageButton*, kBreakTypeButtons.size()> types{};
-    QCheckBox* fixedSize = nullptr;       // 12109
-    controls::CNumEdit* height = nullptr;  // 12030
-    controls::CNumEdit* width = nullptr;   // 12029
+    QCheckBox* fixedSize = nullptr;
+    controls::CNumEdit* height = nullptr;
+    controls::CNumEdit* width = nullptr;
 };
 
 /// Template 12042: four type buttons, the fixed size with height and width,

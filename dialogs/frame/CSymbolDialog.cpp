@@ -45,7 +45,12 @@ int CSymbolDialog::EditBlock(hostcad::IDrawingDatabase* drawing, GEOTYPE_DEFINIT
     m_drawing = drawing;
     m_block = block;
     InitControls();
-    InitFromBlock();
+    if (isNewSymbol()) {
+        applyNewSymbolScale();
+        initNewSymbol();
+    } else {
+        initExistingSymbol();
+    }
     // What every dialog shows of the block it has prepared; a type clicked later leaves the user's layer.
     UpdateScaleCaption(m_block->GetScale());
     showBlockLayer();
@@ -99,8 +104,7 @@ void CSymbolDialog::blockChanged()
 void CSymbolDialog::InitControls()
 {
     m_frame.properties->setIcon(pictureIcon(resources::iconPath(resources::kPropertiesIcon)));
-    if (fillsLayersInInitControls)
-        fillLayerCombo();
+    fillLayerCombo();
     m_tips.AddTool(m_frame.properties, QString::fromUtf8(m_template.propertiesTip));
     m_tips.AddTool(m_frame.scale, QString::fromUtf8(m_template.scaleTip));
     m_tips.Activate(true);

@@ -43,11 +43,12 @@ public:
 protected:
     CSymbolDialog(QWidget* parent, services::IServiceEnvironment& environment, const FrameTemplate& frame);
 
-    /// The properties icon, the layer combo when `fillsLayersInInitControls`, the tips.
+    /// The properties icon, the layer combo, the tips.
     virtual void InitControls();
-    /// Brings the block to a usable state and shows it; the frame then shows
-    /// its scale and layer, which is locked for an existing symbol.
-    virtual void InitFromBlock() = 0;
+    /// Brings a new block, already at the stored scale, to a usable state and shows it.
+    virtual void initNewSymbol() = 0;
+    /// Shows an existing block; what the user does not change stays as it is.
+    virtual void initExistingSymbol() = 0;
     /// After acceptance: the layer by the dialog's rule; dialogs add their own.
     virtual void writeBackOnAccept();
     /// After acceptance: the user defaults a dialog keeps; none by default.
@@ -80,7 +81,6 @@ protected:
     [[nodiscard]] const HostSupportSession& hostSupport() const { return m_hostSupport; }
     [[nodiscard]] const FrameControls& frame() const { return m_frame; }
 
-    bool fillsLayersInInitControls = true;
     hostcad::IDrawingDatabase* m_drawing = nullptr;
     GEOTYPE_DEFINITION::IGeoBlock* m_block = nullptr;
     std::string m_layerName;

@@ -41,9 +41,11 @@ FrameControls createFrameControls(QDialog& dialog, const FrameTemplate& frame, s
     controls.layers = named(new controls::CComboLayers(messages, &dialog), frame.layerCombo);
     controls.layers->setMinimumWidth(200);
     controls.decision = new QDialogButtonBox(&dialog);
-    controls.accept = named(controls.decision->addButton(QStringLiteral("Применить"), QDialogButtonBox::AcceptRole), 1);
+    controls.accept = named(controls.decision->addButton(QStringLiteral("Применить"), QDialogButtonBox::AcceptRole),
+                            kAcceptButton);
     controls.accept->setDefault(true);
-    controls.cancel = named(controls.decision->addButton(QStringLiteral("Отменить"), QDialogButtonBox::RejectRole), 2);
+    controls.cancel = named(controls.decision->addButton(QStringLiteral("Отменить"), QDialogButtonBox::RejectRole),
+                            kCancelButton);
     controls.cancel->setAutoDefault(false);
     controls.preview = new SymbolPreview(&dialog);
     return controls;

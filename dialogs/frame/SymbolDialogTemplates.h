@@ -31,6 +31,9 @@ class SymbolPreview;
 
 using tarvelo::named;
 
+/// The decision buttons every symbol dialog has, named as the caller contract knows them.
+enum DecisionId : int { kAcceptButton = 1, kCancelButton = 2 };
+
 /// When the dialog's layer name goes into the block on acceptance.
 enum class LayerOnAccept { Always, OnlyForNewSymbol, WhenNotEmpty };
 

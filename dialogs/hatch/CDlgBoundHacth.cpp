@@ -19,7 +19,9 @@ namespace tarvelo::dialogs {
 namespace {
 
 // Left to right as the template places them.
-constexpr std::array kButtonRowOrder{12102, 12099, 12101, 12100, 12103};
+using Id = BoundHatchTemplate;
+constexpr std::array kButtonRowOrder{Id::kWaterproofedContour, Id::kBoundaryHatch, Id::kLinearHatch,
+                                     Id::kGroundBoundary, Id::kInsulatedContour};
 
 /// Template 12078: the type buttons in a row (the outer two hidden and
 /// disabled), the layer group, then the shared buttons.
@@ -46,7 +48,7 @@ BoundHatchControls buildBoundHatchTemplate(QDialog& dialog, const FrameControls&
     row->addStretch(1);
     layout->addLayout(row);
 
-    controls.layerGroup = addLayerGroup(*layout, dialog, frame, 12096, QStringLiteral("Слой для объекта"));
+    controls.layerGroup = addLayerGroup(*layout, dialog, frame, Id::kLayerGroup, QStringLiteral("Слой для объекта"));
 
     addButtonRow(*layout, frame);
     return controls;
@@ -72,16 +74,16 @@ void CDlgBoundHacth::InitControls()
     CSymbolDialog::InitControls();
 }
 
-void CDlgBoundHacth::InitFromBlock()
+void CDlgBoundHacth::initNewSymbol()
 {
-    if (isNewSymbol()) {
-        // An incoming type gets its defaults first; the start type then replaces them.
-        HostDefaultsLoader(hostSupport()).load(m_block);
-        applyNewSymbolScale();
-        SelectType(hatch::kBoundaryHatch);
-    } else {
-        SelectType(m_block->GetSymbolType());
-    }
+    // An incoming type gets its defaults first; the start type then replaces them.
+    HostDefaultsLoader(hostSupport()).load(m_block);
+    SelectType(hatch::kBoundaryHatch);
+}
+
+void CDlgBoundHacth::initExistingSymbol()
+{
+    SelectType(m_block->GetSymbolType());
 }
 
 void CDlgBoundHacth::SelectType(std::uint32_t code)

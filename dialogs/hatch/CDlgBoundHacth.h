@@ -22,6 +22,18 @@ inline constexpr std::uint32_t kInsulatedContour = 605;
 
 }  // namespace hatch
 
+/// The identifiers of template 12078's own controls; a control's objectName is its number in decimal.
+struct BoundHatchTemplate {
+    enum Id : int {
+        kBoundaryHatch = 12099,
+        kGroundBoundary = 12100,
+        kLinearHatch = 12101,
+        kWaterproofedContour = 12102,
+        kInsulatedContour = 12103,
+        kLayerGroup = 12096,
+    };
+};
+
 /// A hatch type button: its identifier, the symbol type it sets, its tip
 /// (the type's name, UTF-8), its pictures, and whether the user sees it.
 struct HatchTypeButton {
@@ -36,17 +48,22 @@ struct HatchTypeButton {
 /// only ever shown as the pushed state of a hidden button when an existing
 /// hatch of that type is edited.
 inline constexpr std::array<HatchTypeButton, 5> kHatchTypeButtons{{
-    {12099, hatch::kBoundaryHatch, "Граничная штриховка", resources::kHatchBoundaryButton, true},
-    {12100, hatch::kGroundBoundary, "Граница грунта", resources::kHatchGroundButton, true},
-    {12101, hatch::kLinearHatch, "Линейная штриховка", resources::kHatchLinearButton, true},
-    {12102, hatch::kWaterproofedContour, "Контур с гидроизоляцией", resources::kHatchWaterproofButton, false},
-    {12103, hatch::kInsulatedContour, "Контур с термоизоляцией", resources::kHatchThermalButton, false},
+    {BoundHatchTemplate::kBoundaryHatch, hatch::kBoundaryHatch, "Граничная штриховка",
+     resources::kHatchBoundaryButton, true},
+    {BoundHatchTemplate::kGroundBoundary, hatch::kGroundBoundary, "Граница грунта",
+     resources::kHatchGroundButton, true},
+    {BoundHatchTemplate::kLinearHatch, hatch::kLinearHatch, "Линейная штриховка",
+     resources::kHatchLinearButton, true},
+    {BoundHatchTemplate::kWaterproofedContour, hatch::kWaterproofedContour, "Контур с гидроизоляцией",
+     resources::kHatchWaterproofButton, false},
+    {BoundHatchTemplate::kInsulatedContour, hatch::kInsulatedContour, "Контур с термоизоляцией",
+     resources::kHatchThermalButton, false},
 }};
 
 struct BoundHatchControls {
     /// In the order of kHatchTypeButtons.
     std::array<ImageButton*, 5> types{};
-    QGroupBox* layerGroup = nullptr;  // 12096
+    QGroupBox* layerGroup = nullptr;
 };
 
 /// The boundary hatch dialog (the class name is spelled so): one of the
@@ -66,7 +83,8 @@ public:
 
 protected:
     void InitControls() override;
-    void InitFromBlock() override;
+    void initNewSymbol() override;
+    void initExistingSymbol() override;
     void writeBackOnAccept() override;
 
 private:

@@ -6,6 +6,7 @@
 #include <QLineEdit>
 
 #include "CComboLayers.h"
+#include "Choice.h"
 #include "CNumEdit.h"
 #include "HostDefaultsLoader.h"
 #include "ImageButton.h"
@@ -20,28 +21,13 @@
 
 namespace tarvelo::dialogs {
 
-namespace {
-
-// The value of the entry a list shows; 0 when it shows none.
-std::uint32_t shownValue(const QComboBox& list)
-{
-    return list.currentIndex() < 0 ? 0 : list.currentData().toUInt();
-}
-
-void showValue(QComboBox& list, std::uint32_t value)
-{
-    list.setCurrentIndex(list.findData(value));
-}
-
-}  // namespace
-
 CDlgLevelMark::CDlgLevelMark(QWidget* parent, services::IServiceEnvironment& environment)
     : CSymbolDialog(parent, environment, kLevelMarkFrame), m_controls(buildLevelMarkTemplate(*this, frame()))
 {
-    connect(m_controls.kind, &QComboBox::activated, this, [this] { onKindChosen(shownValue(*m_controls.kind)); });
+    connect(m_controls.kind, &QComboBox::activated, this, [this] { onKindChosen(controls::chosenValue(*m_controls.kind)); });
     connect(m_controls.extension, &QComboBox::activated, this, [this] {
         if (m_block != nullptr && m_block->GetScopePoints() != nullptr)
-            applyPlanLayout(*m_block->GetScopePoints(), shownValue(*m_controls.extension));
+            applyPlanLayout(*m_block->GetScopePoints(), controls::chosenValue(*m_controls.extension));
     });
     // Only a level the user typed is written: one shown with fewer decimals must not round the block's.
     connect(m_controls.level, &QLineEdit::textEdited, this, &CDlgLevelMark::onLevelEdited);
@@ -57,7 +43,7 @@ void CDlgLevelMark::InitControls()
     CSymbolDialog::InitControls();
 }
 
-void CDlgLevelMark::InitFromBlock()
+void CDlgLevelMark::showTexts()
 {
     auto* extData = m_block->GetExtData();
     const std::string mainText = extData != nullptr ? extData->GetMainText() : std::string();
@@ -68,35 +54,41 @@ void CDlgLevelMark::InitFromBlock()
         m_note = subText;
         m_controls.note->setText(text::cp1251ToQString(subText));
     }
+}
 
+void CDlgLevelMark::initNewSymbol()
+{
+    showTexts();
+    // A new mark takes the level as shown.
+    onLevelEdited(m_controls.level->text());
+    const std::uint32_t variant = m_block->GetSymbolVariant();
+    SetLevelType(variant != 0 ? variant
+                              : startLevelKind(services::CSysHub(environment()).GetDwordParams(
+                                    "", kLevelDefaultTypeValue)));
+    // Only now does the kind list show the kind: the geometry above saw no selection in it.
+    controls::selectChoice(*m_controls.kind, m_block->GetSymbolVariant());
     auto* scope = m_block->GetScopePoints();
-    if (isNewSymbol()) {
-        // A new mark takes the level as shown.
-        onLevelEdited(m_controls.level->text());
-        const std::uint32_t variant = m_block->GetSymbolVariant();
-        SetLevelType(variant != 0 ? variant
-                                  : startLevelKind(services::CSysHub(environment()).GetDwordParams(
-                                        "", kLevelDefaultTypeValue)));
-        // Only now does the kind list show the kind: the geometry above saw no selection in it.
-        showValue(*m_controls.kind, m_block->GetSymbolVariant());
-        if (scope != nullptr && scope->GetCount() == 0)
-            setThreePointLayout(*scope);
-        applyNewSymbolScale();
-        ApplyLevelSymbolType(hostSupport(), m_block->GetSymbolVariant(), m_block, m_attached);
-    } else {
-        // Kind, extension lines, layer, attachment and points of an existing mark
-        // stay as they are; the controls only show them.
-        const std::uint32_t variant = m_block->GetSymbolVariant();
-        showLevelControls(variant);
-        showValue(*m_controls.kind, variant);
-        if (variant == kPlanLevelMark && scope != nullptr && scope->GetCount() == 3)
-            showValue(*m_controls.extension, kWithExtensionLines);
-        m_attached = m_block->GetParam(kLevelAttachParam) != 0.0;
-        loadAttachImages();
-        m_controls.kind->setEnabled(false);
-        m_controls.extension->setEnabled(false);
-        m_controls.attach->setEnabled(false);
-    }
+    if (scope != nullptr && scope->GetCount() == 0)
+        setThreePointLayout(*scope);
+    ApplyLevelSymbolType(hostSupport(), m_block->GetSymbolVariant(), m_block, m_attached);
+}
+
+void CDlgLevelMark::initExistingSymbol()
+{
+    showTexts();
+    // Kind, extension lines, layer, attachment and points of an existing mark
+    // stay as they are; the controls only show them.
+    const std::uint32_t variant = m_block->GetSymbolVariant();
+    showLevelControls(variant);
+    controls::selectChoice(*m_controls.kind, variant);
+    auto* scope = m_block->GetScopePoints();
+    if (variant == kPlanLevelMark && scope != nullptr && scope->GetCount() == 3)
+        controls::selectChoice(*m_controls.extension, kWithExtensionLines);
+    m_attached = m_block->GetParam(kLevelAttachParam) != 0.0;
+    loadAttachImages();
+    m_controls.kind->setEnabled(false);
+    m_controls.extension->setEnabled(false);
+    m_controls.attach->setEnabled(false);
 }
 
 void CDlgLevelMark::SetLevelType(std::uint32_t variant)
@@ -114,7 +106,7 @@ void CDlgLevelMark::showLevelControls(std::uint32_t variant)
         m_controls.note->setVisible(false);
         m_controls.extension->setVisible(true);
         m_controls.extension->setEnabled(true);
-        showValue(*m_controls.extension, kWithoutExtensionLines);
+        controls::selectChoice(*m_controls.extension, kWithoutExtensionLines);
         m_controls.attach->setEnabled(false);
     } else if (variant == kLevelMark) {
         m_controls.note->setVisible(true);
@@ -145,7 +137,7 @@ void CDlgLevelMark::UpdateLevelGeometry()
 {
     if (m_block == nullptr || m_block->GetScopePoints() == nullptr)
         return;
-    applyLevelLayout(*m_block->GetScopePoints(), shownValue(*m_controls.kind), shownValue(*m_controls.extension));
+    applyLevelLayout(*m_block->GetScopePoints(), controls::chosenValue(*m_controls.kind), controls::chosenValue(*m_controls.extension));
 }
 
 void CDlgLevelMark::onLevelEdited(const QString& text)

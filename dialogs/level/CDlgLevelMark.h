@@ -32,13 +32,16 @@ public:
 
 protected:
     void InitControls() override;
-    void InitFromBlock() override;
+    void initNewSymbol() override;
+    void initExistingSymbol() override;
     void writeBackOnAccept() override;
     void saveDefaults() override;
     void afterCancel() override;
     void OnPropertiesButton() override;
 
 private:
+    /// The level and the note as the block has them.
+    void showTexts();
     /// Shows the controls of a kind (note or extension lines) without touching the block.
     void showLevelControls(std::uint32_t variant);
     void onKindChosen(std::uint32_t variant);

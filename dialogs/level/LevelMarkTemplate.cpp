@@ -14,6 +14,7 @@
 
 #include "CComboLayers.h"
 #include "CNumEdit.h"
+#include "Choice.h"
 #include "ImageButton.h"
 #include "LevelMarkRules.h"
 #include "RenderPicture.h"
@@ -31,9 +32,10 @@ QComboBox* imageList(QDialog& dialog, int number)
     return list;
 }
 
-void addEntry(QComboBox& list, int image, const char* text, std::uint32_t value)
+void fillList(QComboBox& list, std::initializer_list<controls::Choice> choices)
 {
-    list.addItem(pictureIcon(resources::bitmapPath(image)), QString::fromUtf8(text), value);
+    controls::fillChoices(list, choices, [](int image) { return pictureIcon(resources::bitmapPath(image)); });
+    list.setCurrentIndex(-1);
 }
 
 }  // namespace
@@ -43,19 +45,18 @@ LevelMarkControls buildLevelMarkTemplate(QDialog& dialog, const FrameControls& f
     LevelMarkControls controls;
     auto* layout = addTemplateColumn(dialog, frame);
 
-    controls.kind = imageList(dialog, 12002);
-    addEntry(*controls.kind, resources::kLevelKindImages[0], "Отметка уровня", kLevelMark);
-    addEntry(*controls.kind, resources::kLevelKindImages[1], "Отметка уровня на плане", kPlanLevelMark);
-    controls.kind->setCurrentIndex(-1);
+    controls.kind = imageList(dialog, LevelMarkTemplate::kKind);
+    fillList(*controls.kind, {{"Отметка уровня", kLevelMark, resources::kLevelKindImages[0]},
+                              {"Отметка уровня на плане", kPlanLevelMark, resources::kLevelKindImages[1]}});
     layout->addWidget(controls.kind);
 
     auto* levelRow = new QHBoxLayout;
-    controls.levelLabel = named(new QLabel(QStringLiteral("Отметка уровня"), &dialog), 12033);
-    controls.level = named(new controls::CNumEdit(&dialog), 12034);
+    controls.levelLabel = named(new QLabel(QStringLiteral("Отметка уровня"), &dialog), LevelMarkTemplate::kLevelLabel);
+    controls.level = named(new controls::CNumEdit(&dialog), LevelMarkTemplate::kLevel);
     controls.levelLabel->setBuddy(controls.level);
-    controls.attach = named(new ImageButton(&dialog), 12038);
+    controls.attach = named(new ImageButton(&dialog), LevelMarkTemplate::kAttach);
     controls.attach->setAccessibleName(QStringLiteral("Привязать отметку уровня"));
-    controls.unused = imageList(dialog, 12042);
+    controls.unused = imageList(dialog, LevelMarkTemplate::kUnused);
     controls.unused->setEnabled(false);
     controls.unused->setVisible(false);
     levelRow->addWidget(controls.levelLabel);
@@ -64,21 +65,22 @@ LevelMarkControls buildLevelMarkTemplate(QDialog& dialog, const FrameControls& f
     levelRow->addWidget(controls.unused);
     layout->addLayout(levelRow);
 
-    controls.noteGroup = named(new QGroupBox(QStringLiteral("Примечание"), &dialog), 12035);
+    controls.noteGroup = named(new QGroupBox(QStringLiteral("Примечание"), &dialog), LevelMarkTemplate::kNoteGroup);
     auto* noteLayout = new QGridLayout(controls.noteGroup);
-    controls.note = named(new QLineEdit(controls.noteGroup), 12036);
-    controls.extension = imageList(dialog, 12041);
+    controls.note = named(new QLineEdit(controls.noteGroup), LevelMarkTemplate::kNote);
+    controls.extension = imageList(dialog, LevelMarkTemplate::kExtension);
     controls.extension->setParent(controls.noteGroup);
-    addEntry(*controls.extension, resources::kLevelExtensionImages[0], "Без выносных линий", kWithoutExtensionLines);
-    addEntry(*controls.extension, resources::kLevelExtensionImages[1], "С выносными линиями", kWithExtensionLines);
-    controls.extension->setCurrentIndex(-1);
+    fillList(*controls.extension,
+             {{"Без выносных линий", kWithoutExtensionLines, resources::kLevelExtensionImages[0]},
+              {"С выносными линиями", kWithExtensionLines, resources::kLevelExtensionImages[1]}});
     controls.extension->setVisible(false);
     // One cell: the plan mark's list takes the note's place.
     noteLayout->addWidget(controls.note, 0, 0);
     noteLayout->addWidget(controls.extension, 0, 0);
     layout->addWidget(controls.noteGroup);
 
-    controls.layerGroup = addLayerGroup(*layout, dialog, frame, 12037, QStringLiteral("Слой для объекта"));
+    controls.layerGroup =
+        addLayerGroup(*layout, dialog, frame, LevelMarkTemplate::kLayerGroup, QStringLiteral("Слой для объекта"));
 
     addButtonRow(*layout, frame);
     return controls;

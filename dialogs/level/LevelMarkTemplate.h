@@ -15,16 +15,31 @@ class CNumEdit;
 
 namespace tarvelo::dialogs {
 
+/// The identifiers of template 12043's own controls; a control's objectName is its number in decimal.
+struct LevelMarkTemplate {
+    enum Id : int {
+        kKind = 12002,
+        kLevelLabel = 12033,
+        kLevel = 12034,
+        kAttach = 12038,
+        kUnused = 12042,
+        kNoteGroup = 12035,
+        kNote = 12036,
+        kExtension = 12041,
+        kLayerGroup = 12037,
+    };
+};
+
 struct LevelMarkControls {
-    QComboBox* kind = nullptr;        ///< 12002: level mark (301) or plan level mark (302)
-    QLabel* levelLabel = nullptr;     ///< 12033
-    controls::CNumEdit* level = nullptr;  ///< 12034
-    ImageButton* attach = nullptr;    ///< 12038: attach toggle
-    QComboBox* unused = nullptr;      ///< 12042: part of the template, hidden and disabled
-    QGroupBox* noteGroup = nullptr;   ///< 12035
-    QLineEdit* note = nullptr;        ///< 12036: note of a level mark
-    QComboBox* extension = nullptr;   ///< 12041: extension lines of a plan mark, in the note's place
-    QGroupBox* layerGroup = nullptr;  ///< 12037
+    QComboBox* kind = nullptr;        ///< level mark (301) or plan level mark (302)
+    QLabel* levelLabel = nullptr;
+    controls::CNumEdit* level = nullptr;
+    ImageButton* attach = nullptr;    ///< attach toggle
+    QComboBox* unused = nullptr;      ///< part of the template, hidden and disabled
+    QGroupBox* noteGroup = nullptr;
+    QLineEdit* note = nullptr;        ///< note of a level mark
+    QComboBox* extension = nullptr;   ///< extension lines of a plan mark, in the note's place
+    QGroupBox* layerGroup = nullptr;
 };
 
 /// Template 12043: the kind list, the level with its attach toggle, the note

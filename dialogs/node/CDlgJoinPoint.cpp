@@ -31,15 +31,15 @@ JoinPointControls buildJoinPointTemplate(QDialog& dialog, const FrameControls& f
     auto* layout = addTemplateColumn(dialog, frame);
 
     auto* identification = new QGroupBox(QStringLiteral("Идентификация"), &dialog);
-    identification->setObjectName(QStringLiteral("12051"));
+    identification->setObjectName(QString::number(JoinPointTemplate::kIdentification));
     auto* identificationLayout = new QGridLayout(identification);
     auto* label = new QLabel(QStringLiteral("Обозначение узла"), identification);
     label->setObjectName(QStringLiteral("designationLabel"));
     controls.designation = new QLineEdit(identification);
-    controls.designation->setObjectName(QStringLiteral("12052"));
+    controls.designation->setObjectName(QString::number(JoinPointTemplate::kDesignation));
     label->setBuddy(controls.designation);
     controls.autoNumbering = new QCheckBox(QStringLiteral("Автонумерация узла"), identification);
-    controls.autoNumbering->setObjectName(QStringLiteral("12050"));
+    controls.autoNumbering->setObjectName(QString::number(JoinPointTemplate::kAutoNumbering));
     controls.autoNumbering->setEnabled(false);
     controls.autoNumbering->setVisible(false);
     identificationLayout->addWidget(label, 0, 0);
@@ -48,7 +48,7 @@ JoinPointControls buildJoinPointTemplate(QDialog& dialog, const FrameControls& f
     layout->addWidget(identification);
 
     // The group shares its number with the template, as the resource numbers them.
-    addLayerGroup(*layout, dialog, frame, 12055, QStringLiteral("Слой для объекта"));
+    addLayerGroup(*layout, dialog, frame, JoinPointTemplate::kLayerGroup, QStringLiteral("Слой для объекта"));
 
     addButtonRow(*layout, frame);
     return controls;
@@ -65,23 +65,27 @@ CDlgJoinPoint::CDlgJoinPoint(QWidget* parent, services::IServiceEnvironment& env
     });
 }
 
-void CDlgJoinPoint::InitFromBlock()
+void CDlgJoinPoint::initNewSymbol()
 {
-    if (isNewSymbol() && m_block->IsEmpty() && m_block->GetScopePoints() != nullptr)
+    if (m_block->IsEmpty() && m_block->GetScopePoints() != nullptr)
         m_block->GetScopePoints()->AddScopePoint(1, 1, 2, 0.0, 0.0, 0.0, 0, 0, 0, 0);
+    ApplySymbolType(hostSupport(), kNodeDesignation, m_block);
+    // Numbering starts at 1 for a new designation; an existing one the user emptied stays empty.
+    if (auto* extData = m_block->GetExtData(); extData != nullptr && extData->GetMainText().empty())
+        extData->SetMainText("1");
+    showDesignation();
+}
 
-    if (isNewSymbol()) {
-        applyNewSymbolScale();
-        ApplySymbolType(hostSupport(), kNodeDesignation, m_block);
-    } else {
-        frame().properties->setEnabled(false);
-    }
+void CDlgJoinPoint::initExistingSymbol()
+{
+    frame().properties->setEnabled(false);
+    showDesignation();
+}
 
-    if (auto* extData = m_block->GetExtData()) {
-        // Numbering starts at 1 for a new designation; an existing one the user emptied stays empty.
-        if (isNewSymbol() && extData->GetMainText().empty())
-            extData->SetMainText("1");
-        // Showing the text must not write it back: bytes without a character would be lost.
+void CDlgJoinPoint::showDesignation()
+{
+    // Showing the text must not write it back: bytes without a character would be lost.
+    if (const auto* extData = m_block->GetExtData()) {
         const QSignalBlocker quiet(m_controls.designation);
         m_controls.designation->setText(text::cp1251ToQString(extData->GetMainText()));
     }

@@ -11,10 +11,20 @@ class QLineEdit;
 
 namespace tarvelo::dialogs {
 
+/// The identifiers of template 12055's own controls; a control's objectName is its number in decimal.
+struct JoinPointTemplate {
+    enum Id : int {
+        kIdentification = 12051,
+        kDesignation = 12052,
+        kAutoNumbering = 12050,
+        kLayerGroup = 12055,
+    };
+};
+
 /// The controls of template 12055 besides the shared ones.
 struct JoinPointControls {
-    QLineEdit* designation = nullptr;  // 12052
-    QCheckBox* autoNumbering = nullptr;  // 12050, hidden and disabled: numbering is not offered
+    QLineEdit* designation = nullptr;
+    QCheckBox* autoNumbering = nullptr;  // hidden and disabled: numbering is not offered
 };
 
 /// The node designation dialog: the designation text (written into the
@@ -27,11 +37,15 @@ public:
     CDlgJoinPoint(QWidget* parent, services::IServiceEnvironment& environment);
 
 protected:
-    void InitFromBlock() override;
+    void initNewSymbol() override;
+    void initExistingSymbol() override;
+
     /// A cancelled designation leaves an empty block, an existing one included.
     void afterCancel() override;
 
 private:
+    void showDesignation();
+
     JoinPointControls m_controls;
 };
 

@@ -4,8 +4,8 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QEvent>
 #include <QFrame>
+#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -13,6 +13,8 @@
 #include <QSignalBlocker>
 
 #include "CComboLayers.h"
+#include "Choice.h"
+#include "CellEditor.h"
 #include "HostDefaultsLoader.h"
 #include "NoteRules.h"
 #include "RenderPicture.h"
@@ -29,40 +31,10 @@ namespace {
 constexpr const char* kEndingValueName = "NoteEndline";
 constexpr const char* kAngleValueName = "NoteDefaultAngle";
 
-template <std::size_t Count>
-std::vector<QIcon> loadImages(const std::array<int, Count>& pictures)
+void fillList(QComboBox& list, std::span<const controls::Choice> choices)
 {
-    std::vector<QIcon> images;
-    images.reserve(Count);
-    for (int picture : pictures)
-        images.emplace_back(renderPicture(resources::bitmapPath(picture)));
-    return images;
-}
-
-template <std::size_t Count>
-void insertChoices(QComboBox& list, const std::array<NoteChoice, Count>& choices, const std::vector<QIcon>& images)
-{
-    for (const NoteChoice& choice : choices) {
-        const QIcon image = choice.image >= 0 && std::size_t(choice.image) < images.size() ? images[choice.image]
-                                                                                           : QIcon();
-        list.addItem(image, QString::fromUtf8(choice.text), QVariant::fromValue(choice.value));
-    }
+    controls::fillChoices(list, choices, [](int picture) { return QIcon(renderPicture(resources::bitmapPath(picture))); });
     list.setCurrentIndex(0);
-}
-
-std::uint32_t selectedValue(const QComboBox& list)
-{
-    return list.currentData().toUInt();
-}
-
-/// Selects the first entry whose item data is `value`; false (and no change) when there is none.
-bool selectValue(QComboBox& list, std::uint32_t value)
-{
-    const int entry = list.findData(QVariant::fromValue(value));
-    if (entry < 0)
-        return false;
-    list.setCurrentIndex(entry);
-    return true;
 }
 
 }  // namespace
@@ -70,17 +42,15 @@ bool selectValue(QComboBox& list, std::uint32_t value)
 CDialogNote::CDialogNote(QWidget* parent, services::IServiceEnvironment& environment)
     : CSymbolDialog(parent, environment, kNoteFrame), m_controls(buildNoteTemplate(*this, frame()))
 {
-    fillsLayersInInitControls = false;
-
     connect(m_controls.type, &QComboBox::activated, this,
-            [this] { ArrangeNoteControls(selectedValue(*m_controls.type)); });
+            [this] { ArrangeNoteControls(controls::chosenValue(*m_controls.type)); });
     connect(m_controls.ending, &QComboBox::activated, this, [this] {
         if (m_block != nullptr)
-            m_block->SetSymbolVariant(selectedValue(*m_controls.ending));
+            m_block->SetSymbolVariant(controls::chosenValue(*m_controls.ending));
     });
     connect(m_controls.angle, &QComboBox::activated, this, [this] {
         if (m_block != nullptr)
-            m_block->SetAngle(double(selectedValue(*m_controls.angle)));
+            m_block->SetAngle(double(controls::chosenValue(*m_controls.angle)));
     });
     connect(m_controls.upperText, &QLineEdit::textChanged, this, [this](const QString& text) {
         if (m_block != nullptr && m_block->GetExtData() != nullptr)
@@ -94,58 +64,57 @@ CDialogNote::CDialogNote(QWidget* parent, services::IServiceEnvironment& environ
     connect(m_controls.addRecord, &QPushButton::clicked, this, &CDialogNote::addRecord);
     connect(m_controls.removeRecord, &QPushButton::clicked, this, &CDialogNote::removeRecord);
     connect(m_controls.records, &QListWidget::itemSelectionChanged, this, &CDialogNote::openRecordEditor);
+    m_recordEditor = new controls::CellEditor(*m_controls.recordEditor, *m_controls.records,
+                                              controls::CellEditor::Commit::OnLeave);
+    connect(m_recordEditor, &controls::CellEditor::committed, this, &CDialogNote::commitRecord);
+    // The block follows each keystroke, so that the preview shows the record as it is typed.
     connect(m_controls.recordEditor, &QLineEdit::textEdited, this, &CDialogNote::writeRecords);
-    m_controls.recordEditor->installEventFilter(this);
 }
 
 CDialogNote::~CDialogNote() = default;
 
 void CDialogNote::InitControls()
 {
-    m_typeImages = loadImages(resources::kLeaderTypeImages);
-    insertChoices(*m_controls.type, kNoteTypeChoices, m_typeImages);
-    m_endingImages = loadImages(resources::kLeaderEndingImages);
-    insertChoices(*m_controls.ending, kNoteEndingChoices, m_endingImages);
-    insertChoices(*m_controls.angle, kNoteAngleChoices, {});
+    fillList(*m_controls.type, kNoteTypeChoices);
+    fillList(*m_controls.ending, kNoteEndingChoices);
+    fillList(*m_controls.angle, kNoteAngleChoices);
     for (int record = 1; record <= kNoteInitialRecords; ++record)
         m_controls.records->addItem(QString::number(record));
-    // Laid over the list, the editor is placed in the list's own coordinates.
-    m_controls.recordEditor->setParent(m_controls.records->viewport());
-    m_controls.recordEditor->hide();
     m_tips.AddTool(m_controls.addRecord, QString::fromUtf8(kAddRecordTip));
     m_tips.AddTool(m_controls.removeRecord, QString::fromUtf8(kRemoveRecordTip));
     CSymbolDialog::InitControls();
 }
 
-void CDialogNote::InitFromBlock()
+void CDialogNote::initNewSymbol()
 {
-    fillLayerCombo();
-    if (isNewSymbol())
-        HostDefaultsLoader(hostSupport()).load(m_block);
-    // An existing leader without points is still the user's: it is shown, not rebuilt.
-    if (m_block->IsEmpty() && isNewSymbol()) {
-        // A new leader's texts are what its empty fields show until the user types.
-        if (auto* extData = m_block->GetExtData()) {
-            extData->SetMainText("");
-            extData->SetSubText("");
-        }
-        SetNoteType(kPositionLeader, kNoteEndingChoices.front().value, false);
-        applyNewSymbolScale();
-        services::CSysHub hub(environment());
-        const std::uint32_t ending = hub.GetDwordParams("", kEndingValueName);
-        const std::uint32_t angle = hub.GetDwordParams("", kAngleValueName);
-        // A remembered value that no entry carries changes neither the list nor the block.
-        if (selectValue(*m_controls.angle, angle))
-            m_block->SetAngle(double(angle));
-        if (selectValue(*m_controls.ending, ending))
-            m_block->SetSymbolVariant(ending);
-    } else if (!isNewSymbol()) {
-        const std::uint32_t type = m_block->GetSymbolType();
-        SelectNoteType(type);
-        ArrangeNoteControls(type);
-        ShowNoteTexts(*m_block);
-        SelectNoteEnding(m_block->GetSymbolVariant());
+    HostDefaultsLoader(hostSupport()).load(m_block);
+    // A new leader the host gave points to keeps them.
+    if (!m_block->IsEmpty())
+        return;
+    // A new leader's texts are what its empty fields show until the user types.
+    if (auto* extData = m_block->GetExtData()) {
+        extData->SetMainText("");
+        extData->SetSubText("");
     }
+    SetNoteType(kPositionLeader, kNoteEndingChoices.front().value, false);
+    services::CSysHub hub(environment());
+    const std::uint32_t ending = hub.GetDwordParams("", kEndingValueName);
+    const std::uint32_t angle = hub.GetDwordParams("", kAngleValueName);
+    // A remembered value that no entry carries changes neither the list nor the block.
+    if (controls::selectChoice(*m_controls.angle, angle))
+        m_block->SetAngle(double(angle));
+    if (controls::selectChoice(*m_controls.ending, ending))
+        m_block->SetSymbolVariant(ending);
+}
+
+void CDialogNote::initExistingSymbol()
+{
+    // An existing leader, even one without points, is shown, not rebuilt.
+    const std::uint32_t type = m_block->GetSymbolType();
+    SelectNoteType(type);
+    ArrangeNoteControls(type);
+    ShowNoteTexts(*m_block);
+    SelectNoteEnding(m_block->GetSymbolVariant());
 }
 
 void CDialogNote::SetNoteType(std::uint32_t symbolType, std::uint32_t /*ending*/, bool multiPoint)
@@ -187,22 +156,21 @@ void CDialogNote::ArrangeNoteControls(std::uint32_t symbolType)
         multiPoint = layout->multiPoint;
     }
     if (!isNewSymbol()) {
-        frame().layers->setEnabled(false);
         m_controls.type->setEnabled(false);
     } else {
-        SetNoteType(symbolType, selectedValue(*m_controls.ending), multiPoint);
+        SetNoteType(symbolType, controls::chosenValue(*m_controls.ending), multiPoint);
     }
 }
 
 void CDialogNote::SelectNoteType(std::uint32_t symbolType)
 {
-    if (!selectValue(*m_controls.type, symbolType))
+    if (!controls::selectChoice(*m_controls.type, symbolType))
         m_controls.type->setCurrentIndex(0);
 }
 
 void CDialogNote::SelectNoteEnding(std::uint32_t ending)
 {
-    if (!selectValue(*m_controls.ending, ending))
+    if (!controls::selectChoice(*m_controls.ending, ending))
         m_controls.ending->setCurrentIndex(0);
 }
 
@@ -240,8 +208,7 @@ void CDialogNote::LoadNoteRecords(GEOTYPE_DEFINITION::IGeoBlock& block)
 void CDialogNote::accept()
 {
     // Enter in the editor accepts without leaving it: its text counts as entered.
-    if (m_editorOpen)
-        commitRecordEditor();
+    m_recordEditor->commit();
     writeRecords();
     CSymbolDialog::accept();
 }
@@ -258,23 +225,16 @@ void CDialogNote::saveDefaults()
     hub.SetDwordParam("", kAngleValueName, storedAngleStep(m_block->GetAngle()));
 }
 
-bool CDialogNote::eventFilter(QObject* watched, QEvent* event)
-{
-    if (watched == m_controls.recordEditor && event->type() == QEvent::FocusOut && m_editorOpen)
-        commitRecordEditor();
-    return CSymbolDialog::eventFilter(watched, event);
-}
-
 void CDialogNote::onMultiPointClicked()
 {
     const bool multiPoint = m_controls.multiPoint->isChecked();
     if (multiPoint) {
-        selectValue(*m_controls.angle, kNoteAngleChoices.front().value);
+        controls::selectChoice(*m_controls.angle, kNoteAngleChoices.front().value);
         if (m_block != nullptr)
             m_block->SetAngle(0.0);
     }
     m_controls.angle->setEnabled(!multiPoint);
-    SetNoteType(selectedValue(*m_controls.type), selectedValue(*m_controls.ending), multiPoint);
+    SetNoteType(controls::chosenValue(*m_controls.type), controls::chosenValue(*m_controls.ending), multiPoint);
 }
 
 void CDialogNote::addRecord()
@@ -286,16 +246,13 @@ void CDialogNote::addRecord()
 
 void CDialogNote::removeRecord()
 {
-    if (m_controls.recordEditor->isVisible()) {
-        m_editorOpen = false;
-        m_controls.recordEditor->lower();
-        m_controls.recordEditor->hide();
-    }
-    // The index stays: a second click removes the record that moved up into its place.
-    if (m_currentRecord < 0 || m_currentRecord >= m_controls.records->count())
+    m_recordEditor->close();
+    // The row stays: a second click removes the record that moved up into its place.
+    const int row = m_recordEditor->row();
+    if (row < 0 || row >= m_controls.records->count())
         return;
     const QSignalBlocker quiet(m_controls.records);
-    delete m_controls.records->takeItem(m_currentRecord);
+    delete m_controls.records->takeItem(row);
     forgetRecordSelection();
     writeRecords();
 }
@@ -305,31 +262,20 @@ void CDialogNote::openRecordEditor()
     const QList<QListWidgetItem*> selected = m_controls.records->selectedItems();
     if (selected.isEmpty())
         return;
-    QLineEdit& editor = *m_controls.recordEditor;
-    m_editorOpen = false;
-    editor.hide();
     QListWidgetItem* record = selected.front();
-    m_currentRecord = m_controls.records->row(record);
-    const QRect place = m_controls.records->visualItemRect(record);
-    editor.setGeometry(place);
-    editor.raise();
-    editor.show();
-    editor.setText(record->text());
-    editor.setFocus();
-    m_editorOpen = true;
+    m_recordEditor->open(m_controls.records->row(record), m_controls.records->visualItemRect(record), record->text());
 }
 
-void CDialogNote::commitRecordEditor()
+void CDialogNote::commitRecord(int row, const QString& text)
 {
-    m_editorOpen = false;
-    const QString text = m_controls.recordEditor->text();
-    if (m_currentRecord >= 0 && m_currentRecord < m_controls.records->count()) {
+    if (row < 0 || row >= m_controls.records->count())
+        return;
+    {
         const QSignalBlocker quiet(m_controls.records);
-        delete m_controls.records->takeItem(m_currentRecord);
-        m_controls.records->insertItem(m_currentRecord, text);
+        delete m_controls.records->takeItem(row);
+        m_controls.records->insertItem(row, text);
         forgetRecordSelection();
     }
-    m_controls.recordEditor->hide();
     writeRecords();
     blockChanged();
 }
@@ -346,7 +292,7 @@ std::vector<std::string> CDialogNote::shownRecords() const
     std::vector<std::string> records;
     records.reserve(std::size_t(m_controls.records->count()));
     for (int row = 0; row < m_controls.records->count(); ++row) {
-        const bool edited = m_editorOpen && row == m_currentRecord;
+        const bool edited = m_recordEditor->isOpen() && row == m_recordEditor->row();
         const QString text = edited ? m_controls.recordEditor->text() : m_controls.records->item(row)->text();
         records.push_back(text::qStringToCp1251(text));
     }

@@ -2,7 +2,6 @@
 // SPDX-FileCopyrightText: 2026 Tarvelo contributors
 #pragma once
 
-#include <QIcon>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -15,6 +14,10 @@ class QComboBox;
 
 namespace GEOTYPE_DEFINITION {
 class TGeoItemCollection;
+}
+
+namespace tarvelo::controls {
+class CellEditor;
 }
 
 namespace tarvelo::dialogs {
@@ -54,18 +57,18 @@ public:
 
 protected:
     void InitControls() override;
-    void InitFromBlock() override;
+    void initNewSymbol() override;
+    void initExistingSymbol() override;
     void saveDefaults() override;
     /// The records typed go out of the block again.
     void afterCancel() override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void onMultiPointClicked();
     void addRecord();
     void removeRecord();
     void openRecordEditor();
-    void commitRecordEditor();
+    void commitRecord(int row, const QString& text);
     void forgetRecordSelection();
     /// The records as the list shows them, the one being edited with the editor's text.
     [[nodiscard]] std::vector<std::string> shownRecords() const;
@@ -76,12 +79,8 @@ private:
     void restoreItemsBeforeRecords();
 
     NoteControls m_controls;
-    std::vector<QIcon> m_typeImages;
-    std::vector<QIcon> m_endingImages;
-    /// The record last selected in the list; -1 before the first selection.
-    int m_currentRecord = -1;
-    /// The editor lies over a record and its text still has to go back into the list.
-    bool m_editorOpen = false;
+    /// Its row is the record last selected in the list, the one "-" removes.
+    controls::CellEditor* m_recordEditor = nullptr;
     /// The block's items before the records first replaced them; null while they have not.
     std::unique_ptr<GEOTYPE_DEFINITION::TGeoItemCollection> m_itemsBeforeRecords;
     /// The records those items held.

@@ -23,6 +23,8 @@ namespace tarvelo::dialogs {
 
 namespace {
 
+using Id = NoteTemplate;
+
 QComboBox* dropDownList(QWidget* parent, int number)
 {
     auto* list = named(new QComboBox(parent), number);
@@ -59,18 +61,18 @@ NoteControls buildNoteTemplate(QDialog& dialog, const FrameControls& frame)
     NoteControls controls;
     auto* layout = addTemplateColumn(dialog, frame);
 
-    controls.type = dropDownList(&dialog, 12013);
+    controls.type = dropDownList(&dialog, Id::kType);
     controls.type->setAccessibleName(QStringLiteral("Тип выноски"));
     layout->addWidget(controls.type);
 
-    controls.group = named(new QGroupBox(QStringLiteral("Выноска"), &dialog), 12022);
+    controls.group = named(new QGroupBox(QStringLiteral("Выноска"), &dialog), Id::kGroup);
     auto* group = new QVBoxLayout(controls.group);
-    controls.upperText = named(new QLineEdit(controls.group), 12042);
+    controls.upperText = named(new QLineEdit(controls.group), Id::kUpperText);
     controls.upperText->setAccessibleName(QStringLiteral("Текст над полкой"));
-    controls.shelf = named(new QFrame(controls.group), 12044);
+    controls.shelf = named(new QFrame(controls.group), Id::kShelf);
     controls.shelf->setFrameShape(QFrame::HLine);
     controls.shelf->setFrameShadow(QFrame::Sunken);
-    controls.lowerText = named(new QLineEdit(controls.group), 12043);
+    controls.lowerText = named(new QLineEdit(controls.group), Id::kLowerText);
     controls.lowerText->setAccessibleName(QStringLiteral("Текст под полкой"));
     group->addWidget(controls.upperText);
     group->addWidget(controls.shelf);
@@ -78,13 +80,13 @@ NoteControls buildNoteTemplate(QDialog& dialog, const FrameControls& frame)
 
     // The records take the place of the texts; only one of the two is ever shown.
     auto* recordRow = new QHBoxLayout;
-    controls.records = named(new QListWidget(controls.group), 12059);
+    controls.records = named(new QListWidget(controls.group), Id::kRecords);
     controls.records->setSelectionMode(QAbstractItemView::SingleSelection);
     controls.records->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     controls.records->setMinimumHeight(96);
     controls.records->hide();
-    controls.addRecord = recordButton(controls.group, 12060, QStringLiteral("+ запись"));
-    controls.removeRecord = recordButton(controls.group, 12061, QStringLiteral("- запись"));
+    controls.addRecord = recordButton(controls.group, Id::kAddRecord, QStringLiteral("+ запись"));
+    controls.removeRecord = recordButton(controls.group, Id::kRemoveRecord, QStringLiteral("- запись"));
     auto* recordButtons = new QVBoxLayout;
     recordButtons->addWidget(controls.addRecord);
     recordButtons->addWidget(controls.removeRecord);
@@ -93,20 +95,20 @@ NoteControls buildNoteTemplate(QDialog& dialog, const FrameControls& frame)
     recordRow->addLayout(recordButtons);
     group->addLayout(recordRow);
 
-    controls.recordEditor = named(new QLineEdit(&dialog), 12062);
+    controls.recordEditor = named(new QLineEdit(&dialog), Id::kRecordEditor);
     controls.recordEditor->hide();
     controls.records->setItemDelegate(
         new RecordRowDelegate(controls.recordEditor->minimumSizeHint().height(), controls.records));
 
-    controls.multiPoint = named(new QCheckBox(QStringLiteral("Многоточечная"), controls.group), 12056);
+    controls.multiPoint = named(new QCheckBox(QStringLiteral("Многоточечная"), controls.group), Id::kMultiPoint);
     group->addWidget(controls.multiPoint);
 
     auto* choices = new QGridLayout;
-    controls.angleLabel = named(new QLabel(QStringLiteral("Шаг угла :"), controls.group), 12046);
-    controls.angle = dropDownList(controls.group, 12003);
+    controls.angleLabel = named(new QLabel(QStringLiteral("Шаг угла :"), controls.group), Id::kAngleLabel);
+    controls.angle = dropDownList(controls.group, Id::kAngle);
     controls.angleLabel->setBuddy(controls.angle);
-    controls.endingLabel = named(new QLabel(QStringLiteral("Окончание"), controls.group), 12045);
-    controls.ending = dropDownList(controls.group, 12002);
+    controls.endingLabel = named(new QLabel(QStringLiteral("Окончание"), controls.group), Id::kEndingLabel);
+    controls.ending = dropDownList(controls.group, Id::kEnding);
     controls.endingLabel->setBuddy(controls.ending);
     choices->addWidget(controls.angleLabel, 0, 0);
     choices->addWidget(controls.angle, 0, 1);
@@ -116,7 +118,7 @@ NoteControls buildNoteTemplate(QDialog& dialog, const FrameControls& frame)
     group->addLayout(choices);
     layout->addWidget(controls.group);
 
-    controls.layerGroup = addLayerGroup(*layout, dialog, frame, 12047, QStringLiteral("Слой для объекта"));
+    controls.layerGroup = addLayerGroup(*layout, dialog, frame, Id::kLayerGroup, QStringLiteral("Слой для объекта"));
 
     addButtonRow(*layout, frame);
     dialog.setMinimumWidth(360);

@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 
+#include "Choice.h"
 #include "ResourceIds.h"
 #include "SymbolDialogTemplates.h"
 
@@ -22,37 +23,30 @@ class QListWidget;
 
 namespace tarvelo::dialogs {
 
-/// One entry of a list: its text, its item data and its image (-1: none).
-struct NoteChoice {
-    const char* text;
-    std::uint32_t value;
-    int image;
-};
-
-/// The leader types offered, in list order; the images index kLeaderTypeImages.
-inline constexpr std::array<NoteChoice, 3> kNoteTypeChoices{{
-    {"Позиционная выноска", 401, 0},
-    {"Гребенчатая выноска", 402, 1},
-    {"Выноска для многослойных конструкций", 403, 2},
+/// The leader types offered, in list order.
+inline constexpr std::array<controls::Choice, 3> kNoteTypeChoices{{
+    {"Позиционная выноска", 401, resources::kLeaderTypePosition},
+    {"Гребенчатая выноска", 402, resources::kLeaderTypeComb},
+    {"Выноска для многослойных конструкций", 403, resources::kLeaderTypeMultilayer},
 }};
 
-/// The end marks, in list order; the images index kLeaderEndingImages.
-inline constexpr std::array<NoteChoice, 6> kNoteEndingChoices{{
-    {" Линия ", 1, 0},
-    {"Откр. стрелка", 2, 1},
-    {"Закр. стрелка", 3, 2},
-    {"Пол. стрелка", 4, 3},
-    {"Точка", 5, 4},
-    {"Засечка", 6, 5},
+/// The end marks, in list order.
+inline constexpr std::array<controls::Choice, 6> kNoteEndingChoices{{
+    {" Линия ", 1, resources::kLeaderEndLine},
+    {"Откр. стрелка", 2, resources::kLeaderEndOpenArrow},
+    {"Закр. стрелка", 3, resources::kLeaderEndClosedArrow},
+    {"Пол. стрелка", 4, resources::kLeaderEndHalfArrow},
+    {"Точка", 5, resources::kLeaderEndDot},
+    {"Засечка", 6, resources::kLeaderEndTick},
 }};
 
 /// The angle steps in degrees, in list order; 0 leaves the angle free.
-inline constexpr std::array<NoteChoice, 5> kNoteAngleChoices{{
-    {"Произвольный", 0, -1},
-    {"15", 15, -1},
-    {"30", 30, -1},
-    {"45", 45, -1},
-    {"90", 90, -1},
+inline constexpr std::array<controls::Choice, 5> kNoteAngleChoices{{
+    {"Произвольный", 0},
+    {"15", 15},
+    {"30", 30},
+    {"45", 45},
+    {"90", 90},
 }};
 
 /// How many records ("1", "2", ...) a fresh record list holds.
@@ -61,23 +55,44 @@ inline constexpr int kNoteInitialRecords = 3;
 inline constexpr const char* kAddRecordTip = "Добавление записи";
 inline constexpr const char* kRemoveRecordTip = "Удаление записи";
 
+/// The identifiers of template 12054's own controls; a control's objectName is its number in decimal.
+struct NoteTemplate {
+    enum Id : int {
+        kType = 12013,
+        kGroup = 12022,
+        kUpperText = 12042,
+        kShelf = 12044,
+        kLowerText = 12043,
+        kMultiPoint = 12056,
+        kAngleLabel = 12046,
+        kAngle = 12003,
+        kEndingLabel = 12045,
+        kEnding = 12002,
+        kRecords = 12059,
+        kAddRecord = 12060,
+        kRemoveRecord = 12061,
+        kRecordEditor = 12062,
+        kLayerGroup = 12047,
+    };
+};
+
 /// The controls of template 12054 besides the frame's, owned by the dialog.
 struct NoteControls {
-    QComboBox* type = nullptr;         // 12013, with images
-    QGroupBox* group = nullptr;        // 12022 "Выноска"
-    QLineEdit* upperText = nullptr;    // 12042
-    QFrame* shelf = nullptr;           // 12044
-    QLineEdit* lowerText = nullptr;    // 12043
-    QCheckBox* multiPoint = nullptr;   // 12056 "Многоточечная"
-    QLabel* angleLabel = nullptr;      // 12046 "Шаг угла :"
-    QComboBox* angle = nullptr;        // 12003
-    QLabel* endingLabel = nullptr;     // 12045 "Окончание"
-    QComboBox* ending = nullptr;       // 12002, with images
-    QListWidget* records = nullptr;    // 12059, hidden
-    QPushButton* addRecord = nullptr;  // 12060 "+ запись", hidden
-    QPushButton* removeRecord = nullptr;  // 12061 "- запись", hidden
-    QLineEdit* recordEditor = nullptr; // 12062, hidden, outside any layout
-    QGroupBox* layerGroup = nullptr;   // 12047 "Слой для объекта"
+    QComboBox* type = nullptr;  // with images
+    QGroupBox* group = nullptr;  // "Выноска"
+    QLineEdit* upperText = nullptr;
+    QFrame* shelf = nullptr;
+    QLineEdit* lowerText = nullptr;
+    QCheckBox* multiPoint = nullptr;  // "Многоточечная"
+    QLabel* angleLabel = nullptr;  // "Шаг угла :"
+    QComboBox* angle = nullptr;
+    QLabel* endingLabel = nullptr;  // "Окончание"
+    QComboBox* ending = nullptr;  // with images
+    QListWidget* records = nullptr;  // hidden
+    QPushButton* addRecord = nullptr;  // "+ запись", hidden
+    QPushButton* removeRecord = nullptr;  // "- запись", hidden
+    QLineEdit* recordEditor = nullptr;  // hidden, outside any layout
+    QGroupBox* layerGroup = nullptr;  // "Слой для объекта"
 };
 
 /// Builds template 12054 on `dialog` around the frame's controls: captions,

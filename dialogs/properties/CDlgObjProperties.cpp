@@ -10,6 +10,7 @@
 #include <QTabBar>
 
 #include "CClrListBox.h"
+#include "CellEditor.h"
 #include "CColorPickerCB.h"
 #include "ColorIndex.h"
 #include "HostServices.h"
@@ -75,7 +76,9 @@ void CDlgObjProperties::InitControls()
     connect(m_controls.pages, &QTabBar::currentChanged, this, &CDlgObjProperties::onPageChanged);
     connect(m_controls.list, &QTreeWidget::itemSelectionChanged, this, &CDlgObjProperties::onRowSelected);
     connect(m_controls.list->header(), &QHeaderView::sectionResized, this, &CDlgObjProperties::hideEditors);
-    connect(m_controls.valueEdit, &QLineEdit::textEdited, this, &CDlgObjProperties::onValueTyped);
+    m_valueEditor = new controls::CellEditor(*m_controls.valueEdit, *m_controls.list,
+                                             controls::CellEditor::Commit::WhileTyping);
+    connect(m_valueEditor, &controls::CellEditor::edited, this, &CDlgObjProperties::onValueTyped);
     connect(m_controls.choices, &QComboBox::activated, this, &CDlgObjProperties::onChoiceConfirmed);
     connect(m_controls.settings, &QPushButton::clicked, this, &CDlgObjProperties::onSettings);
     connect(m_controls.save, &QPushButton::clicked, this, &CDlgObjProperties::onSave);
@@ -156,13 +159,8 @@ void CDlgObjProperties::placeValueEdit(QTreeWidgetItem& row)
 {
     const QRect cell = m_controls.list->visualItemRect(&row);
     const int width = m_controls.list->columnWidth(kValueColumn);
-    const QPoint topLeft =
-        m_controls.list->viewport()->mapTo(this, QPoint(cell.left() + cell.width() - width, cell.top() - 1));
-    m_controls.valueEdit->setGeometry(topLeft.x(), topLeft.y(), width, cell.height() + 2);
-    m_controls.valueEdit->setText(row.text(kValueColumn));
-    m_controls.valueEdit->show();
-    m_controls.valueEdit->raise();
-    m_controls.valueEdit->setFocus(Qt::OtherFocusReason);
+    m_valueEditor->open(m_editedRow, QRect(cell.right() + 1 - width, cell.top() - 1, width, cell.height() + 2),
+                        row.text(kValueColumn));
     m_controls.valueEdit->selectAll();
 }
 
@@ -205,9 +203,9 @@ void CDlgObjProperties::fillDrawingLineTypes(const QString& currentText)
     choices.setPresentationMode(controls::CColorPickerCB::kTextMode);
 }
 
-void CDlgObjProperties::onValueTyped(const QString& text)
+void CDlgObjProperties::onValueTyped(int edited, const QString& text)
 {
-    QTreeWidgetItem* row = m_controls.list->topLevelItem(m_editedRow);
+    QTreeWidgetItem* row = m_controls.list->topLevelItem(edited);
     if (row == nullptr)
         return;
     row->setText(kValueColumn, text::cp1251ToQString(valueTextOfTyped(text::qStringToCp1251(text), decimals())));
@@ -287,7 +285,7 @@ void CDlgObjProperties::onSettings()
 
 void CDlgObjProperties::hideEditors()
 {
-    m_controls.valueEdit->hide();
+    m_valueEditor->close();
     m_controls.choices->hide();
     m_controls.more->hide();
 }

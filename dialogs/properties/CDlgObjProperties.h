@@ -11,6 +11,10 @@
 
 class QTreeWidgetItem;
 
+namespace tarvelo::controls {
+class CellEditor;
+}
+
 namespace GEOTYPE_DEFINITION {
 class IGeoBlock;
 }
@@ -60,7 +64,7 @@ private:
 
     void onPageChanged(int page);
     void onRowSelected();
-    void onValueTyped(const QString& text);
+    void onValueTyped(int row, const QString& text);
     void onChoiceConfirmed(int entry);
     void onSave();
     void onSettings();
@@ -77,6 +81,7 @@ private:
     std::optional<HostSupportSession> m_ownHostSupport;
     const HostSupportSession& m_hostSupport;
     ObjPropertiesControls m_controls;
+    controls::CellEditor* m_valueEditor = nullptr;
     hostcad::IDrawingDatabase* m_drawing = nullptr;
     GEOTYPE_DEFINITION::IGeoBlock* m_block = nullptr;
     int m_page = 0;

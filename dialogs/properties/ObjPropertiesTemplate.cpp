@@ -25,9 +25,11 @@ namespace tarvelo::dialogs {
 
 namespace {
 
-QPushButton* iconButton(QWidget* parent, const char* objectName, int icon)
+using Id = ObjPropertiesTemplate;
+
+QPushButton* iconButton(QWidget* parent, int id, int icon)
 {
-    auto* button = named(new QPushButton(parent), objectName);
+    auto* button = named(new QPushButton(parent), id);
     button->setFlat(true);
     const QPixmap picture = renderPicture(resources::iconPath(icon));
     button->setIcon(QIcon(picture));
@@ -40,24 +42,24 @@ QPushButton* iconButton(QWidget* parent, const char* objectName, int icon)
 
 ObjPropertiesControls buildObjPropertiesTemplate(QDialog& dialog, services::IServiceEnvironment& environment)
 {
-    dialog.setObjectName(QStringLiteral("12107"));
+    named(&dialog, Id::kTemplate);
     dialog.setWindowTitle(QStringLiteral("Свойства объекта"));
 
     ObjPropertiesControls controls;
-    controls.schemeGroup = named(new QGroupBox(QStringLiteral("Схема объекта"), &dialog), "12105");
-    controls.scheme = named(new QLabel(controls.schemeGroup), "12106");
+    controls.schemeGroup = named(new QGroupBox(QStringLiteral("Схема объекта"), &dialog), Id::kSchemeGroup);
+    controls.scheme = named(new QLabel(controls.schemeGroup), Id::kScheme);
     controls.scheme->setAlignment(Qt::AlignCenter);
     controls.scheme->setMinimumSize(pictureSize(resources::bitmapPath(resources::kSchemeOther)));
     auto* schemeLayout = new QVBoxLayout(controls.schemeGroup);
     schemeLayout->addWidget(controls.scheme);
     schemeLayout->addStretch();
 
-    controls.pages = named(new QTabBar(&dialog), "12112");
+    controls.pages = named(new QTabBar(&dialog), Id::kPages);
     controls.pages->addTab(QStringLiteral("Геометрия"));
     controls.pages->addTab(QStringLiteral("Графика"));
     controls.pages->setExpanding(false);
 
-    controls.list = named(new controls::CClrListBox(environment, &dialog), "12104");
+    controls.list = named(new controls::CClrListBox(environment, &dialog), Id::kList);
     controls.list->setHeaderLabels({QStringLiteral("Параметр"), QStringLiteral("Значение")});
     // As plain numbers, so that no type of the module's own making stays registered once it is unloaded.
     controls.list->headerItem()->setData(0, Qt::TextAlignmentRole, int(Qt::AlignCenter));
@@ -68,23 +70,23 @@ ObjPropertiesControls buildObjPropertiesTemplate(QDialog& dialog, services::ISer
     controls.list->setMouseTracking(true);
 
     // The in-place editors float over the list's value cells, outside the layout.
-    controls.valueEdit = named(new QLineEdit(&dialog), "12062");
+    controls.valueEdit = named(new QLineEdit(&dialog), Id::kValueEdit);
     controls.valueEdit->hide();
-    controls.choices = named(new controls::CColorPickerCB(&dialog), "12013");
+    controls.choices = named(new controls::CColorPickerCB(&dialog), Id::kChoices);
     controls.choices->hide();
-    controls.more = named(new QPushButton(QStringLiteral("..."), &dialog), "2001");
+    controls.more = named(new QPushButton(QStringLiteral("..."), &dialog), Id::kMore);
     controls.more->hide();
 
-    controls.settings = iconButton(&dialog, "12107", resources::kSettingsIcon);
-    controls.saveSettingsButton = iconButton(&dialog, "12109", resources::kSaveSettingsIcon);
-    controls.saveSettings = named(new QCheckBox(QStringLiteral("Сохранить настройки"), &dialog), "12108");
+    controls.settings = iconButton(&dialog, Id::kSettings, resources::kSettingsIcon);
+    controls.saveSettingsButton = iconButton(&dialog, Id::kSaveSettingsButton, resources::kSaveSettingsIcon);
+    controls.saveSettings = named(new QCheckBox(QStringLiteral("Сохранить настройки"), &dialog), Id::kSaveSettings);
     controls.saveSettings->setEnabled(false);
     controls.saveSettings->hide();
 
     auto* decision = new QDialogButtonBox(&dialog);
-    controls.save = named(decision->addButton(QStringLiteral("Сохранить"), QDialogButtonBox::AcceptRole), "1");
+    controls.save = named(decision->addButton(QStringLiteral("Сохранить"), QDialogButtonBox::AcceptRole), Id::kSave);
     controls.save->setDefault(true);
-    controls.cancel = named(decision->addButton(QStringLiteral("Отменить"), QDialogButtonBox::RejectRole), "2");
+    controls.cancel = named(decision->addButton(QStringLiteral("Отменить"), QDialogButtonBox::RejectRole), Id::kCancel);
     controls.cancel->setAutoDefault(false);
 
     auto* pageLayout = new QVBoxLayout;

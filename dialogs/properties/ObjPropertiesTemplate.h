@@ -24,18 +24,38 @@ class CColorPickerCB;
 
 namespace tarvelo::dialogs {
 
+/// The identifiers of the object properties dialog's controls (template 12107); a control's objectName
+/// is its number in decimal.
+struct ObjPropertiesTemplate {
+    enum Id : int {
+        kTemplate = 12107,
+        kSchemeGroup = 12105,
+        kScheme = 12106,
+        kPages = 12112,
+        kList = 12104,
+        kValueEdit = 12062,
+        kChoices = 12013,
+        kMore = 2001,
+        kSettings = 12107,
+        kSaveSettingsButton = 12109,
+        kSaveSettings = 12108,
+        kSave = 1,
+        kCancel = 2,
+    };
+};
+
 /// The controls of the object properties dialog (template 12107), owned by the dialog.
 struct ObjPropertiesControls {
-    QTabBar* pages = nullptr;                    // 12112
-    controls::CClrListBox* list = nullptr;       // 12104
-    QGroupBox* schemeGroup = nullptr;            // 12105
-    QLabel* scheme = nullptr;                    // 12106
-    QLineEdit* valueEdit = nullptr;              // 12062, laid over a value cell
-    controls::CColorPickerCB* choices = nullptr;  // 12013, laid over a value cell
-    QPushButton* more = nullptr;                 // 2001, never shown
-    QPushButton* settings = nullptr;             // 12107
-    QPushButton* saveSettingsButton = nullptr;   // 12109
-    QCheckBox* saveSettings = nullptr;           // 12108, hidden and disabled
+    QTabBar* pages = nullptr;
+    controls::CClrListBox* list = nullptr;
+    QGroupBox* schemeGroup = nullptr;
+    QLabel* scheme = nullptr;
+    QLineEdit* valueEdit = nullptr;  // laid over a value cell
+    controls::CColorPickerCB* choices = nullptr;  // laid over a value cell
+    QPushButton* more = nullptr;  // never shown
+    QPushButton* settings = nullptr;
+    QPushButton* saveSettingsButton = nullptr;
+    QCheckBox* saveSettings = nullptr;  // hidden and disabled
     QPushButton* save = nullptr;                 // 1
     QPushButton* cancel = nullptr;               // 2
 };

@@ -28,9 +28,9 @@ SectionControls buildSectionTemplate(QDialog& dialog, const FrameControls& frame
     SectionControls controls;
     auto* layout = addTemplateColumn(dialog, frame);
     auto* types = new QHBoxLayout;
-    controls.straight = named(new ImageButton(&dialog), 12014);
+    controls.straight = named(new ImageButton(&dialog), SectionTemplate::kStraight);
     controls.straight->setAccessibleName(QStringLiteral("Прямая линия сечения"));
-    controls.stepped = named(new ImageButton(&dialog), 12015);
+    controls.stepped = named(new ImageButton(&dialog), SectionTemplate::kStepped);
     controls.stepped->setAccessibleName(QStringLiteral("Ступенчатая линия сечения"));
     types->addWidget(controls.straight);
     types->addWidget(controls.stepped);
@@ -38,14 +38,14 @@ SectionControls buildSectionTemplate(QDialog& dialog, const FrameControls& frame
     layout->addLayout(types);
 
     auto* designationRow = new QHBoxLayout;
-    auto* label = named(new QLabel(QStringLiteral("Обозначение"), &dialog), 12016);
-    controls.designation = named(new QLineEdit(&dialog), 12017);
+    auto* label = named(new QLabel(QStringLiteral("Обозначение"), &dialog), SectionTemplate::kDesignationLabel);
+    controls.designation = named(new QLineEdit(&dialog), SectionTemplate::kDesignation);
     label->setBuddy(controls.designation);
     designationRow->addWidget(label);
     designationRow->addWidget(controls.designation, 1);
     layout->addLayout(designationRow);
 
-    addLayerRow(*layout, dialog, frame, 12018);
+    addLayerRow(*layout, dialog, frame, SectionTemplate::kLayerLabel);
     addButtonRow(*layout, frame);
     return controls;
 }
@@ -90,29 +90,30 @@ void CDlgSymbSection::showSectionType(std::uint32_t variant)
     m_controls.stepped->setPushed(variant == kStepped);
 }
 
-void CDlgSymbSection::InitFromBlock()
+std::uint32_t CDlgSymbSection::showDesignation()
 {
-    if (isNewSymbol())
-        applyNewSymbolScale();
-    {
-        // Showing the text must not write it back as if the user had typed it.
-        const QSignalBlocker quiet(m_controls.designation);
-        const auto* extData = m_block->GetExtData();
-        m_controls.designation->setText(
-            extData != nullptr ? text::cp1251ToQString(m_block->GetExtData()->GetMainText()) : QString());
-    }
+    // Showing the text must not write it back as if the user had typed it.
+    const QSignalBlocker quiet(m_controls.designation);
+    const auto* extData = m_block->GetExtData();
+    m_controls.designation->setText(extData != nullptr ? text::cp1251ToQString(extData->GetMainText()) : QString());
     const auto variant = m_block->GetSymbolVariant();
-    const auto shown = variant > 100 && variant < 103 ? variant : kStraight;
-    if (isNewSymbol()) {
-        SetSectionType(shown);
-        HostDefaultsLoader(hostSupport()).load(m_block);
-        addDefaultScopePoints();
-    } else {
-        // The kind of line, the layer and the points of an existing mark stay as they are.
-        showSectionType(shown);
-        m_controls.straight->setEnabled(shown == kStraight);
-        m_controls.stepped->setEnabled(shown == kStepped);
-    }
+    return variant > 100 && variant < 103 ? variant : kStraight;
+}
+
+void CDlgSymbSection::initNewSymbol()
+{
+    SetSectionType(showDesignation());
+    HostDefaultsLoader(hostSupport()).load(m_block);
+    addDefaultScopePoints();
+}
+
+void CDlgSymbSection::initExistingSymbol()
+{
+    // The kind of line, the layer and the points of an existing mark stay as they are.
+    const std::uint32_t shown = showDesignation();
+    showSectionType(shown);
+    m_controls.straight->setEnabled(shown == kStraight);
+    m_controls.stepped->setEnabled(shown == kStepped);
 }
 
 void CDlgSymbSection::addDefaultScopePoints()

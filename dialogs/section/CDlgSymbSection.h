@@ -10,6 +10,17 @@ class QLineEdit;
 
 namespace tarvelo::dialogs {
 
+/// The identifiers of template 12003's own controls; a control's objectName is its number in decimal.
+struct SectionTemplate {
+    enum Id : int {
+        kStraight = 12014,
+        kStepped = 12015,
+        kDesignationLabel = 12016,
+        kDesignation = 12017,
+        kLayerLabel = 12018,
+    };
+};
+
 struct SectionControls {
     ImageButton* straight = nullptr;
     ImageButton* stepped = nullptr;
@@ -35,12 +46,15 @@ public:
 
 protected:
     void InitControls() override;
-    void InitFromBlock() override;
+    void initNewSymbol() override;
+    void initExistingSymbol() override;
 
 private:
     /// Pushes the button of the variant without writing the block.
     void showSectionType(std::uint32_t variant);
     void addDefaultScopePoints();
+    /// Shows the designation as the block has it; returns the variant its buttons show.
+    std::uint32_t showDesignation();
 
     SectionControls m_controls;
 };

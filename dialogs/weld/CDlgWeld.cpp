@@ -26,32 +26,24 @@ WeldControls buildWeldTemplate(QDialog& dialog, const FrameControls& frame)
     WeldControls controls;
     auto* layout = addTemplateColumn(dialog, frame);
 
-    controls.typeGroup = named(new QGroupBox(QStringLiteral("Тип"), &dialog), 12100);
-    controls.picture = named(new QLabel(controls.typeGroup), 12102);
+    controls.typeGroup = named(new QGroupBox(QStringLiteral("Тип"), &dialog), WeldTemplate::kTypeGroup);
+    controls.picture = named(new QLabel(controls.typeGroup), WeldTemplate::kPicture);
     controls.picture->setAlignment(Qt::AlignCenter);
     const QPixmap first = renderPicture(resources::bitmapPath(resources::kWeldCornerFactoryContinuousVisible));
     controls.picture->setPixmap(first);
     controls.picture->setMinimumSize(first.size());
-    controls.types = named(new QComboBox(controls.typeGroup), 12013);
+    controls.types = named(new QComboBox(controls.typeGroup), WeldTemplate::kTypes);
     controls.types->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     auto* typeLayout = new QVBoxLayout(controls.typeGroup);
     typeLayout->addWidget(controls.picture);
     typeLayout->addWidget(controls.types);
     layout->addWidget(controls.typeGroup);
 
-    controls.layerGroup = addLayerGroup(*layout, dialog, frame, 12101, QStringLiteral("Слой для объекта"));
+    controls.layerGroup =
+        addLayerGroup(*layout, dialog, frame, WeldTemplate::kLayerGroup, QStringLiteral("Слой для объекта"));
 
     addButtonRow(*layout, frame);
     return controls;
-}
-
-/// Appends the sixteen weld types to the list, each with its code as item data.
-void insertWeldTypes(QComboBox& types)
-{
-    for (const weld::WeldType& type : weld::kWeldTypes)
-        types.addItem(QString::fromUtf8(type.text), QVariant::fromValue(type.code));
-    // The dialog selects the starting type itself; a code without an entry selects none.
-    types.setCurrentIndex(-1);
 }
 
 }  // namespace
@@ -59,8 +51,6 @@ void insertWeldTypes(QComboBox& types)
 CDlgWeld::CDlgWeld(QWidget* parent, services::IServiceEnvironment& environment)
     : CSymbolDialog(parent, environment, kWeldFrame), m_controls(buildWeldTemplate(*this, frame()))
 {
-    // The layers are listed together with the types, once the block is known.
-    fillsLayersInInitControls = false;
     connect(m_controls.types, &QComboBox::activated, this, [this](int index) {
         const std::uint32_t code = m_controls.types->itemData(index).toUInt();
         if (m_block == nullptr)
@@ -70,33 +60,33 @@ CDlgWeld::CDlgWeld(QWidget* parent, services::IServiceEnvironment& environment)
     });
 }
 
-void CDlgWeld::InitFromBlock()
+void CDlgWeld::InitControls()
 {
-    fillLayerCombo();
     m_controls.types->clear();
-    insertWeldTypes(*m_controls.types);
-    if (isNewSymbol()) {
-        const auto remembered = services::CSysHub(environment()).GetDwordParams("", weld::kDefaultTypeValue);
-        SelectWeldType(weld::startingWeldType(remembered));
-        applyNewSymbolScale();
-    } else {
-        // An existing weld is shown as it is: its type, placement and defaults stay.
-        const std::uint32_t code = m_block->GetSymbolType();
-        const int entry = m_controls.types->findData(QVariant::fromValue(code));
-        if (entry >= 0) {
-            m_controls.types->setCurrentIndex(entry);
-            showWeldPicture(code);
-        }
-    }
+    controls::fillChoices(*m_controls.types, weld::kWeldTypes);
+    // The dialog selects the starting type itself; a code without an entry selects none.
+    m_controls.types->setCurrentIndex(-1);
+    CSymbolDialog::InitControls();
+}
+
+void CDlgWeld::initNewSymbol()
+{
+    const auto remembered = services::CSysHub(environment()).GetDwordParams("", weld::kDefaultTypeValue);
+    SelectWeldType(weld::startingWeldType(remembered));
+}
+
+void CDlgWeld::initExistingSymbol()
+{
+    // An existing weld is shown as it is: its type, placement and defaults stay.
+    const std::uint32_t code = m_block->GetSymbolType();
+    if (controls::selectChoice(*m_controls.types, code))
+        showWeldPicture(code);
 }
 
 void CDlgWeld::SelectWeldType(std::uint32_t code)
 {
-    const int entry = m_controls.types->findData(QVariant::fromValue(code));
-    if (entry < 0)
-        return;
-    m_controls.types->setCurrentIndex(entry);
-    SetWeldType(code);
+    if (controls::selectChoice(*m_controls.types, code))
+        SetWeldType(code);
 }
 
 void CDlgWeld::SetWeldType(std::uint32_t code)

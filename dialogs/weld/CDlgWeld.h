@@ -12,11 +12,21 @@ class QLabel;
 
 namespace tarvelo::dialogs {
 
+/// The identifiers of template 12079's own controls; a control's objectName is its number in decimal.
+struct WeldTemplate {
+    enum Id : int {
+        kTypeGroup = 12100,
+        kPicture = 12102,
+        kTypes = 12013,
+        kLayerGroup = 12101,
+    };
+};
+
 struct WeldControls {
-    QGroupBox* typeGroup = nullptr;   // 12100
-    QLabel* picture = nullptr;        // 12102
-    QComboBox* types = nullptr;       // 12013
-    QGroupBox* layerGroup = nullptr;  // 12101
+    QGroupBox* typeGroup = nullptr;
+    QLabel* picture = nullptr;
+    QComboBox* types = nullptr;
+    QGroupBox* layerGroup = nullptr;
 };
 
 /// The weld seam dialog: one of sixteen seam symbols chosen from a list,
@@ -36,7 +46,9 @@ public:
     void SetWeldType(std::uint32_t code);
 
 protected:
-    void InitFromBlock() override;
+    void InitControls() override;
+    void initNewSymbol() override;
+    void initExistingSymbol() override;
     void saveDefaults() override;
 
 private:

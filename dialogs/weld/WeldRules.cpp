@@ -14,7 +14,7 @@ static_assert(resources::kWeldImages.size() == kWeldTypes.size(), "one picture p
 int weldPicture(std::uint32_t code)
 {
     for (std::size_t index = 0; index < kWeldTypes.size(); ++index) {
-        if (kWeldTypes[index].code == code)
+        if (kWeldTypes[index].value == code)
             return resources::kWeldImages[index];
     }
     return resources::kWeldOther;

@@ -7,10 +7,12 @@
 #include <QLabel>
 #include <QPushButton>
 #include <functional>
+#include <optional>
 
 #include "CDialogScale.h"
 #include "ModalDriver.h"
 #include "ScaleButton.h"
+#include "ScaleDialogTemplate.h"
 #include "TestEnvironment.h"
 #include "UserInput.h"
 #include "tarvelo/geometry/TGeoBlock.h"
@@ -22,14 +24,22 @@ namespace {
 
 using Drive = std::function<void(QDialog&)>;
 
+using Scale = tarvelo::controls::ScaleDialogTemplate;
+
 template <typename Control = QComboBox>
-Control* control(QDialog& dialog, const char* name)
+Control* control(QDialog& dialog, const QString& name)
 {
-    return dialog.findChild<Control*>(QString::fromLatin1(name));
+    return dialog.findChild<Control*>(name);
 }
 
-// Picks each term from its list ("12013" or "12014"), or types it when `typed`, as a user does.
-Drive choose(std::vector<std::pair<const char*, QString>> terms, bool typed = false)
+template <typename Control = QComboBox>
+Control* control(QDialog& dialog, Scale::Id id)
+{
+    return control<Control>(dialog, QString::number(id));
+}
+
+// Picks each term from its list (numerator or denominator), or types it when `typed`, as a user does.
+Drive choose(std::vector<std::pair<Scale::Id, QString>> terms, bool typed = false)
 {
     return [=](QDialog& dialog) {
         for (const auto& [list, term] : terms) {
@@ -43,21 +53,21 @@ Drive choose(std::vector<std::pair<const char*, QString>> terms, bool typed = fa
     };
 }
 
-// Drives the next scale dialog, then presses button "1" (accept) or "2" (cancel), or none when null.
-void whenScaleDialogOpens(const Drive& drive, const char* closeWith)
+// Drives the next scale dialog, then presses accept or cancel, or neither when none is given.
+void whenScaleDialogOpens(const Drive& drive, std::optional<Scale::Id> closeWith)
 {
     tarvelo::testing::whenModalOpens([=](QWidget* modal) {
         auto* dialog = qobject_cast<QDialog*>(modal);
         ASSERT_NE(dialog, nullptr);
         drive(*dialog);
-        if (closeWith != nullptr)
-            control<QPushButton>(*dialog, closeWith)->click();
+        if (closeWith)
+            control<QPushButton>(*dialog, *closeWith)->click();
     });
 }
 
 class ScaleDialogTest : public ::testing::Test {
 protected:
-    double run(double scale, const Drive& drive, const char* closeWith = "1")
+    double run(double scale, const Drive& drive, std::optional<Scale::Id> closeWith = Scale::kAccept)
     {
         whenScaleDialogOpens(drive, closeWith);
         QWidget parent;
@@ -79,15 +89,15 @@ protected:
 TEST_F(ScaleDialogTest, pickedTermCompletesTheRatioWithOne)
 {
     const double factor = run(1.0, [](QDialog& dialog) {
-        EXPECT_EQ(dialog.objectName(), "12041");
-        EXPECT_EQ(control<QLabel>(dialog, "12021")->text(), " 1.0 : 1 ");
-        EXPECT_EQ(control(dialog, "12013")->count() + control(dialog, "12014")->count(), 28);
-        EXPECT_EQ(control(dialog, "12014")->currentIndex(), -1);
-        choose({{"12013", "2.5"}})(dialog);
+        EXPECT_EQ(dialog.objectName(), QString::number(Scale::kTemplate));
+        EXPECT_EQ(control<QLabel>(dialog, Scale::kCurrentScale)->text(), " 1.0 : 1 ");
+        EXPECT_EQ(control(dialog, Scale::kNumerator)->count() + control(dialog, Scale::kDenominator)->count(), 28);
+        EXPECT_EQ(control(dialog, Scale::kDenominator)->currentIndex(), -1);
+        choose({{Scale::kNumerator, "2.5"}})(dialog);
     });
     EXPECT_EQ(factor, 2.5);
     EXPECT_EQ(storedScale(), "2.500000");
-    EXPECT_EQ(run(2.5, choose({{"12014", "1000"}})), 0.001);
+    EXPECT_EQ(run(2.5, choose({{Scale::kDenominator, "1000"}})), 0.001);
     EXPECT_EQ(storedScale(), "0.001000");
 }
 
@@ -96,17 +106,17 @@ TEST_F(ScaleDialogTest, pickedTermCompletesTheRatioWithOne)
 TEST_F(ScaleDialogTest, secondListResetsTheFirstToOne)
 {
     const Drive fourThenTwentyFive = [](QDialog& dialog) {
-        choose({{"12013", "4"}})(dialog);
-        tarvelo::testing::clickFocus(control(dialog, "12014"));
-        EXPECT_FALSE(control(dialog, "12013")->isEnabled());
-        choose({{"12014", "25"}})(dialog);
-        EXPECT_EQ(control(dialog, "12013")->currentText(), "1");
-        EXPECT_TRUE(control(dialog, "12013")->isEnabled());
+        choose({{Scale::kNumerator, "4"}})(dialog);
+        tarvelo::testing::clickFocus(control(dialog, Scale::kDenominator));
+        EXPECT_FALSE(control(dialog, Scale::kNumerator)->isEnabled());
+        choose({{Scale::kDenominator, "25"}})(dialog);
+        EXPECT_EQ(control(dialog, Scale::kNumerator)->currentText(), "1");
+        EXPECT_TRUE(control(dialog, Scale::kNumerator)->isEnabled());
     };
     EXPECT_EQ(run(1.0, fourThenTwentyFive), 0.04);
-    EXPECT_EQ(run(2.0, choose({{"12013", "1"}, {"12014", "1"}})), 1.0);
-    EXPECT_EQ(run(1.0, choose({{"12014", "3"}}, true)), 1.0 / 3.0);
-    EXPECT_EQ(run(1.0, choose({{"12013", "2,5"}}, true)), 2.5) << "a Russian keypad's decimal comma";
+    EXPECT_EQ(run(2.0, choose({{Scale::kNumerator, "1"}, {Scale::kDenominator, "1"}})), 1.0);
+    EXPECT_EQ(run(1.0, choose({{Scale::kDenominator, "3"}}, true)), 1.0 / 3.0);
+    EXPECT_EQ(run(1.0, choose({{Scale::kNumerator, "2,5"}}, true)), 2.5) << "a Russian keypad's decimal comma";
 }
 
 // A ratio that cannot be used is not taken: the dialog says why and stays open until the user picks a usable
@@ -114,34 +124,34 @@ TEST_F(ScaleDialogTest, secondListResetsTheFirstToOne)
 TEST_F(ScaleDialogTest, unusableRatioIsExplainedInTheDialog)
 {
     const struct {
-        const char* list;
+        Scale::Id list;
         QString term;
         QString problem;
     } unusable[] = {
-        {"12014", "0", "Масштаб не применён: знаменатель должен быть числом больше нуля."},
-        {"12013", QStringLiteral("пять"), "Масштаб не применён: числитель должен быть числом больше нуля."},
-        {"12014", "1e-320", "Масштаб не применён: отношение слишком велико или слишком мало."},
+        {Scale::kDenominator, "0", "Масштаб не применён: знаменатель должен быть числом больше нуля."},
+        {Scale::kNumerator, QStringLiteral("пять"), "Масштаб не применён: числитель должен быть числом больше нуля."},
+        {Scale::kDenominator, "1e-320", "Масштаб не применён: отношение слишком велико или слишком мало."},
     };
     for (const auto& ratio : unusable) {
         SCOPED_TRACE(ratio.term.toStdString());
         const Drive refusedThenCancelled = [&](QDialog& dialog) {
             choose({{ratio.list, ratio.term}}, true)(dialog);
-            control<QPushButton>(dialog, "1")->click();
+            control<QPushButton>(dialog, Scale::kAccept)->click();
             EXPECT_TRUE(dialog.isVisible());
-            EXPECT_TRUE(control<QLabel>(dialog, "scale-problem")->isVisible());
-            EXPECT_EQ(control<QLabel>(dialog, "scale-problem")->text(), ratio.problem);
+            EXPECT_TRUE(control<QLabel>(dialog, QStringLiteral("scale-problem"))->isVisible());
+            EXPECT_EQ(control<QLabel>(dialog, QStringLiteral("scale-problem"))->text(), ratio.problem);
         };
-        EXPECT_EQ(run(7.0, refusedThenCancelled, "2"), 7.0);
+        EXPECT_EQ(run(7.0, refusedThenCancelled, Scale::kCancel), 7.0);
     }
     EXPECT_EQ(storedScale(), "<none>");
     const Drive refusedThenCorrected = [](QDialog& dialog) {
-        choose({{"12014", "0"}}, true)(dialog);
-        control<QPushButton>(dialog, "1")->click();
-        choose({{"12014", "50"}})(dialog);
-        EXPECT_FALSE(control<QLabel>(dialog, "scale-problem")->isVisible());
-        control<QPushButton>(dialog, "1")->click();
+        choose({{Scale::kDenominator, "0"}}, true)(dialog);
+        control<QPushButton>(dialog, Scale::kAccept)->click();
+        choose({{Scale::kDenominator, "50"}})(dialog);
+        EXPECT_FALSE(control<QLabel>(dialog, QStringLiteral("scale-problem"))->isVisible());
+        control<QPushButton>(dialog, Scale::kAccept)->click();
     };
-    EXPECT_EQ(run(7.0, refusedThenCorrected, nullptr), 0.02);
+    EXPECT_EQ(run(7.0, refusedThenCorrected, std::nullopt), 0.02);
     EXPECT_EQ(storedScale(), "0.020000");
 }
 
@@ -149,10 +159,10 @@ TEST_F(ScaleDialogTest, unusableRatioIsExplainedInTheDialog)
 TEST_F(ScaleDialogTest, nothingChosenOrCancelKeepScaleAndDefault)
 {
     EXPECT_EQ(run(7.0, [](QDialog&) {}), 7.0);
-    EXPECT_EQ(run(0.5, choose({{"12013", "50"}}), "2"), 0.5);
+    EXPECT_EQ(run(0.5, choose({{Scale::kNumerator, "50"}}), Scale::kCancel), 0.5);
     const Drive untickedFifty = [](QDialog& dialog) {
-        control<QCheckBox>(dialog, "12116")->setChecked(false);
-        choose({{"12013", "50"}})(dialog);
+        control<QCheckBox>(dialog, Scale::kSaveAsDefault)->setChecked(false);
+        choose({{Scale::kNumerator, "50"}})(dialog);
     };
     EXPECT_EQ(run(1.0, untickedFifty), 50.0);
     EXPECT_EQ(storedScale(), "<none>");
@@ -164,8 +174,9 @@ TEST_F(ScaleDialogTest, scaleButtonUpdatesBlockAndCaption)
     QWidget dialog;
     QPushButton scaleButton(&dialog);
     GEOTYPE_DEFINITION::TGeoBlock block;
-    for (const char* closeWith : {"1", "2"}) {
-        whenScaleDialogOpens(choose({{closeWith[0] == '1' ? "12014" : "12013", "100"}}), closeWith);
+    for (const Scale::Id closeWith : {Scale::kAccept, Scale::kCancel}) {
+        whenScaleDialogOpens(choose({{closeWith == Scale::kAccept ? Scale::kDenominator : Scale::kNumerator, "100"}}),
+                             closeWith);
         tarvelo::controls::chooseBlockScale(dialog, environment, block, scaleButton);
         EXPECT_EQ(block.GetScale(), 0.01);
         EXPECT_EQ(scaleButton.text(), "1 : 100");

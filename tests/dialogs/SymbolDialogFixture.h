@@ -10,6 +10,7 @@
 #include <QKeyEvent>
 #include <QTest>
 #include <functional>
+#include <ostream>
 
 #include "InMemoryDrawing.h"
 #include "ModalDriver.h"
@@ -20,15 +21,27 @@
 
 namespace tarvelo::dialogs::testing {
 
-template <typename Control = QWidget>
-Control* control(QWidget& dialog, const char* name)
+/// A control's objectName: a template's identifier constant, or a name as given.
+struct ControlId {
+    ControlId(int identifier) : name(QString::number(identifier)) {}
+    ControlId(const char* given) : name(QString::fromLatin1(given)) {}
+    QString name;
+};
+
+inline std::ostream& operator<<(std::ostream& out, const ControlId& id)
 {
-    auto* found = dialog.findChild<Control*>(QString::fromLatin1(name));
-    EXPECT_NE(found, nullptr) << name;
+    return out << id.name.toStdString();
+}
+
+template <typename Control = QWidget>
+Control* control(QWidget& dialog, const ControlId& id)
+{
+    auto* found = dialog.findChild<Control*>(id.name);
+    EXPECT_NE(found, nullptr) << id;
     return found;
 }
 
-inline void press(QWidget& dialog, const char* id)
+inline void press(QWidget& dialog, const ControlId& id)
 {
     control<QAbstractButton>(dialog, id)->click();
 }

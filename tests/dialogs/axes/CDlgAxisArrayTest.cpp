@@ -35,9 +35,12 @@ using services::testing::cp1251;
 namespace {
 
 using dialogs::testing::control;
+using dialogs::testing::ControlId;
+using Axes = dialogs::AxisArrayTemplate;
+static constexpr const dialogs::FrameTemplate& kFrame = dialogs::kAxisArrayFrame;
 
 /// "name|step" of every row of a table.
-QStringList rows(QWidget& dialog, const char* table)
+QStringList rows(QWidget& dialog, const ControlId& table)
 {
     QStringList shown;
     auto* list = control<QTableWidget>(dialog, table);
@@ -46,7 +49,7 @@ QStringList rows(QWidget& dialog, const char* table)
     return shown;
 }
 
-QStringList entries(QWidget& dialog, const char* list)
+QStringList entries(QWidget& dialog, const ControlId& list)
 {
     auto* combo = control<QComboBox>(dialog, list);
     QStringList texts;
@@ -55,25 +58,25 @@ QStringList entries(QWidget& dialog, const char* list)
     return texts;
 }
 
-bool ticked(QWidget& dialog, const char* box)
+bool ticked(QWidget& dialog, const ControlId& box)
 {
     return control<QCheckBox>(dialog, box)->isChecked();
 }
 
-QString textOf(QWidget& dialog, const char* edit)
+QString textOf(QWidget& dialog, const ControlId& edit)
 {
     return control<QLineEdit>(dialog, edit)->text();
 }
 
 // Clicks near the left edge, where a check box has its box.
-void click(QWidget& dialog, const char* button)
+void click(QWidget& dialog, const ControlId& button)
 {
     auto* target = control<QAbstractButton>(dialog, button);
     QTest::mouseClick(target, Qt::LeftButton, {}, QPoint(4, target->height() / 2));
 }
 
 // Clicks a row's first cell, as the user chooses it.
-void selectRow(QWidget& dialog, const char* table, int row)
+void selectRow(QWidget& dialog, const ControlId& table, int row)
 {
     auto* list = control<QTableWidget>(dialog, table);
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(list->model()->index(row, 0)).center());
@@ -90,7 +93,7 @@ void pickEntry(QComboBox* combo, int entry)
 }
 
 // Takes the entry carrying `data`.
-void pick(QWidget& dialog, const char* list, uint data)
+void pick(QWidget& dialog, const ControlId& list, uint data)
 {
     auto* combo = control<QComboBox>(dialog, list);
     pickEntry(combo, combo->findData(QVariant::fromValue(data)));
@@ -154,26 +157,28 @@ TEST_F(AxisArrayTest, newArrayWithoutHostLibraryWritesOnlyTheOptions)
     withoutHostSupport();
     const int result = run([&](QDialog& dialog) {
         EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Массив осей"));
-        EXPECT_EQ(entries(dialog, "12013"), QStringList({"Массив ортогональных осей", "Массив полярных осей"}));
-        EXPECT_EQ(control<QComboBox>(dialog, "12013")->currentIndex(), 0);
-        EXPECT_TRUE(rows(dialog, "12066").isEmpty() && rows(dialog, "12067").isEmpty());
-        EXPECT_FALSE(ticked(dialog, "12081"));
-        EXPECT_EQ(QStringList({textOf(dialog, "12079"), textOf(dialog, "12078")}), QStringList({"0.000", "0.000"}));
-        for (const char* disabled : {"12079", "12078", "12077"})
+        EXPECT_EQ(entries(dialog, Axes::kType), QStringList({"Массив ортогональных осей", "Массив полярных осей"}));
+        EXPECT_EQ(control<QComboBox>(dialog, Axes::kType)->currentIndex(), 0);
+        EXPECT_TRUE(rows(dialog, Axes::kLetterTable).isEmpty() && rows(dialog, Axes::kNumberTable).isEmpty());
+        EXPECT_FALSE(ticked(dialog, Axes::kInsertionGiven));
+        EXPECT_EQ(QStringList({textOf(dialog, Axes::kInsertionX), textOf(dialog, Axes::kInsertionY)}),
+                  QStringList({"0.000", "0.000"}));
+        for (const ControlId& disabled : {Axes::kInsertionX, Axes::kInsertionY, Axes::kAngle})
             EXPECT_FALSE(control<QWidget>(dialog, disabled)->isEnabled()) << disabled;
-        EXPECT_TRUE(ticked(dialog, "12115"));
-        EXPECT_EQ(entries(dialog, "12089"), QStringList({"Скрыть", "С двух сторон", "Слева", "Справа"}));
-        EXPECT_EQ(entries(dialog, "12091"), QStringList({"Скрыть", "С двух сторон", "Вверх", "Вниз"}));
-        EXPECT_EQ(control<QComboBox>(dialog, "12089")->currentIndex(), -1);
-        for (const char* hidden : {"12086", "12093", "12096", "12097"})
+        EXPECT_TRUE(ticked(dialog, Axes::kAsPrimitives));
+        EXPECT_EQ(entries(dialog, Axes::kLetterPlacement), QStringList({"Скрыть", "С двух сторон", "Слева", "Справа"}));
+        EXPECT_EQ(entries(dialog, Axes::kNumberPlacement), QStringList({"Скрыть", "С двух сторон", "Вверх", "Вниз"}));
+        EXPECT_EQ(control<QComboBox>(dialog, Axes::kLetterPlacement)->currentIndex(), -1);
+        for (const ControlId& hidden : {Axes::kLetterName, Axes::kLetterStep, Axes::kNumberName, Axes::kNumberStep})
             EXPECT_FALSE(control<QWidget>(dialog, hidden)->isVisible()) << hidden;
         const QStringList tips{"Добавить буквенную ось", "Удалить буквенную ось", "Добавить цифровую ось",
                                "Удалить цифровую ось", "Параметры объекта"};
         QStringList shown;
-        for (const char* button : {"12069", "12070", "12071", "12072", "12084"})
+        for (const ControlId& button : std::initializer_list<ControlId>{
+                 Axes::kAddLetter, Axes::kRemoveLetter, Axes::kAddNumber, Axes::kRemoveNumber, kFrame.propertiesButton})
             shown << control<QWidget>(dialog, button)->toolTip();
         EXPECT_EQ(shown, tips);
-        click(dialog, "1");
+        click(dialog, dialogs::kAcceptButton);
     });
     EXPECT_EQ(result, 1);
     EXPECT_EQ(block.GetSymbolType(), 801u);
@@ -193,28 +198,29 @@ TEST_F(AxisArrayTest, newArrayStartsFromTheHostDefaultAxes)
     hub.SetDwordParam("", "Roundz", 1);
     hub.SetStringParams(CSysHub::kParamsKey, "SymScl", "2.5", false);
     run([&](QDialog& dialog) {
-        EXPECT_EQ(rows(dialog, "12066"), QStringList({"А|0.0", "Б|6000.0", "В|6000.0", "Г|6000.0"}));
-        EXPECT_EQ(rows(dialog, "12067"), QStringList({"1|0.0", "2|6000.0", "3|6000.0", "4|6000.0", "5|6000.0"}));
-        EXPECT_EQ(control<QComboBox>(dialog, "12089")->currentData().toUInt(), 2000u);
-        EXPECT_EQ(control<QComboBox>(dialog, "12091")->currentData().toUInt(), 30u);
-        EXPECT_TRUE(ticked(dialog, "12094") && ticked(dialog, "12095"));
-        EXPECT_EQ(control<QPushButton>(dialog, "12085")->text(), QStringLiteral("2.5 : 1"));
-        EXPECT_EQ(textOf(dialog, "12077"), QStringLiteral("0.0"));
-        click(dialog, "12069");
+        EXPECT_EQ(rows(dialog, Axes::kLetterTable), QStringList({"А|0.0", "Б|6000.0", "В|6000.0", "Г|6000.0"}));
+        EXPECT_EQ(rows(dialog, Axes::kNumberTable),
+                  QStringList({"1|0.0", "2|6000.0", "3|6000.0", "4|6000.0", "5|6000.0"}));
+        EXPECT_EQ(control<QComboBox>(dialog, Axes::kLetterPlacement)->currentData().toUInt(), 2000u);
+        EXPECT_EQ(control<QComboBox>(dialog, Axes::kNumberPlacement)->currentData().toUInt(), 30u);
+        EXPECT_TRUE(ticked(dialog, Axes::kDimensionChain) && ticked(dialog, Axes::kOverallDimension));
+        EXPECT_EQ(control<QPushButton>(dialog, kFrame.scaleButton)->text(), QStringLiteral("2.5 : 1"));
+        EXPECT_EQ(textOf(dialog, Axes::kAngle), QStringLiteral("0.0"));
+        click(dialog, Axes::kAddLetter);
     });
     EXPECT_EQ(hostDefaultAxes(801).letters.size(), 4u);
 
     block.Clear();
     run([&](QDialog& dialog) {
-        click(dialog, "12069");
-        auto* layers = control<QComboBox>(dialog, "12002");
+        click(dialog, Axes::kAddLetter);
+        auto* layers = control<QComboBox>(dialog, kFrame.layerCombo);
         pickEntry(layers, layers->findText(QStringLiteral("Стены")));
-        click(dialog, "1");
+        click(dialog, dialogs::kAcceptButton);
     });
     EXPECT_EQ(block.GetTraits()->GetLayerName(), cp1251("Стены"));
     EXPECT_EQ(hostDefaultAxes(801).letters.back(), (AxisRow{cp1251("А5"), 6000.0}));
     block.Clear();
-    run([&](QDialog& dialog) { EXPECT_EQ(rows(dialog, "12066").size(), 5); });
+    run([&](QDialog& dialog) { EXPECT_EQ(rows(dialog, Axes::kLetterTable).size(), 5); });
 }
 
 // "+" names axes А1, А2 … and 1, 2 …, repeating the previous step; the axes are stored with their points.
@@ -223,17 +229,17 @@ TEST_F(AxisArrayTest, addedAxesAreNamedInTurnAndStored)
     withoutHostSupport();
     hub.SetDwordParam("", "Roundz", 2);
     run([&](QDialog& dialog) {
-        click(dialog, "12069");
-        EXPECT_EQ(rows(dialog, "12066"), QStringList({"А1|"}));
-        EXPECT_FALSE(control<QWidget>(dialog, "12086")->isVisible());
-        selectRow(dialog, "12066", 0);
-        replaceText(control<QLineEdit>(dialog, "12093"), "6000");
-        click(dialog, "12069");
-        click(dialog, "12071");
-        click(dialog, "12071");
-        EXPECT_EQ(rows(dialog, "12066"), QStringList({"А1|6000.00", "А2|6000.00"}));
-        EXPECT_EQ(rows(dialog, "12067"), QStringList({"1|", "2|"}));
-        click(dialog, "1");
+        click(dialog, Axes::kAddLetter);
+        EXPECT_EQ(rows(dialog, Axes::kLetterTable), QStringList({"А1|"}));
+        EXPECT_FALSE(control<QWidget>(dialog, Axes::kLetterName)->isVisible());
+        selectRow(dialog, Axes::kLetterTable, 0);
+        replaceText(control<QLineEdit>(dialog, Axes::kLetterStep), "6000");
+        click(dialog, Axes::kAddLetter);
+        click(dialog, Axes::kAddNumber);
+        click(dialog, Axes::kAddNumber);
+        EXPECT_EQ(rows(dialog, Axes::kLetterTable), QStringList({"А1|6000.00", "А2|6000.00"}));
+        EXPECT_EQ(rows(dialog, Axes::kNumberTable), QStringList({"1|", "2|"}));
+        click(dialog, dialogs::kAcceptButton);
     });
     const AxisRows expected{{{cp1251("А1"), 6000.0}, {cp1251("А2"), 6000.0}}, {{"1", 0.0}, {"2", 0.0}}};
     EXPECT_EQ(dialogs::axes::readAxes(block), expected);
@@ -254,17 +260,19 @@ TEST_F(AxisArrayTest, existingArrayIsShownLockedAndKept)
     hub.SetDwordParam("", "Roundz", 2);
     hub.SetStringParams(CSysHub::kParamsKey, "SymScl", "2", false);
     run([&](QDialog& dialog) {
-        EXPECT_EQ(rows(dialog, "12066"), QStringList({"А|0.00", "Б|6000.00", "В|7200.00"}));
-        EXPECT_EQ(rows(dialog, "12067"), QStringList({"1|0.00", "2|6000.00"}));
-        EXPECT_TRUE(ticked(dialog, "12081"));
-        EXPECT_EQ(QStringList({textOf(dialog, "12079"), textOf(dialog, "12078")}), QStringList({"1500.00", "-20.50"}));
-        for (const char* locked : {"12081", "12079", "12078", "12002"})
+        EXPECT_EQ(rows(dialog, Axes::kLetterTable), QStringList({"А|0.00", "Б|6000.00", "В|7200.00"}));
+        EXPECT_EQ(rows(dialog, Axes::kNumberTable), QStringList({"1|0.00", "2|6000.00"}));
+        EXPECT_TRUE(ticked(dialog, Axes::kInsertionGiven));
+        EXPECT_EQ(QStringList({textOf(dialog, Axes::kInsertionX), textOf(dialog, Axes::kInsertionY)}),
+                  QStringList({"1500.00", "-20.50"}));
+        for (const ControlId& locked : std::initializer_list<ControlId>{Axes::kInsertionGiven, Axes::kInsertionX,
+                                                                        Axes::kInsertionY, kFrame.layerCombo})
             EXPECT_FALSE(control<QWidget>(dialog, locked)->isEnabled()) << locked;
-        EXPECT_TRUE(control<QWidget>(dialog, "12013")->isEnabled());
-        EXPECT_EQ(control<QPushButton>(dialog, "12085")->text(), QStringLiteral("4 : 1"));
-        EXPECT_EQ(control<QComboBox>(dialog, "12089")->currentText(), QStringLiteral("Слева"));
-        EXPECT_FALSE(ticked(dialog, "12095"));
-        click(dialog, "1");
+        EXPECT_TRUE(control<QWidget>(dialog, Axes::kType)->isEnabled());
+        EXPECT_EQ(control<QPushButton>(dialog, kFrame.scaleButton)->text(), QStringLiteral("4 : 1"));
+        EXPECT_EQ(control<QComboBox>(dialog, Axes::kLetterPlacement)->currentText(), QStringLiteral("Слева"));
+        EXPECT_FALSE(ticked(dialog, Axes::kOverallDimension));
+        click(dialog, dialogs::kAcceptButton);
     });
     EXPECT_EQ(block.GetParamMap(), (GEOTYPE_DEFINITION::ParamMap{{11, 6000.0}, {14, 0.0}}));
     EXPECT_EQ(dialogs::axes::readAxes(block), kThreeByTwo);
@@ -279,12 +287,12 @@ TEST_F(AxisArrayTest, editorsWriteIntoTheirRow)
     hub.SetDwordParam("", "Roundz", 2);
     QString stepKept;
     run([&](QDialog& dialog) {
-        selectRow(dialog, "12066", 1);
-        auto* name = control<QLineEdit>(dialog, "12086");
-        auto* step = control<QLineEdit>(dialog, "12093");
-        auto* table = control<QTableWidget>(dialog, "12066");
+        selectRow(dialog, Axes::kLetterTable, 1);
+        auto* name = control<QLineEdit>(dialog, Axes::kLetterName);
+        auto* step = control<QLineEdit>(dialog, Axes::kLetterStep);
+        auto* table = control<QTableWidget>(dialog, Axes::kLetterTable);
         EXPECT_TRUE(name->isVisible() && step->isVisible());
-        EXPECT_FALSE(control<QWidget>(dialog, "12096")->isVisible());
+        EXPECT_FALSE(control<QWidget>(dialog, Axes::kNumberName)->isVisible());
         EXPECT_EQ(dialog.focusWidget(), name);
         EXPECT_EQ(QStringList({name->text(), step->text()}), QStringList({"Б", "6000.00"}));
         const QRect row = table->visualRect(table->model()->index(1, 0));
@@ -293,13 +301,13 @@ TEST_F(AxisArrayTest, editorsWriteIntoTheirRow)
 
         replaceText(name, "Б/1");
         replaceText(step, "5400.456");
-        EXPECT_EQ(rows(dialog, "12066").value(1), QStringLiteral("Б/1|5400.46"));
+        EXPECT_EQ(rows(dialog, Axes::kLetterTable).value(1), QStringLiteral("Б/1|5400.46"));
         step->selectAll();
         step->insert(QStringLiteral("шаг"));
-        EXPECT_EQ(rows(dialog, "12066").value(1), QStringLiteral("Б/1|0.00"));
+        EXPECT_EQ(rows(dialog, Axes::kLetterTable).value(1), QStringLiteral("Б/1|0.00"));
         replaceText(step, "12.5");
         stepKept = step->text();
-        click(dialog, "1");
+        click(dialog, dialogs::kAcceptButton);
     });
     EXPECT_EQ(stepKept, QStringLiteral("12.5"));
     EXPECT_EQ(dialogs::axes::readAxes(block).letters.at(1), (AxisRow{cp1251("Б/1"), 12.5}));
@@ -310,13 +318,14 @@ TEST_F(AxisArrayTest, removingActsOnTheChosenRowOfItsTable)
 {
     existingArray({{{cp1251("А"), 0.0}}, {{"1", 0.0}, {"2", 3000.0}, {"3", 4500.0}}});
     run([&](QDialog& dialog) {
-        click(dialog, "12070");  // no lettered row chosen yet
-        selectRow(dialog, "12067", 2);
-        click(dialog, "12072");
-        EXPECT_EQ(rows(dialog, "12067"), QStringList({"1|0", "2|3000"}));
-        EXPECT_FALSE(control<QWidget>(dialog, "12096")->isVisible() || control<QWidget>(dialog, "12097")->isVisible());
-        click(dialog, "12072");  // the chosen row is gone: nothing more goes
-        click(dialog, "1");
+        click(dialog, Axes::kRemoveLetter);  // no lettered row chosen yet
+        selectRow(dialog, Axes::kNumberTable, 2);
+        click(dialog, Axes::kRemoveNumber);
+        EXPECT_EQ(rows(dialog, Axes::kNumberTable), QStringList({"1|0", "2|3000"}));
+        EXPECT_FALSE(control<QWidget>(dialog, Axes::kNumberName)->isVisible() ||
+                     control<QWidget>(dialog, Axes::kNumberStep)->isVisible());
+        click(dialog, Axes::kRemoveNumber);  // the chosen row is gone: nothing more goes
+        click(dialog, dialogs::kAcceptButton);
     });
     EXPECT_EQ(dialogs::axes::readAxes(block), (AxisRows{{{cp1251("А"), 0.0}}, {{"1", 0.0}, {"2", 3000.0}}}));
 }
@@ -332,34 +341,34 @@ TEST_F(AxisArrayTest, placementsAndOptionsFollowTheBlockAndTheUser)
     block.SetAngle(45.25);
     block.SetAngleMode(1);
     run([&](QDialog& dialog) {
-        EXPECT_EQ(textOf(dialog, "12077"), QStringLiteral("45"));
-        EXPECT_TRUE(ticked(dialog, "12080"));
-        EXPECT_EQ(control<QComboBox>(dialog, "12089")->currentText(), QStringLiteral("Слева"));
-        EXPECT_EQ(control<QComboBox>(dialog, "12091")->currentText(), QStringLiteral("Вверх"));
-        EXPECT_TRUE(ticked(dialog, "12094"));
-        EXPECT_FALSE(ticked(dialog, "12095"));
-        EXPECT_TRUE(ticked(dialog, "12115"));
-        pick(dialog, "12091", 50);
-        click(dialog, "1");
+        EXPECT_EQ(textOf(dialog, Axes::kAngle), QStringLiteral("45"));
+        EXPECT_TRUE(ticked(dialog, Axes::kAngleGiven));
+        EXPECT_EQ(control<QComboBox>(dialog, Axes::kLetterPlacement)->currentText(), QStringLiteral("Слева"));
+        EXPECT_EQ(control<QComboBox>(dialog, Axes::kNumberPlacement)->currentText(), QStringLiteral("Вверх"));
+        EXPECT_TRUE(ticked(dialog, Axes::kDimensionChain));
+        EXPECT_FALSE(ticked(dialog, Axes::kOverallDimension));
+        EXPECT_TRUE(ticked(dialog, Axes::kAsPrimitives));
+        pick(dialog, Axes::kNumberPlacement, 50);
+        click(dialog, dialogs::kAcceptButton);
     });
     EXPECT_EQ(block.GetParamMap(), (GEOTYPE_DEFINITION::ParamMap{{11, 6000.0}, {12, 50.0}, {13, 1.0}}));
     EXPECT_EQ(block.GetAngle(), 45.25);
     EXPECT_EQ(block.GetAngleMode(), 1u);
     run([&](QDialog& dialog) {
-        click(dialog, "12080");
-        click(dialog, "1");
+        click(dialog, Axes::kAngleGiven);
+        click(dialog, dialogs::kAcceptButton);
     });
     EXPECT_EQ(block.GetAngle(), 45.25);
     EXPECT_EQ(block.GetAngleMode(), 0u);
 
     block.GetParamMap() = {{11, 5000.0}, {12, 90.0}, {13, 1.0}};
     run([&](QDialog& dialog) {
-        EXPECT_EQ(control<QComboBox>(dialog, "12089")->currentIndex(), -1);
-        EXPECT_EQ(control<QComboBox>(dialog, "12091")->currentIndex(), -1);
-        click(dialog, "12094");
-        click(dialog, "12095");
-        click(dialog, "12115");
-        click(dialog, "1");
+        EXPECT_EQ(control<QComboBox>(dialog, Axes::kLetterPlacement)->currentIndex(), -1);
+        EXPECT_EQ(control<QComboBox>(dialog, Axes::kNumberPlacement)->currentIndex(), -1);
+        click(dialog, Axes::kDimensionChain);
+        click(dialog, Axes::kOverallDimension);
+        click(dialog, Axes::kAsPrimitives);
+        click(dialog, dialogs::kAcceptButton);
     });
     EXPECT_EQ(block.GetParamMap(), (GEOTYPE_DEFINITION::ParamMap{{11, 5000.0}, {12, 90.0}, {13, 0.0}, {14, 1.0}, {15, 0.0}}));
 }
@@ -370,17 +379,18 @@ TEST_F(AxisArrayTest, typeChangeReloadsThePolarDefaults)
     existingArray(kThreeByTwo, 0);
     block.GetScopePoints()->AddScopePoint(1, 1, 1, 500.0, 250.0, 0.0, 0, 0, 0, 0);
     run([&](QDialog& dialog) {
-        EXPECT_TRUE(ticked(dialog, "12081"));
-        pick(dialog, "12013", 802);
+        EXPECT_TRUE(ticked(dialog, Axes::kInsertionGiven));
+        pick(dialog, Axes::kType, 802);
         EXPECT_EQ(block.GetSymbolType(), 802u);
-        EXPECT_EQ(entries(dialog, "12089"), QStringList({"Скрыть", "С двух сторон", "Стартовый", "Конечный"}));
-        EXPECT_EQ(entries(dialog, "12091"), QStringList({"Скрыть", "Показать"}));
-        EXPECT_EQ(rows(dialog, "12066"), QStringList({"А|6000", "Б|6000", "В|6000"}));
-        EXPECT_EQ(rows(dialog, "12067"), QStringList({"1|0", "2|30", "3|30", "4|30"}));
-        EXPECT_EQ(control<dialogs::CFxAxisPreview>(dialog, "12074")->GetAxisType(), 802u);
-        EXPECT_FALSE(ticked(dialog, "12081"));
-        EXPECT_EQ(textOf(dialog, "12079"), QStringLiteral("0.000"));
-        click(dialog, "1");
+        EXPECT_EQ(entries(dialog, Axes::kLetterPlacement),
+                  QStringList({"Скрыть", "С двух сторон", "Стартовый", "Конечный"}));
+        EXPECT_EQ(entries(dialog, Axes::kNumberPlacement), QStringList({"Скрыть", "Показать"}));
+        EXPECT_EQ(rows(dialog, Axes::kLetterTable), QStringList({"А|6000", "Б|6000", "В|6000"}));
+        EXPECT_EQ(rows(dialog, Axes::kNumberTable), QStringList({"1|0", "2|30", "3|30", "4|30"}));
+        EXPECT_EQ(control<dialogs::CFxAxisPreview>(dialog, Axes::kScheme)->GetAxisType(), 802u);
+        EXPECT_FALSE(ticked(dialog, Axes::kInsertionGiven));
+        EXPECT_EQ(textOf(dialog, Axes::kInsertionX), QStringLiteral("0.000"));
+        click(dialog, dialogs::kAcceptButton);
     });
     EXPECT_EQ(block.GetSymbolType(), 802u);
     EXPECT_EQ(dialogs::axes::readAxes(block).numbers.size(), 4u);
@@ -393,12 +403,12 @@ TEST_F(AxisArrayTest, tickedAngleAndInsertionPointGoIn)
     withoutHostSupport();
     existingArray(kThreeByTwo, 0);
     run([&](QDialog& dialog) {
-        click(dialog, "12080");
-        replaceText(control<QLineEdit>(dialog, "12077"), "30");
-        click(dialog, "12081");
-        replaceText(control<QLineEdit>(dialog, "12079"), "1200");
-        control<QLineEdit>(dialog, "12078")->setText("-350");
-        click(dialog, "1");
+        click(dialog, Axes::kAngleGiven);
+        replaceText(control<QLineEdit>(dialog, Axes::kAngle), "30");
+        click(dialog, Axes::kInsertionGiven);
+        replaceText(control<QLineEdit>(dialog, Axes::kInsertionX), "1200");
+        control<QLineEdit>(dialog, Axes::kInsertionY)->setText("-350");
+        click(dialog, dialogs::kAcceptButton);
     });
     EXPECT_EQ(block.GetAngle(), 30.0);
     EXPECT_EQ(block.GetAngleMode(), 1u);

@@ -13,6 +13,8 @@
 using namespace tarvelo;
 using namespace tarvelo::dialogs::testing;
 using services::testing::cp1251;
+using Break = dialogs::DivisionTemplate;
+static constexpr const dialogs::FrameTemplate& kFrame = dialogs::kDivisionFrame;
 
 namespace {
 
@@ -39,19 +41,20 @@ protected:
     static std::string pushed(QDialog& dialog)
     {
         std::string state;
-        for (const char* id : {"12023", "12024", "12025", "12026"})
+        for (const ControlId& id :
+             {Break::kStraightCutOff, Break::kStraightGap, Break::kCurvedCutOff, Break::kCurvedGap})
             state += control<dialogs::ImageButton>(dialog, id)->isPushed() ? '1' : '0';
         return state;
     }
 
-    static void type(QDialog& dialog, const char* id, const char* text)
+    static void type(QDialog& dialog, const ControlId& id, const char* text)
     {
         auto* edit = control<QLineEdit>(dialog, id);
         edit->selectAll();
         QTest::keyClicks(edit, text);
     }
 
-    static QString shown(QDialog& dialog, const char* id) { return control<QLineEdit>(dialog, id)->text(); }
+    static QString shown(QDialog& dialog, const ControlId& id) { return control<QLineEdit>(dialog, id)->text(); }
 
     void expectPoint(std::uint32_t key, double x, double y, std::uint32_t scopeKey)
     {
@@ -74,13 +77,13 @@ TEST_F(DivisionTest, newBreakIsSizedInTheDrawing)
     hub.SetDwordParam("", "DivType", 203);
     run([&](QDialog& dialog) {
         EXPECT_EQ(pushed(dialog), "0010");
-        EXPECT_EQ(control<QWidget>(dialog, "12025")->toolTip(), "Обрыв криволинейный");
-        EXPECT_FALSE(control<QWidget>(dialog, "12030")->isEnabled());
-        EXPECT_FALSE(control<QWidget>(dialog, "12029")->isEnabled());
-        auto* layers = control<QComboBox>(dialog, "12013");
+        EXPECT_EQ(control<QWidget>(dialog, Break::kCurvedCutOff)->toolTip(), "Обрыв криволинейный");
+        EXPECT_FALSE(control<QWidget>(dialog, Break::kHeight)->isEnabled());
+        EXPECT_FALSE(control<QWidget>(dialog, Break::kWidth)->isEnabled());
+        auto* layers = control<QComboBox>(dialog, kFrame.layerCombo);
         layers->setCurrentIndex(1);
         emit layers->activated(1);
-        press(dialog, "1");
+        press(dialog, dialogs::kAcceptButton);
     });
     EXPECT_EQ(block.GetSymbolVariant(), 203u);
     EXPECT_EQ(block.GetParam(1), 6.0) << "the library's height of the kink";
@@ -97,10 +100,10 @@ TEST_F(DivisionTest, newBreakWithFixedSize)
     hub.SetDwordParam("", "DivType", 207);
     run([&](QDialog& dialog) {
         EXPECT_EQ(pushed(dialog), "1000");
-        press(dialog, "12109");
-        type(dialog, "12030", "10");
-        type(dialog, "12029", "4");
-        press(dialog, "1");
+        press(dialog, Break::kFixedSize);
+        type(dialog, Break::kHeight, "10");
+        type(dialog, Break::kWidth, "4");
+        press(dialog, dialogs::kAcceptButton);
     });
     expectPoint(1, 0, 0, 1);
     expectPoint(2, 0, 10, 1);
@@ -116,15 +119,15 @@ TEST_F(DivisionTest, typeClickReloadsDefaultsAtOnce)
         EXPECT_EQ(pushed(dialog), "0000");
         EXPECT_EQ(block.GetSymbolType(), 200u);
         block.SetParam(9, 99.0);
-        press(dialog, "12024");
-        press(dialog, "12024");
+        press(dialog, Break::kStraightGap);
+        press(dialog, Break::kStraightGap);
         EXPECT_EQ(pushed(dialog), "0100");
         EXPECT_EQ(block.GetSymbolVariant(), 202u);
         EXPECT_EQ(block.GetParamMap().count(9), 0u);
         EXPECT_EQ(block.GetParam(1), 6.0);
-        press(dialog, "12109");
-        type(dialog, "12030", "10");
-        press(dialog, "2");
+        press(dialog, Break::kFixedSize);
+        type(dialog, Break::kHeight, "10");
+        press(dialog, dialogs::kCancelButton);
     });
     EXPECT_EQ(result, dialogs::kCancelled);
     EXPECT_EQ(block.GetSymbolType(), 202u);
@@ -140,12 +143,12 @@ TEST_F(DivisionTest, existingBreakIsResizedAlongItsDirection)
     block.SetParam(9, 99.0);
     run([&](QDialog& dialog) {
         EXPECT_EQ(pushed(dialog), "0001");
-        EXPECT_EQ(shown(dialog, "12030"), "10.0000");
-        EXPECT_EQ(shown(dialog, "12029"), "5.0000");
-        EXPECT_FALSE(control<QWidget>(dialog, "12013")->isEnabled());
-        EXPECT_EQ(control<QComboBox>(dialog, "12013")->currentText(), "Оси");
-        type(dialog, "12030", "20");
-        press(dialog, "1");
+        EXPECT_EQ(shown(dialog, Break::kHeight), "10.0000");
+        EXPECT_EQ(shown(dialog, Break::kWidth), "5.0000");
+        EXPECT_FALSE(control<QWidget>(dialog, kFrame.layerCombo)->isEnabled());
+        EXPECT_EQ(control<QComboBox>(dialog, kFrame.layerCombo)->currentText(), "Оси");
+        type(dialog, Break::kHeight, "20");
+        press(dialog, dialogs::kAcceptButton);
     });
     expectPoint(1, 0, 0, 1);
     expectPoint(2, 0, 20, 1);
@@ -163,15 +166,15 @@ TEST_F(DivisionTest, existingBreakMovesOnlyByATypedSize)
     hub.SetDwordParam("", "Roundz", 2);
     existingBreak(201, {12.504, 0}, {15, 3});
     run([&](QDialog& dialog) {
-        EXPECT_EQ(shown(dialog, "12030"), "12.50");
-        EXPECT_EQ(shown(dialog, "12029"), "3.00");
-        press(dialog, "1");
+        EXPECT_EQ(shown(dialog, Break::kHeight), "12.50");
+        EXPECT_EQ(shown(dialog, Break::kWidth), "3.00");
+        press(dialog, dialogs::kAcceptButton);
     });
     expectPoint(2, 12.504, 0, 1);
     expectPoint(3, 15, 3, 1);
     run([&](QDialog& dialog) {
-        type(dialog, "12029", "4");
-        press(dialog, "1");
+        type(dialog, Break::kWidth, "4");
+        press(dialog, dialogs::kAcceptButton);
     });
     expectPoint(2, 12.504, 0, 1);
     expectPoint(3, 12.504, 4, 1);
@@ -182,8 +185,8 @@ TEST_F(DivisionTest, existingBreakGivenAnotherTypeKeepsItsLayer)
 {
     existingBreak(201, {0, 10}, {-5, 10});
     run([&](QDialog& dialog) {
-        press(dialog, "12026");
-        press(dialog, "1");
+        press(dialog, Break::kCurvedGap);
+        press(dialog, dialogs::kAcceptButton);
     });
     EXPECT_EQ(block.GetSymbolType(), 204u);
     EXPECT_EQ(block.GetSymbolVariant(), 204u);
@@ -199,12 +202,12 @@ TEST_F(DivisionTest, existingBreakAcceptedUntickedKeepsItsPoints)
     block.SetSymbolVariant(0);
     run([&](QDialog& dialog) {
         EXPECT_EQ(pushed(dialog), "0010");
-        type(dialog, "12030", "30");
+        type(dialog, Break::kHeight, "30");
         for (int click = 0; click < 3; ++click)
-            press(dialog, "12109");
-        EXPECT_FALSE(control<QWidget>(dialog, "12030")->isEnabled());
-        EXPECT_EQ(shown(dialog, "12030"), "30");
-        press(dialog, "1");
+            press(dialog, Break::kFixedSize);
+        EXPECT_FALSE(control<QWidget>(dialog, Break::kHeight)->isEnabled());
+        EXPECT_EQ(shown(dialog, Break::kHeight), "30");
+        press(dialog, dialogs::kAcceptButton);
     });
     expectPoint(2, 0, 10, 1);
     expectPoint(3, -5, 10, 1);

@@ -37,15 +37,15 @@ TEST_F(SymbolDialogLayers, layerThatCodePage1251CannotHoldIsNotWritten)
 {
     bool stayedOpen = false;
     const int result = run([&](QDialog& dialog) {
-        auto* layers = control<QComboBox>(dialog, "12013");
+        auto* layers = control<QComboBox>(dialog, dialogs::kJoinPointFrame.layerCombo);
         EXPECT_EQ(layers->itemText(2), QStringLiteral("Tschüss"));
         tarvelo::testing::pickItem(layers, QStringLiteral("洁具"));
-        press(dialog, "1");
+        press(dialog, dialogs::kAcceptButton);
         tarvelo::testing::pickItem(layers, QStringLiteral("Tschüss"));
-        press(dialog, "1");
+        press(dialog, dialogs::kAcceptButton);
         stayedOpen = dialog.isVisible();
         tarvelo::testing::pickItem(layers, QStringLiteral("Стены"));
-        press(dialog, "1");
+        press(dialog, dialogs::kAcceptButton);
     });
     EXPECT_TRUE(stayedOpen);
     EXPECT_EQ(result, dialogs::kAccepted);
@@ -65,10 +65,10 @@ TEST_F(SymbolDialogLayers, existingSymbolAcceptsWhateverTheComboShows)
     block.SetSymbolType(501);
     block.GetTraits()->SetLayerName(cp1251("Стены"));
     const int result = run([&](QDialog& dialog) {
-        auto* layers = control<QComboBox>(dialog, "12013");
+        auto* layers = control<QComboBox>(dialog, dialogs::kJoinPointFrame.layerCombo);
         layers->setCurrentIndex(0);
         emit layers->activated(0);
-        press(dialog, "1");
+        press(dialog, dialogs::kAcceptButton);
     });
     EXPECT_EQ(result, dialogs::kAccepted);
     EXPECT_EQ(block.GetTraits()->GetLayerName(), cp1251("Стены"));

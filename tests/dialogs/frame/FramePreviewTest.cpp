@@ -12,6 +12,7 @@
 #include "CDlgSymbSection.h"
 #include "DrawingQueries.h"
 #include "LevelMarkRules.h"
+#include "ScaleDialogTemplate.h"
 #include "SymbolDialogFixture.h"
 #include "SymbolPreview.h"
 #include "UserInput.h"
@@ -20,6 +21,7 @@ using namespace tarvelo;
 using namespace tarvelo::dialogs;
 using dialogs::testing::control;
 using dialogs::testing::press;
+using dialogs::testing::ControlId;
 
 namespace {
 
@@ -42,17 +44,17 @@ Shown shownBy(QDialog& dialog)
 }
 
 /// Presses the scale button `id` and picks `numerator` : 1 in the scale dialog.
-void chooseScale(QDialog& dialog, const char* id, const QString& numerator)
+void chooseScale(QDialog& dialog, const ControlId& id, const QString& numerator)
 {
     tarvelo::testing::whenModalOpens([numerator](QWidget* modal) {
         ASSERT_NE(modal, nullptr);
-        tarvelo::testing::pickItem(control<QComboBox>(*modal, "12013"), numerator);
+        tarvelo::testing::pickItem(control<QComboBox>(*modal, controls::ScaleDialogTemplate::kNumerator), numerator);
         control<QPushButton>(*modal, "1")->click();
     });
     press(dialog, id);
 }
 
-void choose(QDialog& dialog, const char* list, std::uint32_t value)
+void choose(QDialog& dialog, const ControlId& list, std::uint32_t value)
 {
     auto* combo = control<QComboBox>(dialog, list);
     combo->setCurrentIndex(combo->findData(value));
@@ -69,14 +71,14 @@ TEST_F(FramePreviewTest, sectionPreviewFollowsTypeTextAndScale)
     run<CDlgSymbSection>([&](QDialog& dialog) {
         const Shown start = shownBy(dialog);
         EXPECT_GT(start.primitives, 0u);
-        press(dialog, "12015");
+        press(dialog, dialogs::SectionTemplate::kStepped);
         const Shown stepped = shownBy(dialog);
         EXPECT_NE(stepped, start);
-        control<QLineEdit>(dialog, "12017")->setText(QStringLiteral("Б"));
+        control<QLineEdit>(dialog, dialogs::SectionTemplate::kDesignation)->setText(QStringLiteral("Б"));
         const Shown lettered = shownBy(dialog);
         EXPECT_NE(std::find(lettered.texts.begin(), lettered.texts.end(), QStringLiteral("Б")), lettered.texts.end())
             << QStringList(lettered.texts.begin(), lettered.texts.end()).join('|').toStdString();
-        chooseScale(dialog, "12019", QStringLiteral("10"));
+        chooseScale(dialog, dialogs::kSectionFrame.scaleButton, QStringLiteral("10"));
         const Shown scaled = shownBy(dialog);
         EXPECT_EQ(scaled.unitsPerMillimetre, 10.0 * lettered.unitsPerMillimetre);
         EXPECT_NEAR(scaled.bounds.width(), 10.0 * lettered.bounds.width(), 1e-6 * scaled.bounds.width());
@@ -89,14 +91,14 @@ TEST_F(FramePreviewTest, levelMarkPreviewFollowsTypeTextAndScale)
     run<CDlgLevelMark>([&](QDialog& dialog) {
         const Shown start = shownBy(dialog);
         EXPECT_GT(start.primitives, 0u);
-        choose(dialog, "12002", kPlanLevelMark);
+        choose(dialog, dialogs::LevelMarkTemplate::kKind, kPlanLevelMark);
         EXPECT_NE(shownBy(dialog), start);
-        auto* level = control<QLineEdit>(dialog, "12034");
+        auto* level = control<QLineEdit>(dialog, dialogs::LevelMarkTemplate::kLevel);
         level->clear();
         QTest::keyClicks(level, "3.25");
         const Shown typed = shownBy(dialog);
         EXPECT_NE(std::find(typed.texts.begin(), typed.texts.end(), QStringLiteral("+3,250")), typed.texts.end());
-        chooseScale(dialog, "12039", QStringLiteral("10"));
+        chooseScale(dialog, dialogs::kLevelMarkFrame.scaleButton, QStringLiteral("10"));
         EXPECT_EQ(shownBy(dialog).unitsPerMillimetre, 10.0 * typed.unitsPerMillimetre);
     });
 }
@@ -107,10 +109,10 @@ TEST_F(FramePreviewTest, axisArrayPreviewFollowsTypeAndScale)
     run<CDlgAxisArray>([&](QDialog& dialog) {
         const Shown start = shownBy(dialog);
         EXPECT_GT(start.primitives, 0u);
-        choose(dialog, "12013", 802);
+        choose(dialog, dialogs::AxisArrayTemplate::kType, 802);
         const Shown polar = shownBy(dialog);
         EXPECT_NE(polar, start);
-        chooseScale(dialog, "12085", QStringLiteral("10"));
+        chooseScale(dialog, dialogs::kAxisArrayFrame.scaleButton, QStringLiteral("10"));
         EXPECT_EQ(shownBy(dialog).unitsPerMillimetre, 10.0 * polar.unitsPerMillimetre);
     });
 }

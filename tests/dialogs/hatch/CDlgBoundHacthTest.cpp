@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QTest>
+#include <vector>
 
 #include "CDlgBoundHacth.h"
 #include "ImageButton.h"
@@ -15,6 +16,7 @@ using namespace tarvelo;
 using namespace tarvelo::dialogs::testing;
 using dialogs::ImageButton;
 using services::testing::cp1251;
+using Hatch = dialogs::BoundHatchTemplate;
 
 namespace {
 
@@ -26,20 +28,23 @@ protected:
     }
 
     /// The identifiers of the pushed type buttons.
-    static QStringList pushed(QDialog& dialog)
+    static std::vector<int> pushed(QDialog& dialog)
     {
-        QStringList ids;
-        for (const char* id : {"12099", "12100", "12101", "12102", "12103"}) {
-            if (control<ImageButton>(dialog, id)->isPushed())
-                ids << QString::fromLatin1(id);
+        std::vector<int> ids;
+        for (const dialogs::HatchTypeButton& button : dialogs::kHatchTypeButtons) {
+            if (control<ImageButton>(dialog, button.id)->isPushed())
+                ids.push_back(button.id);
         }
         return ids;
     }
-    static void click(QDialog& dialog, const char* id)
+    static void click(QDialog& dialog, const ControlId& id)
     {
         QTest::mouseClick(control<ImageButton>(dialog, id), Qt::LeftButton);
     }
-    static QComboBox* layers(QDialog& dialog) { return control<QComboBox>(dialog, "12013"); }
+    static QComboBox* layers(QDialog& dialog)
+    {
+        return control<QComboBox>(dialog, dialogs::kBoundHatchFrame.layerCombo);
+    }
     void addStrayScopePoint() { block.GetScopePoints()->AddScopePoint(3, 3, 1, 7.0, 8.0, 0.0, 0, 0, 0, 0); }
 };
 
@@ -52,21 +57,21 @@ TEST_F(BoundHatchTest, newHatchTypeButtonsRenewTheBlockAndAcceptanceKeepsUserCha
 {
     block.SetSymbolType(602);
     run([&](QDialog& dialog) {
-        EXPECT_EQ(pushed(dialog), QStringList{"12099"});
+        EXPECT_EQ(pushed(dialog), std::vector<int>{Hatch::kBoundaryHatch});
         EXPECT_EQ(block.GetSymbolType(), 601u);
         layers(dialog)->setCurrentIndex(layers(dialog)->findText(QStringLiteral("Оси")));
         emit layers(dialog)->activated(layers(dialog)->currentIndex());
-        EXPECT_FALSE(control<ImageButton>(dialog, "12102")->isVisible());
-        EXPECT_FALSE(control<ImageButton>(dialog, "12103")->isVisible());
+        EXPECT_FALSE(control<ImageButton>(dialog, Hatch::kWaterproofedContour)->isVisible());
+        EXPECT_FALSE(control<ImageButton>(dialog, Hatch::kInsulatedContour)->isVisible());
         EXPECT_TRUE(layers(dialog)->isEnabled());
-        const std::pair<const char*, std::uint32_t> choices[] = {{"12101", 602}, {"12100", 603}};
+        const std::pair<int, std::uint32_t> choices[] = {{Hatch::kLinearHatch, 602}, {Hatch::kGroundBoundary, 603}};
         for (const auto& [id, code] : choices) {
             SCOPED_TRACE(id);
             addStrayScopePoint();
             block.SetParam(1, 99.0);
             click(dialog, id);
             EXPECT_EQ(block.GetSymbolType(), code);
-            EXPECT_EQ(pushed(dialog), QStringList{QString::fromLatin1(id)});
+            EXPECT_EQ(pushed(dialog), std::vector<int>{id});
             EXPECT_EQ(scopePointsText(block), kOriginPair);
             EXPECT_EQ(block.GetParam(1), 2.0) << "the hatch's host defaults";
             EXPECT_EQ(layers(dialog)->currentText(), QStringLiteral("Оси"));
@@ -78,7 +83,7 @@ TEST_F(BoundHatchTest, newHatchTypeButtonsRenewTheBlockAndAcceptanceKeepsUserCha
         layers(dialog)->lineEdit()->clear();
         typeText(*layers(dialog), QStringLiteral("Стены"));
         QTest::keyClick(layers(dialog), Qt::Key_Return);
-        press(dialog, "1");
+        press(dialog, dialogs::kAcceptButton);
     });
     EXPECT_EQ(block.GetSymbolType(), 603u);
     EXPECT_EQ(block.GetTraits()->GetLayerName(), cp1251("Стены"));
@@ -97,18 +102,18 @@ TEST_F(BoundHatchTest, existingHatchChangesOnlyItsType)
     const std::string ownPoints = scopePointsText(block);
     block.SetSymbolType(604);
     run([&](QDialog& dialog) {
-        EXPECT_EQ(pushed(dialog), QStringList{"12102"});
+        EXPECT_EQ(pushed(dialog), std::vector<int>{Hatch::kWaterproofedContour});
         EXPECT_FALSE(layers(dialog)->isEnabled());
         EXPECT_EQ(layers(dialog)->currentText(), QStringLiteral("Стены"));
-        press(dialog, "1");
+        press(dialog, dialogs::kAcceptButton);
     });
     EXPECT_EQ(block.GetSymbolType(), 604u);
 
     block.SetSymbolType(602);
     run([&](QDialog& dialog) {
-        EXPECT_EQ(pushed(dialog), QStringList{"12101"});
-        click(dialog, "12100");
-        press(dialog, "1");
+        EXPECT_EQ(pushed(dialog), std::vector<int>{Hatch::kLinearHatch});
+        click(dialog, Hatch::kGroundBoundary);
+        press(dialog, dialogs::kAcceptButton);
     });
     EXPECT_EQ(block.GetSymbolType(), 603u);
     EXPECT_EQ(scopePointsText(block), ownPoints);

@@ -53,16 +53,19 @@ Points points(GEOTYPE_DEFINITION::IGeoBlock& block)
 }
 
 using dialogs::testing::control;
+using dialogs::testing::ControlId;
+using Level = dialogs::LevelMarkTemplate;
+static constexpr const dialogs::FrameTemplate& kFrame = dialogs::kLevelMarkFrame;
 
 // Confirms the entry with this value, as the user picks it from the list.
-void choose(QWidget& dialog, const char* list, std::uint32_t value)
+void choose(QWidget& dialog, const ControlId& list, std::uint32_t value)
 {
     auto* combo = control<QComboBox>(dialog, list);
     combo->setCurrentIndex(combo->findData(value));
     emit combo->activated(combo->currentIndex());
 }
 
-bool shown(QWidget& dialog, const char* name)
+bool shown(QWidget& dialog, const ControlId& name)
 {
     return control<QWidget>(dialog, name)->isVisible();
 }
@@ -81,8 +84,8 @@ protected:
     {
         return SymbolDialogFixture::run<CDlgLevelMark>(drive);
     }
-    static void accept(QDialog& dialog) { control<QPushButton>(dialog, "1")->click(); }
-    static void cancel(QDialog& dialog) { control<QPushButton>(dialog, "2")->click(); }
+    static void accept(QDialog& dialog) { control<QPushButton>(dialog, kAcceptButton)->click(); }
+    static void cancel(QDialog& dialog) { control<QPushButton>(dialog, kCancelButton)->click(); }
 
     std::string mainText() { return block.GetExtData()->GetMainText(); }
     std::uint32_t rememberedKind() { return hub.GetDwordParams("", kLevelDefaultTypeValue); }
@@ -132,14 +135,14 @@ TEST_F(LevelMarkTest, newMarkStartsAsPlainMark)
 {
     hub.SetStringParams(services::CSysHub::kParamsKey, "SymScl", "2.5", false);
     EXPECT_EQ(run([&](QDialog& dialog) {
-                  EXPECT_EQ(control<QComboBox>(dialog, "12002")->currentData().toUInt(), kLevelMark);
-                  EXPECT_TRUE(shown(dialog, "12036"));
-                  EXPECT_FALSE(shown(dialog, "12041") || shown(dialog, "12042"));
-                  EXPECT_EQ(control<QLineEdit>(dialog, "12034")->text(), QStringLiteral("0"));
+                  EXPECT_EQ(control<QComboBox>(dialog, Level::kKind)->currentData().toUInt(), kLevelMark);
+                  EXPECT_TRUE(shown(dialog, Level::kNote));
+                  EXPECT_FALSE(shown(dialog, Level::kExtension) || shown(dialog, Level::kUnused));
+                  EXPECT_EQ(control<QLineEdit>(dialog, Level::kLevel)->text(), QStringLiteral("0"));
                   EXPECT_EQ(mainText(), "0.000000*3");
                   EXPECT_EQ(points(block), kThreePoints);
                   EXPECT_EQ(block.GetParam(1), 3.0);
-                  EXPECT_EQ(control<QPushButton>(dialog, "12039")->text(), QStringLiteral("2.5 : 1"));
+                  EXPECT_EQ(control<QPushButton>(dialog, kFrame.scaleButton)->text(), QStringLiteral("2.5 : 1"));
                   accept(dialog);
               }),
               kAccepted);
@@ -153,9 +156,9 @@ TEST_F(LevelMarkTest, newMarkTakesTheRememberedPlanKind)
 {
     hub.SetDwordParam("", kLevelDefaultTypeValue, kPlanLevelMark);
     run([&](QDialog& dialog) {
-        EXPECT_EQ(control<QComboBox>(dialog, "12041")->currentData().toUInt(), kWithoutExtensionLines);
-        EXPECT_FALSE(shown(dialog, "12036"));
-        EXPECT_FALSE(control<QWidget>(dialog, "12038")->isEnabled());
+        EXPECT_EQ(control<QComboBox>(dialog, Level::kExtension)->currentData().toUInt(), kWithoutExtensionLines);
+        EXPECT_FALSE(shown(dialog, Level::kNote));
+        EXPECT_FALSE(control<QWidget>(dialog, Level::kAttach)->isEnabled());
         EXPECT_EQ(points(block), kOnePoint);
         cancel(dialog);
     });
@@ -167,7 +170,7 @@ TEST_F(LevelMarkTest, levelIsWrittenAsShownForANewMarkOnlyAndAsTyped)
 {
     block.GetExtData()->SetMainText("12.250000*3");
     run([&](QDialog& dialog) {
-        auto* level = control<QLineEdit>(dialog, "12034");
+        auto* level = control<QLineEdit>(dialog, Level::kLevel);
         EXPECT_EQ(level->text(), QStringLiteral("12"));
         EXPECT_EQ(mainText(), "12.000000*3");
         level->clear();
@@ -177,13 +180,13 @@ TEST_F(LevelMarkTest, levelIsWrittenAsShownForANewMarkOnlyAndAsTyped)
     });
     block.SetEditMode(1);
     run([&](QDialog& dialog) {
-        EXPECT_EQ(control<QLineEdit>(dialog, "12034")->text(), QStringLiteral("12"));
+        EXPECT_EQ(control<QLineEdit>(dialog, Level::kLevel)->text(), QStringLiteral("12"));
         accept(dialog);
     });
     EXPECT_EQ(mainText(), "12.250000*3");
     hub.SetDwordParam("", kLevelDecimalsValue, 2);
     run([&](QDialog& dialog) {
-        EXPECT_EQ(control<QLineEdit>(dialog, "12034")->text(), QStringLiteral("12.25"));
+        EXPECT_EQ(control<QLineEdit>(dialog, Level::kLevel)->text(), QStringLiteral("12.25"));
         accept(dialog);
     });
     EXPECT_EQ(mainText(), "12.250000*3");
@@ -193,15 +196,15 @@ TEST_F(LevelMarkTest, levelIsWrittenAsShownForANewMarkOnlyAndAsTyped)
 TEST_F(LevelMarkTest, choicesLayOutTheScopePoints)
 {
     run([&](QDialog& dialog) {
-        choose(dialog, "12002", kPlanLevelMark);
+        choose(dialog, Level::kKind, kPlanLevelMark);
         EXPECT_EQ(block.GetSymbolVariant(), kPlanLevelMark);
         EXPECT_EQ(points(block), kOnePoint);
-        EXPECT_TRUE(shown(dialog, "12041"));
-        choose(dialog, "12041", kWithExtensionLines);
+        EXPECT_TRUE(shown(dialog, Level::kExtension));
+        choose(dialog, Level::kExtension, kWithExtensionLines);
         EXPECT_EQ(points(block), kThreePoints);
-        choose(dialog, "12002", kLevelMark);
-        EXPECT_TRUE(shown(dialog, "12036") && control<QWidget>(dialog, "12038")->isEnabled());
-        choose(dialog, "12002", kPlanLevelMark);
+        choose(dialog, Level::kKind, kLevelMark);
+        EXPECT_TRUE(shown(dialog, Level::kNote) && control<QWidget>(dialog, Level::kAttach)->isEnabled());
+        choose(dialog, Level::kKind, kPlanLevelMark);
         accept(dialog);
     });
     EXPECT_EQ(block.GetSymbolType(), kPlanLevelMark);
@@ -213,11 +216,11 @@ TEST_F(LevelMarkTest, choicesLayOutTheScopePoints)
 TEST_F(LevelMarkTest, newMarkKeepsTheUsersLayerAndProperties)
 {
     run([&](QDialog& dialog) {
-        auto* layers = control<QComboBox>(dialog, "12013");
+        auto* layers = control<QComboBox>(dialog, kFrame.layerCombo);
         layers->setCurrentIndex(layers->findText(QStringLiteral("Отметки")));
         emit layers->activated(layers->currentIndex());
         block.SetParam(1, 42.0);
-        choose(dialog, "12002", kPlanLevelMark);
+        choose(dialog, Level::kKind, kPlanLevelMark);
         EXPECT_EQ(block.GetParam(1), 3.0) << "the plan mark's defaults";
         EXPECT_EQ(layers->currentText(), QStringLiteral("Отметки"));
         block.SetParam(1, 4.0);
@@ -232,11 +235,11 @@ TEST_F(LevelMarkTest, attachAndNoteWaitForAcceptance)
 {
     block.GetExtData()->SetSubText(cp1251("Пол"));
     run([&](QDialog& dialog) {
-        auto* attach = control<QToolButton>(dialog, "12038");
+        auto* attach = control<QToolButton>(dialog, Level::kAttach);
         const QImage off = attach->icon().pixmap(24).toImage();
         attach->click();
         EXPECT_NE(attach->icon().pixmap(24).toImage(), off);
-        auto* note = control<QLineEdit>(dialog, "12036");
+        auto* note = control<QLineEdit>(dialog, Level::kNote);
         EXPECT_EQ(note->text(), QStringLiteral("Пол"));
         note->end(false);
         for (const QChar character : QStringLiteral(" цеха")) {
@@ -263,7 +266,8 @@ TEST_F(LevelMarkTest, existingMarkIsLocked)
     block.GetTraits()->SetLayerName(cp1251("Оси"));
     std::uint32_t typeInProperties = 0;
     run([&](QDialog& dialog) {
-        for (const char* locked : {"12002", "12041", "12013", "12038"})
+        for (const ControlId& locked :
+             std::initializer_list<ControlId>{Level::kKind, Level::kExtension, kFrame.layerCombo, Level::kAttach})
             EXPECT_FALSE(control<QWidget>(dialog, locked)->isEnabled()) << locked;
         EXPECT_EQ(block.GetSymbolType(), 0u) << "no defaults before acceptance";
         QTimer::singleShot(50, [&] {
@@ -271,7 +275,7 @@ TEST_F(LevelMarkTest, existingMarkIsLocked)
             if (auto* properties = qobject_cast<QDialog*>(QApplication::activeModalWidget()); properties != &dialog)
                 properties->reject();
         });
-        control<QPushButton>(dialog, "12040")->click();
+        control<QPushButton>(dialog, kFrame.propertiesButton)->click();
         accept(dialog);
     });
     EXPECT_EQ(typeInProperties, kPlanLevelMark);
@@ -284,7 +288,7 @@ TEST_F(LevelMarkTest, existingMarkIsLocked)
 TEST_F(LevelMarkTest, cancelEmptiesTheBlock)
 {
     EXPECT_EQ(run([&](QDialog& dialog) {
-                  choose(dialog, "12002", kPlanLevelMark);
+                  choose(dialog, Level::kKind, kPlanLevelMark);
                   cancel(dialog);
               }),
               kCancelled);

@@ -11,6 +11,8 @@
 using namespace tarvelo;
 using namespace tarvelo::dialogs::testing;
 using services::testing::cp1251;
+using Node = dialogs::JoinPointTemplate;
+static constexpr const dialogs::FrameTemplate& kFrame = dialogs::kJoinPointFrame;
 
 namespace {
 
@@ -31,13 +33,13 @@ TEST_F(JoinPointTest, newDesignationIsNumberedOneAndWrittenAsTyped)
     block.GetExtData()->SetMainText("");
     std::string typedAtOnce;
     run([&](QDialog& dialog) {
-        EXPECT_FALSE(control<QWidget>(dialog, "12050")->isVisible());
-        auto* designation = control<QLineEdit>(dialog, "12052");
+        EXPECT_FALSE(control<QWidget>(dialog, Node::kAutoNumbering)->isVisible());
+        auto* designation = control<QLineEdit>(dialog, Node::kDesignation);
         EXPECT_EQ(designation->text(), "1");
         designation->clear();
         typeText(*designation, QStringLiteral("Уз-А"));
         typedAtOnce = mainText();
-        press(dialog, "1");
+        press(dialog, dialogs::kAcceptButton);
     });
     EXPECT_EQ(typedAtOnce, cp1251("Уз-А"));
     EXPECT_EQ(block.GetSymbolType(), 501u);
@@ -59,14 +61,14 @@ TEST_F(JoinPointTest, existingDesignationKeepsItsLayerAndParameters)
     block.GetScopePoints()->AddScopePoint(1, 1, 2, 3.0, 4.0, 0.0, 0, 0, 0, 0);
     block.GetScopePoints()->AddScopePoint(2, 2, 2, 5.0, 4.0, 0.0, 0, 0, 0, 0);
     run([&](QDialog& dialog) {
-        EXPECT_EQ(control<QLineEdit>(dialog, "12052")->text(), "Б");
-        EXPECT_FALSE(control<QWidget>(dialog, "12053")->isEnabled());
-        auto* layers = control<QComboBox>(dialog, "12013");
+        EXPECT_EQ(control<QLineEdit>(dialog, Node::kDesignation)->text(), "Б");
+        EXPECT_FALSE(control<QWidget>(dialog, kFrame.propertiesButton)->isEnabled());
+        auto* layers = control<QComboBox>(dialog, kFrame.layerCombo);
         EXPECT_FALSE(layers->isEnabled());
         // Even a layer that reaches the dialog's name is not written to an existing designation.
         layers->setCurrentIndex(0);
         emit layers->activated(0);
-        press(dialog, "1");
+        press(dialog, dialogs::kAcceptButton);
     });
     EXPECT_EQ(block.GetTraits()->GetLayerName(), cp1251("Оси"));
     EXPECT_EQ(block.GetParam(1), 20.0);
@@ -80,17 +82,17 @@ TEST_F(JoinPointTest, cancelEmptiesAndClearedStaysCleared)
     for (std::uint8_t editMode : {0, 1}) {
         block.SetEditMode(editMode);
         block.GetScopePoints()->AddScopePoint(1, 1, 2, 1.0, 1.0, 0.0, 0, 0, 0, 0);
-        EXPECT_EQ(run([&](QDialog& dialog) { press(dialog, "2"); }), dialogs::kCancelled);
+        EXPECT_EQ(run([&](QDialog& dialog) { press(dialog, dialogs::kCancelButton); }), dialogs::kCancelled);
         EXPECT_TRUE(block.IsEmpty()) << int(editMode);
     }
     run([&](QDialog& dialog) {
-        control<QLineEdit>(dialog, "12052")->clear();
-        press(dialog, "1");
+        control<QLineEdit>(dialog, Node::kDesignation)->clear();
+        press(dialog, dialogs::kAcceptButton);
     });
     EXPECT_EQ(mainText(), "");
     run([&](QDialog& dialog) {
-        EXPECT_EQ(control<QLineEdit>(dialog, "12052")->text(), "");
-        press(dialog, "1");
+        EXPECT_EQ(control<QLineEdit>(dialog, Node::kDesignation)->text(), "");
+        press(dialog, dialogs::kAcceptButton);
     });
     EXPECT_EQ(mainText(), "");
 }

@@ -37,13 +37,16 @@ using tarvelo::dialogs::NotePoint;
 namespace {
 
 using dialogs::testing::control;
+using dialogs::testing::ControlId;
+using Note = dialogs::NoteTemplate;
+static constexpr const dialogs::FrameTemplate& kFrame = dialogs::kNoteFrame;
 
-QString shown(QWidget& dialog, const char* comboName)
+QString shown(QWidget& dialog, const ControlId& comboName)
 {
     return control<QComboBox>(dialog, comboName)->currentText();
 }
 
-QStringList entries(QWidget& dialog, const char* comboName)
+QStringList entries(QWidget& dialog, const ControlId& comboName)
 {
     QStringList texts;
     for (int entry = 0; entry < control<QComboBox>(dialog, comboName)->count(); ++entry)
@@ -52,7 +55,7 @@ QStringList entries(QWidget& dialog, const char* comboName)
 }
 
 // Opens the drop-down list and clicks the entry that carries `value`, as the user chooses it.
-void choose(QWidget& dialog, const char* name, std::uint32_t value)
+void choose(QWidget& dialog, const ControlId& name, std::uint32_t value)
 {
     auto* combo = control<QComboBox>(dialog, name);
     const int entry = combo->findData(QVariant::fromValue(value));
@@ -62,7 +65,7 @@ void choose(QWidget& dialog, const char* name, std::uint32_t value)
     QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(view->model()->index(entry, 0)).center());
 }
 
-void click(QWidget& dialog, const char* name)
+void click(QWidget& dialog, const ControlId& name)
 {
     QTest::mouseClick(control(dialog, name), Qt::LeftButton);
 }
@@ -73,14 +76,14 @@ using tarvelo::testing::typeText;
 QStringList records(QWidget& dialog)
 {
     QStringList texts;
-    for (int row = 0; row < control<QListWidget>(dialog, "12059")->count(); ++row)
-        texts << control<QListWidget>(dialog, "12059")->item(row)->text();
+    for (int row = 0; row < control<QListWidget>(dialog, Note::kRecords)->count(); ++row)
+        texts << control<QListWidget>(dialog, Note::kRecords)->item(row)->text();
     return texts;
 }
 
 void clickRecord(QWidget& dialog, int row)
 {
-    auto* list = control<QListWidget>(dialog, "12059");
+    auto* list = control<QListWidget>(dialog, Note::kRecords);
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
 }
 
@@ -126,19 +129,19 @@ const std::vector<NotePoint> kExistingShape{{7, 8}};
 TEST_F(NoteDialogTest, newLeaderStartsAsPositionLeader)
 {
     const int result = run([&](QDialog& dialog) {
-        EXPECT_EQ(dialog.objectName(), QStringLiteral("12054"));
+        EXPECT_EQ(dialog.objectName(), QString::number(kFrame.templateId));
         EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Выноска"));
-        EXPECT_EQ(entries(dialog, "12013"),
+        EXPECT_EQ(entries(dialog, Note::kType),
                   (QStringList{"Позиционная выноска", "Гребенчатая выноска", "Выноска для многослойных конструкций"}));
-        EXPECT_EQ(entries(dialog, "12002"),
+        EXPECT_EQ(entries(dialog, Note::kEnding),
                   (QStringList{" Линия ", "Откр. стрелка", "Закр. стрелка", "Пол. стрелка", "Точка", "Засечка"}));
-        EXPECT_EQ(entries(dialog, "12003"), (QStringList{"Произвольный", "15", "30", "45", "90"}));
-        EXPECT_FALSE(control<QComboBox>(dialog, "12002")->itemIcon(5).isNull());
-        EXPECT_EQ(control<QPushButton>(dialog, "12050")->text(), QStringLiteral("1 : 1"));
-        EXPECT_TRUE(control(dialog, "12042")->isVisible() && !control(dialog, "12059")->isVisible());
-        EXPECT_EQ(control(dialog, "12060")->toolTip(), QStringLiteral("Добавление записи"));
-        EXPECT_EQ(control(dialog, "12061")->toolTip(), QStringLiteral("Удаление записи"));
-        click(dialog, "1");
+        EXPECT_EQ(entries(dialog, Note::kAngle), (QStringList{"Произвольный", "15", "30", "45", "90"}));
+        EXPECT_FALSE(control<QComboBox>(dialog, Note::kEnding)->itemIcon(5).isNull());
+        EXPECT_EQ(control<QPushButton>(dialog, kFrame.scaleButton)->text(), QStringLiteral("1 : 1"));
+        EXPECT_TRUE(control(dialog, Note::kUpperText)->isVisible() && !control(dialog, Note::kRecords)->isVisible());
+        EXPECT_EQ(control(dialog, Note::kAddRecord)->toolTip(), QStringLiteral("Добавление записи"));
+        EXPECT_EQ(control(dialog, Note::kRemoveRecord)->toolTip(), QStringLiteral("Удаление записи"));
+        click(dialog, dialogs::kAcceptButton);
     });
     EXPECT_EQ(result, dialogs::kAccepted);
     EXPECT_EQ(block.GetSymbolType(), 401u);
@@ -161,13 +164,13 @@ TEST_F(NoteDialogTest, storedDefaultsArePreselected)
     hub.SetDwordParam("", "NoteDefaultAngle", 45);
     hub.SetDwordParam("", "NoteEndline", 3);
     run([&](QDialog& dialog) {
-        EXPECT_EQ(shown(dialog, "12003"), QStringLiteral("45"));
-        EXPECT_EQ(shown(dialog, "12002"), QStringLiteral("Закр. стрелка"));
+        EXPECT_EQ(shown(dialog, Note::kAngle), QStringLiteral("45"));
+        EXPECT_EQ(shown(dialog, Note::kEnding), QStringLiteral("Закр. стрелка"));
         EXPECT_EQ(block.GetAngle(), 45.0);
         EXPECT_EQ(block.GetSymbolVariant(), 3u);
         hub.SetDwordParam("", "NoteDefaultAngle", 0);
         hub.SetDwordParam("", "NoteEndline", 0);
-        click(dialog, "1");
+        click(dialog, dialogs::kAcceptButton);
     });
     EXPECT_EQ(hub.GetDwordParams("", "NoteDefaultAngle"), 45u);
     EXPECT_EQ(hub.GetDwordParams("", "NoteEndline"), 3u);
@@ -181,9 +184,9 @@ TEST_F(NoteDialogTest, unmatchedDefaultsChangeNothing)
     block.SetAngle(12.5);
     block.SetSymbolVariant(77);
     run([&](QDialog& dialog) {
-        EXPECT_EQ(shown(dialog, "12003"), QStringLiteral("Произвольный"));
-        EXPECT_EQ(shown(dialog, "12002"), QStringLiteral(" Линия "));
-        click(dialog, "1");
+        EXPECT_EQ(shown(dialog, Note::kAngle), QStringLiteral("Произвольный"));
+        EXPECT_EQ(shown(dialog, Note::kEnding), QStringLiteral(" Линия "));
+        click(dialog, dialogs::kAcceptButton);
     });
     EXPECT_EQ(hub.GetDwordParams("", "NoteDefaultAngle"), 12u);
     EXPECT_EQ(hub.GetDwordParams("", "NoteEndline"), 77u);
@@ -193,35 +196,35 @@ TEST_F(NoteDialogTest, unmatchedDefaultsChangeNothing)
 TEST_F(NoteDialogTest, choicesAreWrittenAtOnce)
 {
     run([&](QDialog& dialog) {
-        choose(dialog, "12003", 45);
+        choose(dialog, Note::kAngle, 45);
         EXPECT_EQ(block.GetAngle(), 45.0);
-        choose(dialog, "12002", 6);
+        choose(dialog, Note::kEnding, 6);
         EXPECT_EQ(block.GetSymbolVariant(), 6u);
-        typeText(control(dialog, "12042"), QStringLiteral("Поз. 1"));
-        typeText(control(dialog, "12043"), QStringLiteral("ГОСТ"));
+        typeText(control(dialog, Note::kUpperText), QStringLiteral("Поз. 1"));
+        typeText(control(dialog, Note::kLowerText), QStringLiteral("ГОСТ"));
         EXPECT_EQ(block.GetExtData()->GetMainText(), cp1251("Поз. 1"));
         EXPECT_EQ(block.GetExtData()->GetSubText(), cp1251("ГОСТ"));
 
-        auto* multiPoint = control<QCheckBox>(dialog, "12056");
-        auto* angle = control(dialog, "12003");
+        auto* multiPoint = control<QCheckBox>(dialog, Note::kMultiPoint);
+        auto* angle = control(dialog, Note::kAngle);
         multiPoint->click();
         EXPECT_EQ(scopePoints(), kDoubledBend);
-        EXPECT_EQ(shown(dialog, "12003"), QStringLiteral("Произвольный"));
+        EXPECT_EQ(shown(dialog, Note::kAngle), QStringLiteral("Произвольный"));
         EXPECT_FALSE(angle->isEnabled());
         EXPECT_EQ(block.GetAngle(), 0.0);
         multiPoint->click();
         EXPECT_EQ(scopePoints(), kBend);
         EXPECT_TRUE(angle->isEnabled());
 
-        choose(dialog, "12013", 402);
+        choose(dialog, Note::kType, 402);
         EXPECT_EQ(block.GetSymbolType(), 402u);
         EXPECT_EQ(scopePoints(), kDoubledBend);
         EXPECT_TRUE(multiPoint->isChecked());
         EXPECT_FALSE(multiPoint->isEnabled());
-        choose(dialog, "12013", 401);
+        choose(dialog, Note::kType, 401);
         EXPECT_EQ(scopePoints(), kBend);
         EXPECT_TRUE(multiPoint->isEnabled() && !multiPoint->isChecked());
-        click(dialog, "2");
+        click(dialog, dialogs::kCancelButton);
     });
     EXPECT_EQ(block.GetSymbolVariant(), 6u) << "written before the cancel";
     EXPECT_FALSE(stored("NoteEndline"));
@@ -232,17 +235,18 @@ TEST_F(NoteDialogTest, choicesAreWrittenAtOnce)
 TEST_F(NoteDialogTest, multilayerLeaderEditsItsRecords)
 {
     run([&](QDialog& dialog) {
-        choose(dialog, "12003", 30);
-        choose(dialog, "12013", 403);
+        choose(dialog, Note::kAngle, 30);
+        choose(dialog, Note::kType, 403);
         EXPECT_EQ(scopePoints(), (std::vector<NotePoint>{{0, 0}, {0, 10}, {0, 10}}));
-        for (const char* hidden : {"12042", "12043", "12044", "12046", "12003", "12056"})
+        for (const ControlId& hidden :
+             {Note::kUpperText, Note::kLowerText, Note::kShelf, Note::kAngleLabel, Note::kAngle, Note::kMultiPoint})
             EXPECT_FALSE(control(dialog, hidden)->isVisible()) << hidden;
-        EXPECT_TRUE(control(dialog, "12059")->isVisible() && control(dialog, "12002")->isVisible());
-        EXPECT_EQ(shown(dialog, "12003"), QStringLiteral("Произвольный"));
+        EXPECT_TRUE(control(dialog, Note::kRecords)->isVisible() && control(dialog, Note::kEnding)->isVisible());
+        EXPECT_EQ(shown(dialog, Note::kAngle), QStringLiteral("Произвольный"));
         EXPECT_EQ(block.GetAngle(), 30.0) << "resetting the list does not write the block";
         EXPECT_EQ(records(dialog), (QStringList{"1", "2", "3"}));
 
-        auto* editor = control<QLineEdit>(dialog, "12062");
+        auto* editor = control<QLineEdit>(dialog, Note::kRecordEditor);
         clickRecord(dialog, 0);
         ASSERT_TRUE(editor->isVisible() && editor->hasFocus());
         EXPECT_EQ(editor->text(), QStringLiteral("1"));
@@ -253,17 +257,17 @@ TEST_F(NoteDialogTest, multilayerLeaderEditsItsRecords)
         EXPECT_EQ(editor->text(), QStringLiteral("3"));
 
         clickRecord(dialog, 1);
-        click(dialog, "12061");
+        click(dialog, Note::kRemoveRecord);
         EXPECT_FALSE(editor->isVisible());
-        click(dialog, "12060");
+        click(dialog, Note::kAddRecord);
         EXPECT_EQ(records(dialog), (QStringList{"Бетон", "3", "3"}));
-        click(dialog, "12061");  // the record that moved up into the removed place
-        click(dialog, "12061");
-        click(dialog, "12061");  // the index now lies beyond the last record
+        click(dialog, Note::kRemoveRecord);  // the record that moved up into the removed place
+        click(dialog, Note::kRemoveRecord);
+        click(dialog, Note::kRemoveRecord);  // the index now lies beyond the last record
         EXPECT_EQ(records(dialog), (QStringList{"Бетон"}));
         EXPECT_EQ(dialogs::readNoteRecords(block), (std::vector<std::string>{cp1251("Бетон")}));
 
-        click(dialog, "12060");
+        click(dialog, Note::kAddRecord);
         clickRecord(dialog, 1);
         editor->selectAll();
         typeText(editor, QStringLiteral("Утеплитель"));
@@ -324,22 +328,22 @@ TEST_F(NoteDialogTest, existingMultilayerLeaderKeepsItsItems)
     const GEOTYPE_DEFINITION::ValueMap values{{4, 2}};
     for (std::uint32_t key : {8u, 2u, 6u})
         block.AddItem(GEOTYPE_DEFINITION::kTextItemKind, key, &values, "layer " + std::to_string(key), 3);
-    run([&](QDialog& dialog) { click(dialog, "1"); });
+    run([&](QDialog& dialog) { click(dialog, dialogs::kAcceptButton); });
     EXPECT_EQ(block.GetItemCount(), 3u);
     ASSERT_NE(block.GetItems()->FindItem(6), nullptr);
     EXPECT_EQ(block.GetItems()->FindItem(6)->GetStyle(), 3u);
     EXPECT_EQ(block.GetItems()->FindItem(6)->GetValueMap(), values);
     run([&](QDialog& dialog) {
         EXPECT_EQ(records(dialog), (QStringList{"layer 2", "layer 6", "layer 8"}));
-        EXPECT_EQ(shown(dialog, "12002"), QStringLiteral("Точка"));
-        EXPECT_EQ(control<QPushButton>(dialog, "12050")->text(), QStringLiteral("50 : 1"));
-        EXPECT_FALSE(control(dialog, "12013")->isEnabled() || control(dialog, "12048")->isEnabled());
-        EXPECT_EQ(shown(dialog, "12048"), QStringLiteral("Стены"));
+        EXPECT_EQ(shown(dialog, Note::kEnding), QStringLiteral("Точка"));
+        EXPECT_EQ(control<QPushButton>(dialog, kFrame.scaleButton)->text(), QStringLiteral("50 : 1"));
+        EXPECT_FALSE(control(dialog, Note::kType)->isEnabled() || control(dialog, kFrame.layerCombo)->isEnabled());
+        EXPECT_EQ(shown(dialog, kFrame.layerCombo), QStringLiteral("Стены"));
         clickRecord(dialog, 0);
         for (int times = 0; times < 4; ++times)
-            click(dialog, "12061");
+            click(dialog, Note::kRemoveRecord);
         EXPECT_TRUE(records(dialog).isEmpty());
-        click(dialog, "1");
+        click(dialog, dialogs::kAcceptButton);
     });
     EXPECT_EQ(block.GetItemCount(), 3u);
     EXPECT_NE(block.GetItems()->FindItem(8), nullptr);
@@ -355,13 +359,13 @@ TEST_F(NoteDialogTest, existingPositionLeaderShowsItsTexts)
     block.SetSymbolVariant(3);
     block.SetAngle(45.9);
     run([&](QDialog& dialog) {
-        EXPECT_EQ(control<QLineEdit>(dialog, "12042")->text(), QStringLiteral("Поз. 4"));
-        EXPECT_EQ(control<QLineEdit>(dialog, "12043")->text(), QStringLiteral("2 шт."));
-        EXPECT_EQ(shown(dialog, "12002"), QStringLiteral("Закр. стрелка"));
-        for (const char* locked : {"12003", "12056", "12013"})
+        EXPECT_EQ(control<QLineEdit>(dialog, Note::kUpperText)->text(), QStringLiteral("Поз. 4"));
+        EXPECT_EQ(control<QLineEdit>(dialog, Note::kLowerText)->text(), QStringLiteral("2 шт."));
+        EXPECT_EQ(shown(dialog, Note::kEnding), QStringLiteral("Закр. стрелка"));
+        for (const ControlId& locked : {Note::kAngle, Note::kMultiPoint, Note::kType})
             EXPECT_FALSE(control(dialog, locked)->isEnabled()) << locked;
-        choose(dialog, "12002", 2);
-        click(dialog, "1");
+        choose(dialog, Note::kEnding, 2);
+        click(dialog, dialogs::kAcceptButton);
     });
     EXPECT_EQ(scopePoints(), kExistingShape);
     EXPECT_EQ(hub.GetDwordParams("", "NoteDefaultAngle"), 45u);
@@ -375,10 +379,11 @@ TEST_F(NoteDialogTest, existingLeaderOfAnUnofferedType)
     existingLeader(405);
     block.SetAngle(30.0);
     run([&](QDialog& dialog) {
-        EXPECT_EQ(shown(dialog, "12013"), QStringLiteral("Позиционная выноска"));
-        EXPECT_EQ(shown(dialog, "12002"), QStringLiteral(" Линия "));
-        EXPECT_EQ(shown(dialog, "12003"), QStringLiteral("Произвольный"));
-        for (const char* locked : {"12013", "12002", "12003", "12056", "12048"})
+        EXPECT_EQ(shown(dialog, Note::kType), QStringLiteral("Позиционная выноска"));
+        EXPECT_EQ(shown(dialog, Note::kEnding), QStringLiteral(" Линия "));
+        EXPECT_EQ(shown(dialog, Note::kAngle), QStringLiteral("Произвольный"));
+        for (const ControlId& locked : std::initializer_list<ControlId>{Note::kType, Note::kEnding, Note::kAngle,
+                                                                        Note::kMultiPoint, kFrame.layerCombo})
             EXPECT_FALSE(control(dialog, locked)->isEnabled()) << locked;
     });
     EXPECT_EQ(block.GetSymbolType(), 405u);

@@ -35,18 +35,26 @@ using tarvelo::dialogs::CDlgObjProperties;
 
 namespace {
 
+using Props = dialogs::ObjPropertiesTemplate;
+
 template <typename Control>
-Control* control(QWidget& dialog, const char* name)
+Control* control(QWidget& dialog, const QString& name)
 {
-    auto* found = dialog.findChild<Control*>(QString::fromLatin1(name));
-    EXPECT_NE(found, nullptr) << name;
+    auto* found = dialog.findChild<Control*>(name);
+    EXPECT_NE(found, nullptr) << name.toStdString();
     return found;
+}
+
+template <typename Control>
+Control* control(QWidget& dialog, Props::Id id)
+{
+    return control<Control>(dialog, QString::number(id));
 }
 
 QStringList column(QWidget& dialog, int index)
 {
     QStringList texts;
-    auto* list = control<CClrListBox>(dialog, "12104");
+    auto* list = control<CClrListBox>(dialog, Props::kList);
     for (int row = 0; row < list->topLevelItemCount(); ++row)
         texts << list->topLevelItem(row)->text(index);
     return texts;
@@ -55,7 +63,7 @@ QStringList column(QWidget& dialog, int index)
 // Clicks a row's name, as the user selects it.
 void selectRow(QWidget& dialog, int row)
 {
-    auto* list = control<CClrListBox>(dialog, "12104");
+    auto* list = control<CClrListBox>(dialog, Props::kList);
     const QRect name = list->visualRect(list->model()->index(row, 0));
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, name.center());
 }
@@ -63,7 +71,7 @@ void selectRow(QWidget& dialog, int row)
 // Opens the drop-down list and clicks the entry with this text.
 void chooseEntry(QWidget& dialog, const QString& text)
 {
-    auto* choices = control<CColorPickerCB>(dialog, "12013");
+    auto* choices = control<CColorPickerCB>(dialog, Props::kChoices);
     const int entry = choices->findText(text);
     ASSERT_GE(entry, 0) << text.toStdString();
     choices->showPopup();
@@ -131,8 +139,8 @@ protected:
         return saved;
     }
 
-    void switchPage(QDialog& dialog, int page) { control<QTabBar>(dialog, "12112")->setCurrentIndex(page); }
-    void save(QDialog& dialog) { control<QPushButton>(dialog, "1")->click(); }
+    void switchPage(QDialog& dialog, int page) { control<QTabBar>(dialog, Props::kPages)->setCurrentIndex(page); }
+    void save(QDialog& dialog) { control<QPushButton>(dialog, Props::kSave)->click(); }
 
     services::testing::TestEnvironment environment;
     // The library reads the same store as the dialog.
@@ -149,17 +157,17 @@ TEST_F(ObjPropertiesTest, opensWithItsTemplateAndScheme)
     block.SetSymbolType(250);
     run([&](QDialog& dialog) {
         EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Свойства объекта"));
-        auto* pages = control<QTabBar>(dialog, "12112");
+        auto* pages = control<QTabBar>(dialog, Props::kPages);
         EXPECT_EQ(QStringList({pages->tabText(0), pages->tabText(1)}), QStringList({"Геометрия", "Графика"}));
-        auto* list = control<CClrListBox>(dialog, "12104");
+        auto* list = control<CClrListBox>(dialog, Props::kList);
         EXPECT_EQ(list->headerItem()->text(0), QStringLiteral("Параметр"));
         EXPECT_EQ(list->headerItem()->text(1), QStringLiteral("Значение"));
         EXPECT_EQ(list->columnWidth(0), list->viewport()->width() * 60 / 100);
         EXPECT_EQ(list->columnWidth(1), list->viewport()->width() * 40 / 100);
-        for (const char* hidden : {"12062", "12013", "2001", "12108"})
+        for (const Props::Id hidden : {Props::kValueEdit, Props::kChoices, Props::kMore, Props::kSaveSettings})
             EXPECT_FALSE(control<QWidget>(dialog, hidden)->isVisible()) << hidden;
-        EXPECT_FALSE(control<QPushButton>(dialog, "12107")->icon().isNull());
-        const QImage scheme = control<QLabel>(dialog, "12106")->pixmap().toImage();
+        EXPECT_FALSE(control<QPushButton>(dialog, Props::kSettings)->icon().isNull());
+        const QImage scheme = control<QLabel>(dialog, Props::kScheme)->pixmap().toImage();
         EXPECT_FALSE(scheme.isNull());
         EXPECT_EQ(scheme, dialogs::renderPicture(resources::bitmapPath(resources::kSchemeBreak)).toImage());
     });
@@ -174,7 +182,7 @@ TEST_F(ObjPropertiesTest, geometryPageEditsAndSavesParameters)
         EXPECT_EQ(column(dialog, 0).value(0), QStringLiteral("Диаметр кружка оси, мм"));
         EXPECT_EQ(column(dialog, 1), (QStringList{"1", "2", "4", "5"}));
         selectRow(dialog, 1);
-        auto* edit = control<QLineEdit>(dialog, "12062");
+        auto* edit = control<QLineEdit>(dialog, Props::kValueEdit);
         EXPECT_TRUE(edit->isVisible());
         EXPECT_EQ(edit->text(), QStringLiteral("2"));
         edit->clear();
@@ -206,18 +214,18 @@ TEST_F(ObjPropertiesTest, switchingPagesShowsStoredValuesAgain)
     const bool saved = run([&](QDialog& dialog) {
         EXPECT_EQ(column(dialog, 1), stored);
         selectRow(dialog, 0);
-        QTest::keyClicks(control<QLineEdit>(dialog, "12062"), "9");
+        QTest::keyClicks(control<QLineEdit>(dialog, Props::kValueEdit), "9");
         switchPage(dialog, 1);
-        EXPECT_FALSE(control<QLineEdit>(dialog, "12062")->isVisible());
+        EXPECT_FALSE(control<QLineEdit>(dialog, Props::kValueEdit)->isVisible());
         EXPECT_EQ(column(dialog, 0), (QStringList{"Цвет объекта", "Основной тип линий", "Вес основных линий",
                                                   "Тип толстых линий", "Вес толстых линий", "Текстовый стиль",
                                                   "Слой в чертеже"}));
         EXPECT_EQ(column(dialog, 1), (QStringList{"ПоСлою", "Штриховая", "0.25 мм", "Continuous", "0.50 мм",
                                                   "ГОСТ тип Б", "Оси"}));
-        EXPECT_EQ(control<CClrListBox>(dialog, "12104")->GetItemData(0), 1256u);
+        EXPECT_EQ(control<CClrListBox>(dialog, Props::kList)->GetItemData(0), 1256u);
         switchPage(dialog, 0);
         EXPECT_EQ(column(dialog, 1), stored);
-        control<QPushButton>(dialog, "2")->click();
+        control<QPushButton>(dialog, Props::kCancel)->click();
     });
     EXPECT_FALSE(saved);
     EXPECT_EQ(block.GetParam(1), 1.25);
@@ -229,7 +237,7 @@ TEST_F(ObjPropertiesTest, graphicsPageSavesTraitsButNotTheLayer)
     run([&](QDialog& dialog) {
         switchPage(dialog, 1);
         selectRow(dialog, 2);
-        auto* choices = control<CColorPickerCB>(dialog, "12013");
+        auto* choices = control<CColorPickerCB>(dialog, Props::kChoices);
         EXPECT_TRUE(choices->isVisible());
         EXPECT_EQ(choices->currentText(), QStringLiteral("0.25 мм"));
         chooseEntry(dialog, QStringLiteral("0.70 мм"));
@@ -261,13 +269,13 @@ TEST_F(ObjPropertiesTest, anotherColourIsPickedInTheHostDialog)
             if (colours == nullptr)
                 return;
             QTest::mouseClick(control<QWidget>(*colours, "color-30"), Qt::LeftButton);
-            control<QPushButton>(*colours, "1")->click();
+            control<QPushButton>(*colours, QStringLiteral("1"))->click();
         });
         chooseEntry(dialog, QStringLiteral("Другой цвет..."));
-        EXPECT_EQ(control<CClrListBox>(dialog, "12104")->GetItemData(0), 1030u);
+        EXPECT_EQ(control<CClrListBox>(dialog, Props::kList)->GetItemData(0), 1030u);
         selectRow(dialog, 1);
         selectRow(dialog, 0);
-        EXPECT_GE(control<CColorPickerCB>(dialog, "12013")->findText(QStringLiteral("Цвет 30")), 0)
+        EXPECT_GE(control<CColorPickerCB>(dialog, Props::kChoices)->findText(QStringLiteral("Цвет 30")), 0)
             << "the registered colour is offered from now on";
     });
     EXPECT_TRUE(colourDialogOpened);
@@ -284,7 +292,7 @@ TEST_F(ObjPropertiesTest, lineTypeRowsListTheDrawingsLineTypes)
         [&](QDialog& dialog) {
             switchPage(dialog, 1);
             selectRow(dialog, 1);
-            auto* choices = control<CColorPickerCB>(dialog, "12013");
+            auto* choices = control<CColorPickerCB>(dialog, Props::kChoices);
             QStringList offered;
             for (int entry = 0; entry < choices->count(); ++entry)
                 offered << choices->itemText(entry);
@@ -327,7 +335,7 @@ TEST_F(ObjPropertiesTest, existingSymbolIsDescribedFirst)
     block.GetTraits()->SetColorIndex(0);
     run([&](QDialog& dialog) {
         switchPage(dialog, 1);
-        EXPECT_EQ(control<CClrListBox>(dialog, "12104")->GetItemData(0), 1005u);
+        EXPECT_EQ(control<CClrListBox>(dialog, Props::kList)->GetItemData(0), 1005u);
     });
 }
 
@@ -340,7 +348,7 @@ TEST_F(ObjPropertiesTest, missingLibraryLeavesTheDialogUsable)
         switchPage(dialog, 1);
         EXPECT_EQ(column(dialog, 0).size(), 7);
         selectRow(dialog, 2);
-        EXPECT_EQ(control<CColorPickerCB>(dialog, "12013")->count(), 0);
+        EXPECT_EQ(control<CColorPickerCB>(dialog, Props::kChoices)->count(), 0);
         save(dialog);
     });
     EXPECT_TRUE(saved);
@@ -352,7 +360,7 @@ TEST_F(ObjPropertiesTest, missingLibraryLeavesTheDialogUsable)
 // The settings button asks the settings library; without its path the user is told so.
 TEST_F(ObjPropertiesTest, settingsButtonReachesTheSettingsLibrary)
 {
-    run([&](QDialog& dialog) { control<QPushButton>(dialog, "12107")->click(); });
+    run([&](QDialog& dialog) { control<QPushButton>(dialog, Props::kSettings)->click(); });
     ASSERT_EQ(environment.recorder.shown.size(), 1u);
     EXPECT_EQ(environment.recorder.shown[0].text, "Не найдена запись пути к библиотеке настроек");
 }

@@ -17,14 +17,16 @@
 using namespace tarvelo;
 using namespace tarvelo::dialogs::testing;
 using tarvelo::services::testing::cp1251;
+using Weld = dialogs::WeldTemplate;
+static constexpr const dialogs::FrameTemplate& kFrame = dialogs::kWeldFrame;
 
 namespace {
 
 class WeldTest : public SymbolDialogFixture {
 protected:
     int run(const std::function<void(QDialog&)>& drive) { return SymbolDialogFixture::run<dialogs::CDlgWeld>(drive); }
-    static QComboBox* types(QDialog& dialog) { return control<QComboBox>(dialog, "12013"); }
-    static QImage shownPicture(QDialog& dialog) { return control<QLabel>(dialog, "12102")->pixmap().toImage(); }
+    static QComboBox* types(QDialog& dialog) { return control<QComboBox>(dialog, Weld::kTypes); }
+    static QImage shownPicture(QDialog& dialog) { return control<QLabel>(dialog, Weld::kPicture)->pixmap().toImage(); }
     static QImage picture(int number) { return dialogs::renderPicture(resources::bitmapPath(number)).toImage(); }
     std::uint32_t rememberedType() { return hub.GetDwordParams("", "WeldDefultType"); }
 };
@@ -68,8 +70,8 @@ TEST_F(WeldTest, newWeldStartsFromTheRememberedType)
             EXPECT_EQ(types(dialog)->count(), 16);
             EXPECT_EQ(types(dialog)->currentText(), QString::fromUtf8(start.shown));
             EXPECT_EQ(shownPicture(dialog), picture(start.picture));
-            EXPECT_TRUE(control<QWidget>(dialog, "12002")->isEnabled());
-            press(dialog, "1");
+            EXPECT_TRUE(control<QWidget>(dialog, kFrame.layerCombo)->isEnabled());
+            press(dialog, dialogs::kAcceptButton);
         });
         EXPECT_EQ(block.GetSymbolType(), start.type);
         EXPECT_EQ(block.GetSymbolVariant(), start.type);
@@ -82,7 +84,7 @@ TEST_F(WeldTest, newWeldStartsFromTheRememberedType)
 // Choosing a type rewrites variant, points, defaults and picture at once; only accepting remembers it.
 TEST_F(WeldTest, choosingATypeRewritesTheBlockAtOnce)
 {
-    for (const char* decision : {"1", "2"}) {
+    for (const int decision : {dialogs::kAcceptButton, dialogs::kCancelButton}) {
         SCOPED_TRACE(decision);
         hub.SetDwordParam("", "WeldDefultType", 711);
         run([&](QDialog& dialog) {
@@ -96,7 +98,7 @@ TEST_F(WeldTest, choosingATypeRewritesTheBlockAtOnce)
             press(dialog, decision);
         });
         EXPECT_EQ(block.GetSymbolType(), 733u) << "the choice stays in the block either way";
-        EXPECT_EQ(rememberedType(), decision == std::string("1") ? 733u : 711u);
+        EXPECT_EQ(rememberedType(), decision == dialogs::kAcceptButton ? 733u : 711u);
     }
 }
 
@@ -116,9 +118,9 @@ TEST_F(WeldTest, existingWeldKeepsItsPlaceAndLayer)
     run([&](QDialog& dialog) {
         EXPECT_EQ(types(dialog)->currentText(), QStringLiteral("Стыковые заводские - сплошные невидимые"));
         EXPECT_EQ(shownPicture(dialog), picture(12085));
-        EXPECT_EQ(control<QAbstractButton>(dialog, "12104")->text(), QStringLiteral("2.5 : 1"));
-        EXPECT_FALSE(control<QWidget>(dialog, "12002")->isEnabled());
-        press(dialog, "1");
+        EXPECT_EQ(control<QAbstractButton>(dialog, kFrame.scaleButton)->text(), QStringLiteral("2.5 : 1"));
+        EXPECT_FALSE(control<QWidget>(dialog, kFrame.layerCombo)->isEnabled());
+        press(dialog, dialogs::kAcceptButton);
     });
     EXPECT_EQ(block.GetScale(), 2.5);
     EXPECT_EQ(block.GetParam(1), 20.0);
@@ -129,7 +131,7 @@ TEST_F(WeldTest, existingWeldKeepsItsPlaceAndLayer)
     run([&](QDialog& dialog) {
         choose(*types(dialog), 14);
         EXPECT_EQ(shownPicture(dialog), picture(12094));
-        press(dialog, "1");
+        press(dialog, dialogs::kAcceptButton);
     });
     EXPECT_EQ(block.GetSymbolVariant(), 733u);
     EXPECT_EQ(block.GetParam(1), 15.0);

@@ -46,7 +46,8 @@ int CSymbolDialog::EditBlock(hostcad::IDrawingDatabase* drawing, GEOTYPE_DEFINIT
     m_block = block;
     InitControls();
     if (isNewSymbol()) {
-        applyNewSymbolScale();
+        if (takesStoredScale())
+            applyNewSymbolScale();
         initNewSymbol();
     } else {
         initExistingSymbol();

@@ -45,8 +45,10 @@ protected:
 
     /// The properties icon, the layer combo, the tips.
     virtual void InitControls();
-    /// Brings a new block, already at the stored scale, to a usable state and shows it.
+    /// Brings a new block, already at the stored scale where it takes it, to a usable state and shows it.
     virtual void initNewSymbol() = 0;
+    /// Whether a new block starts at the stored scale; one the host already gave a shape may keep its own.
+    [[nodiscard]] virtual bool takesStoredScale() const { return true; }
     /// Shows an existing block; what the user does not change stays as it is.
     virtual void initExistingSymbol() = 0;
     /// After acceptance: the layer by the dialog's rule; dialogs add their own.

@@ -107,6 +107,11 @@ void CDialogNote::initNewSymbol()
         m_block->SetSymbolVariant(ending);
 }
 
+bool CDialogNote::takesStoredScale() const
+{
+    return m_block->IsEmpty();
+}
+
 void CDialogNote::initExistingSymbol()
 {
     // An existing leader, even one without points, is shown, not rebuilt.

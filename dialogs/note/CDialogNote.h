@@ -59,6 +59,8 @@ protected:
     void InitControls() override;
     void initNewSymbol() override;
     void initExistingSymbol() override;
+    /// A new leader the host gave points to keeps its scale with them.
+    [[nodiscard]] bool takesStoredScale() const override;
     void saveDefaults() override;
     /// The records typed go out of the block again.
     void afterCancel() override;

@@ -158,6 +158,26 @@ TEST_F(NoteDialogTest, newLeaderStartsAsPositionLeader)
     EXPECT_EQ(hub.GetDwordParams("", "NoteDefaultAngle"), 0u);
 }
 
+// The stored scale goes to a new empty leader; a new leader the host gave points to keeps its own scale.
+TEST_F(NoteDialogTest, storedScaleReachesOnlyAnEmptyNewLeader)
+{
+    hub.SetStringParams(CSysHub::kParamsKey, "SymScl", "100.000000", false);
+    run([&](QDialog& dialog) {
+        EXPECT_EQ(control<QPushButton>(dialog, kFrame.scaleButton)->text(), QStringLiteral("100 : 1"));
+        click(dialog, dialogs::kAcceptButton);
+    });
+    EXPECT_EQ(block.GetScale(), 100.0);
+
+    block.Clear();
+    block.SetScale(50.0);
+    block.GetScopePoints()->AddScopePoint(1, 1, 2, 7.0, 8.0, 0.0, 0, 0, 0, 0);
+    run([&](QDialog& dialog) {
+        EXPECT_EQ(control<QPushButton>(dialog, kFrame.scaleButton)->text(), QStringLiteral("50 : 1"));
+        click(dialog, dialogs::kAcceptButton);
+    });
+    EXPECT_EQ(block.GetScale(), 50.0);
+}
+
 // Stored defaults that match preselect their entries and go into the block; accepting stores them again.
 TEST_F(NoteDialogTest, storedDefaultsArePreselected)
 {

@@ -46,16 +46,17 @@ void CComboLayers::FillLayers(hostcad::IDrawingDatabase* drawing, std::string* t
     m_copied.clear();
     if (drawing == nullptr)
         return;
-    std::vector<std::string> names;
+    LayerNameModel::Names names;
     const std::string failure = hostcad::walkTableNames(
         drawing, hostcad::TableKind::Layers, hostcad::FailedRecords::Skip,
-        [&names](const hostcad::HostText& name) { names.push_back(name.utf8()); });
+        [&names](const hostcad::HostText& name) { names.append(name.utf8()); });
     if (!failure.empty())
         m_messages.show("Системное окружение", "Ошибка при считывании слоев", services::MessageIcon::Error);
     if (names.empty())
         return;
     try {
-        const QString first = QString::fromStdString(names.front());
+        const std::string_view front = names.at(0);
+        const QString first = QString::fromUtf8(front.data(), static_cast<qsizetype>(front.size()));
         m_names->setNames(std::move(names));
         setEditText(first);
     } catch (const std::exception& failure) {

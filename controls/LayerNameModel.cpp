@@ -2,30 +2,42 @@
 // SPDX-FileCopyrightText: 2026 Tarvelo contributors
 #include "LayerNameModel.h"
 
+#include <algorithm>
 #include <limits>
 
 namespace tarvelo::controls {
 
-void LayerNameModel::setNames(std::vector<std::string> namesUtf8)
+void LayerNameModel::Names::append(std::string_view nameUtf8)
+{
+    m_text.append(nameUtf8);
+    m_ends.push_back(m_text.size());
+}
+
+std::string_view LayerNameModel::Names::at(std::size_t row) const
+{
+    const std::size_t begin = row == 0 ? 0 : m_ends[row - 1];
+    return std::string_view(m_text).substr(begin, m_ends[row] - begin);
+}
+
+void LayerNameModel::setNames(Names names)
 {
     beginResetModel();
-    m_names = std::move(namesUtf8);
-    // A view counts rows in int; names past that could never be shown.
-    if (m_names.size() > static_cast<std::size_t>(std::numeric_limits<int>::max()))
-        m_names.resize(static_cast<std::size_t>(std::numeric_limits<int>::max()));
+    m_names = std::move(names);
     endResetModel();
 }
 
 int LayerNameModel::rowCount(const QModelIndex& parent) const
 {
-    return parent.isValid() ? 0 : static_cast<int>(m_names.size());
+    // A view counts rows in int; names past that could never be shown.
+    return parent.isValid() ? 0 : static_cast<int>(std::min<std::size_t>(m_names.size(), std::numeric_limits<int>::max()));
 }
 
 QVariant LayerNameModel::data(const QModelIndex& index, int role) const
 {
     if (!index.isValid() || index.row() >= rowCount() || (role != Qt::DisplayRole && role != Qt::EditRole))
         return {};
-    return QString::fromStdString(m_names[static_cast<std::size_t>(index.row())]);
+    const std::string_view name = m_names.at(static_cast<std::size_t>(index.row()));
+    return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
 }
 
 }  // namespace tarvelo::controls

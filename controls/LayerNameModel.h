@@ -3,7 +3,9 @@
 #pragma once
 
 #include <QAbstractListModel>
+#include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace tarvelo::controls {
@@ -18,15 +20,29 @@ class LayerNameModel final : public QAbstractListModel {
 public:
     explicit LayerNameModel(QObject* parent = nullptr) : QAbstractListModel(parent) {}
 
+    /// Collects names for the next setNames(), keeping what was collected before.
+    class Names {
+    public:
+        void append(std::string_view nameUtf8);
+        [[nodiscard]] bool empty() const { return m_ends.empty(); }
+        [[nodiscard]] std::size_t size() const { return m_ends.size(); }
+        [[nodiscard]] std::string_view at(std::size_t row) const;
+
+    private:
+        // One buffer for all names: a drawing's thousands of short names would
+        // otherwise be as many allocations, copied again each time a list grows.
+        std::string m_text;
+        std::vector<std::size_t> m_ends;
+    };
+
     /// Replaces the names, as one reset.
-    void setNames(std::vector<std::string> namesUtf8);
-    [[nodiscard]] const std::vector<std::string>& names() const { return m_names; }
+    void setNames(Names names);
 
     [[nodiscard]] int rowCount(const QModelIndex& parent = {}) const override;
     [[nodiscard]] QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
 
 private:
-    std::vector<std::string> m_names;
+    Names m_names;
 };
 
 }  // namespace tarvelo::controls

@@ -7,8 +7,37 @@
 
 namespace tarvelo::controls {
 
+namespace {
+
+// The last names' buffers, emptied, for the next call's walk. Every call reads
+// all layers again; with 100,000 of them, fresh memory for the names costs
+// more in page faults than the walk itself, and the allocator hands memory of
+// that size back to the system when a dialog closes.
+struct Spare {
+    std::string text;
+    std::vector<std::size_t> ends;
+};
+// Not thread_local: that would keep the module from unloading. Dialogs run on the GUI thread only.
+Spare g_spare;
+
+}  // namespace
+
+LayerNameModel::Names::~Names()
+{
+    if (m_text.capacity() > g_spare.text.capacity())
+        g_spare.text.swap(m_text);
+    if (m_ends.capacity() > g_spare.ends.capacity())
+        g_spare.ends.swap(m_ends);
+}
+
 void LayerNameModel::Names::append(std::string_view nameUtf8)
 {
+    if (m_ends.capacity() == 0 && g_spare.ends.capacity() != 0) {
+        m_text.swap(g_spare.text);
+        m_ends.swap(g_spare.ends);
+        m_text.clear();
+        m_ends.clear();
+    }
     m_text.append(nameUtf8);
     m_ends.push_back(m_text.size());
 }

@@ -23,6 +23,11 @@ public:
     /// Collects names for the next setNames(), keeping what was collected before.
     class Names {
     public:
+        Names() = default;
+        ~Names();
+        Names(Names&&) noexcept = default;
+        Names& operator=(Names&&) noexcept = default;
+
         void append(std::string_view nameUtf8);
         [[nodiscard]] bool empty() const { return m_ends.empty(); }
         [[nodiscard]] std::size_t size() const { return m_ends.size(); }
@@ -31,6 +36,7 @@ public:
     private:
         // One buffer for all names: a drawing's thousands of short names would
         // otherwise be as many allocations, copied again each time a list grows.
+        // The buffers outlive the dialog for the next call (see the .cpp).
         std::string m_text;
         std::vector<std::size_t> m_ends;
     };

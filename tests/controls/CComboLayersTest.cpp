@@ -127,3 +127,21 @@ TEST_F(LayerComboTest, namesOutsideCodePage1251StayAsTheDrawingHasThem)
     layers->setLayerName(cp1251("Стены"));
     EXPECT_TRUE(layers->unwritableLayerName().isEmpty());
 }
+
+// A combo's names stay its own while later combos are filled, also when those reuse a closed one's memory.
+TEST_F(LayerComboTest, eachComboListsOnlyItsOwnDrawing)
+{
+    InMemoryDrawing many = drawingWith({"Стены", "Оси", "Размеры", "Штриховка"});
+    InMemoryDrawing few = drawingWith({"0", "Ось"});
+    std::string otherName;
+    {
+        tarvelo::controls::CComboLayers closed(messages);
+        closed.FillLayers(&many, &otherName);
+    }
+    layers->FillLayers(&few, &layerName);
+    tarvelo::controls::CComboLayers later(messages);
+    later.FillLayers(&many, &otherName);
+    EXPECT_EQ(items(), QStringList({"0", QStringLiteral("Ось")}));
+    ASSERT_EQ(later.count(), 4);
+    EXPECT_EQ(later.itemText(3), QStringLiteral("Штриховка"));
+}

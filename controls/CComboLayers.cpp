@@ -32,8 +32,6 @@ CComboLayers::CComboLayers(services::IMessageService& messages, QWidget* parent)
     setModel(m_names);
     setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     setMinimumContentsLength(kShownNameLength);
-    if (auto* list = qobject_cast<QListView*>(view()))
-        list->setUniformItemSizes(true);
 
     connect(this, &QComboBox::activated, this, &CComboLayers::copyToTarget);
     connect(lineEdit(), &QLineEdit::textEdited, this, [this] { m_edited = true; });
@@ -86,6 +84,16 @@ QString CComboLayers::unwritableLayerName() const
 std::string CComboLayers::layerName() const
 {
     return text::qStringToCp1251(currentText());
+}
+
+void CComboLayers::showPopup()
+{
+    // Set on opening, not in the constructor: asking for the view builds the
+    // drop-down, which most dialogs close without ever showing. Uniform rows
+    // spare measuring every one of thousands of names.
+    if (auto* list = qobject_cast<QListView*>(view()))
+        list->setUniformItemSizes(true);
+    QComboBox::showPopup();
 }
 
 void CComboLayers::focusOutEvent(QFocusEvent* event)

@@ -61,6 +61,8 @@ public:
     /// The box's text in code page 1251.
     [[nodiscard]] std::string layerName() const;
 
+    void showPopup() override;
+
 protected:
     void focusOutEvent(QFocusEvent* event) override;
 

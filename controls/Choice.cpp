@@ -20,6 +20,15 @@ void fillChoices(QComboBox& list, std::span<const Choice> choices)
     fillChoices(list, choices, {});
 }
 
+void showSmallPictures(QComboBox& list)
+{
+    const QSize small(16, 16);
+    // Setting a size builds the drop-down at once, which most dialogs close
+    // unopened; the style's own size is this one almost everywhere.
+    if (list.iconSize() != small)
+        list.setIconSize(small);
+}
+
 bool selectChoice(QComboBox& list, std::uint32_t value)
 {
     const int entry = list.findData(QVariant::fromValue<uint>(value));

@@ -26,6 +26,9 @@ void fillChoices(QComboBox& list, std::span<const Choice> choices, const std::fu
 /// The same without pictures.
 void fillChoices(QComboBox& list, std::span<const Choice> choices);
 
+/// Shows the entries' pictures 16 x 16, the size they are drawn for.
+void showSmallPictures(QComboBox& list);
+
 /// Shows the entry whose value is `value`; false, and the list unchanged, when none has it.
 bool selectChoice(QComboBox& list, std::uint32_t value);
 

@@ -28,7 +28,7 @@ namespace {
 QComboBox* imageList(QDialog& dialog, int number)
 {
     auto* list = named(new QComboBox(&dialog), number);
-    list->setIconSize(QSize(16, 16));
+    controls::showSmallPictures(*list);
     return list;
 }
 

@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 Tarvelo contributors
 #include <gtest/gtest.h>
 
+#include <QListView>
 #include <QLineEdit>
 #include <QVBoxLayout>
 
@@ -144,4 +145,16 @@ TEST_F(LayerComboTest, eachComboListsOnlyItsOwnDrawing)
     EXPECT_EQ(items(), QStringList({"0", QStringLiteral("Ось")}));
     ASSERT_EQ(later.count(), 4);
     EXPECT_EQ(later.itemText(3), QStringLiteral("Штриховка"));
+}
+
+// The drop-down, built only when first opened, lays out its rows without measuring every name.
+TEST_F(LayerComboTest, openedDropDownHasUniformRows)
+{
+    InMemoryDrawing drawing = drawingWith({"0", "Стены"});
+    layers->FillLayers(&drawing, &layerName);
+    layers->showPopup();
+    auto* list = qobject_cast<QListView*>(layers->view());
+    ASSERT_NE(list, nullptr);
+    EXPECT_TRUE(list->uniformItemSizes());
+    layers->hidePopup();
 }

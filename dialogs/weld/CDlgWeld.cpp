@@ -33,7 +33,6 @@ WeldControls buildWeldTemplate(QDialog& dialog, const FrameControls& frame)
     controls.picture->setPixmap(first);
     controls.picture->setMinimumSize(first.size());
     controls.types = named(new QComboBox(controls.typeGroup), WeldTemplate::kTypes);
-    controls.types->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     auto* typeLayout = new QVBoxLayout(controls.typeGroup);
     typeLayout->addWidget(controls.picture);
     typeLayout->addWidget(controls.types);

@@ -136,6 +136,7 @@ public:
     }
 
     int exec(const char* sql) { return sqlite3_exec(m_db, sql, nullptr, nullptr, nullptr); }
+    [[nodiscard]] bool autocommit() const { return sqlite3_get_autocommit(m_db) != 0; }
 
     // Opening a store replays its whole journal, so the journal is emptied
     // into the database once it holds a few dozen pages.
@@ -263,6 +264,44 @@ std::vector<std::string> keyAndParents(const std::string& path)
     if (!path.empty())
         keys.push_back(path);
     return keys;
+}
+
+// One value written in one transaction: the key, its parents and the value. The
+// statements stay prepared on a connection that is kept. SQLite's result; a failed
+// transaction is left to the caller.
+int writeThrough(Connection& db, bool localMachine, const std::string& keyPath, const std::string& name,
+                 std::uint32_t type, std::string_view data)
+{
+    int rc = db.exec("BEGIN IMMEDIATE");
+    if (rc != SQLITE_OK)
+        return rc;
+    const std::string path = normalizeKeyPath(keyPath);
+    const int hive = localMachine ? 1 : 0;
+    sqlite3_stmt* addKey = db.reuse("INSERT OR IGNORE INTO registry_keys(hive, path) VALUES(?1, ?2)", rc);
+    if (rc != SQLITE_OK)
+        return rc;
+    for (const std::string& key : keyAndParents(path)) {
+        sqlite3_bind_int(addKey, 1, hive);
+        sqlite3_bind_text(addKey, 2, key.data(), static_cast<int>(key.size()), SQLITE_TRANSIENT);
+        const bool added = sqlite3_step(addKey) == SQLITE_DONE;
+        rc = added ? SQLITE_OK : db.extendedError();
+        sqlite3_reset(addKey);
+        if (!added)
+            return rc;
+    }
+    sqlite3_stmt* store = db.reuse(
+        "INSERT OR REPLACE INTO registry_values(hive, path, name, type, data) VALUES(?1, ?2, ?3, ?4, ?5)", rc);
+    if (rc != SQLITE_OK)
+        return rc;
+    sqlite3_bind_int(store, 1, hive);
+    sqlite3_bind_text(store, 2, path.data(), static_cast<int>(path.size()), SQLITE_STATIC);
+    sqlite3_bind_text(store, 3, name.data(), static_cast<int>(name.size()), SQLITE_STATIC);
+    sqlite3_bind_int64(store, 4, type);
+    sqlite3_bind_blob(store, 5, data.data(), static_cast<int>(data.size()), SQLITE_STATIC);
+    const bool stored = sqlite3_step(store) == SQLITE_DONE;
+    rc = stored ? SQLITE_OK : db.extendedError();
+    sqlite3_reset(store);
+    return stored ? db.exec("COMMIT") : rc;
 }
 
 // Some lock conflicts come back at once, past the busy timeout: a change of
@@ -485,6 +524,20 @@ std::uint32_t SqliteRegistryStore::writeValue(bool localMachine, const std::stri
 std::uint32_t SqliteRegistryStore::writeOnce(bool localMachine, const std::string& keyPath,
                                              const std::string& name, std::uint32_t type, std::string_view data)
 {
+    struct stat file {};
+    if (::stat(m_file.c_str(), &file) == 0) {
+        if (!m_open)
+            takeParkedStore();
+        if (m_open && m_open->serves(file)) {
+            if (writeThrough(m_open->db, localMachine, keyPath, name, type, data) == SQLITE_OK)
+                return winerror::kSuccess;
+            // Whatever stood in the way, a new connection meets it again and reports it as a first write does.
+            if (!m_open->db.autocommit())
+                m_open->db.exec("ROLLBACK");
+            forgetOpenStore();
+        }
+    }
+
     std::error_code error;
     fs::create_directories(m_file.parent_path(), error);
     if (error)
@@ -499,34 +552,7 @@ std::uint32_t SqliteRegistryStore::writeOnce(bool localMachine, const std::strin
     if (rc == SQLITE_OK)
         rc = db.exec(kSchema);
     if (rc == SQLITE_OK)
-        rc = db.exec("BEGIN IMMEDIATE");
-    if (rc != SQLITE_OK)
-        return failure(db, rc, m_file);
-
-    const std::string path = normalizeKeyPath(keyPath);
-    const int hive = localMachine ? 1 : 0;
-    sqlite3_stmt* addKey = db.prepare("INSERT OR IGNORE INTO registry_keys(hive, path) VALUES(?1, ?2)", rc);
-    if (rc != SQLITE_OK)
-        return failure(db, rc, m_file);
-    for (const std::string& key : keyAndParents(path)) {
-        sqlite3_bind_int(addKey, 1, hive);
-        sqlite3_bind_text(addKey, 2, key.data(), static_cast<int>(key.size()), SQLITE_TRANSIENT);
-        if (sqlite3_step(addKey) != SQLITE_DONE)
-            return failure(db, db.extendedError(), m_file);
-        sqlite3_reset(addKey);
-    }
-    sqlite3_stmt* store = db.prepare(
-        "INSERT OR REPLACE INTO registry_values(hive, path, name, type, data) VALUES(?1, ?2, ?3, ?4, ?5)", rc);
-    if (rc != SQLITE_OK)
-        return failure(db, rc, m_file);
-    sqlite3_bind_int(store, 1, hive);
-    sqlite3_bind_text(store, 2, path.data(), static_cast<int>(path.size()), SQLITE_STATIC);
-    sqlite3_bind_text(store, 3, name.data(), static_cast<int>(name.size()), SQLITE_STATIC);
-    sqlite3_bind_int64(store, 4, type);
-    sqlite3_bind_blob(store, 5, data.data(), static_cast<int>(data.size()), SQLITE_STATIC);
-    if (sqlite3_step(store) != SQLITE_DONE)
-        return failure(db, db.extendedError(), m_file);
-    rc = db.exec("COMMIT");
+        rc = writeThrough(db, localMachine, keyPath, name, type, data);
     return rc == SQLITE_OK ? winerror::kSuccess : failure(db, rc, m_file);
 }
 

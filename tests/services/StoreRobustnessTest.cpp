@@ -342,6 +342,41 @@ TEST(StoreRobustness, readsFollowTheStoreAsItIsNow)
 
 // The reading connection one call's store object leaves behind serves the next call's object of
 // the same file, and that object still reads the store as it is now.
+// Writes after a read go through the connection the read kept: another process sees them at
+// once, and a store file replaced in between gets them instead of the one that was there.
+TEST(StoreRobustness, laterCallsWriteToTheStoreAsItIsNow)
+{
+    TestEnvironment environment;
+    auto write = [&](std::uint32_t value) {
+        SqliteRegistryStore store(environment.storeFile());
+        return FxRegistry(store).SetValueDword(kKey, "Roundz", value, false);
+    };
+    auto readElsewhere = [&] {
+        const pid_t reader = ::fork();
+        if (reader == 0) {
+            SqliteRegistryStore other(environment.storeFile());
+            std::uint32_t value = 0;
+            ::_exit(FxRegistry(other).GetValueDword(kKey, "Roundz", value, false) == 0 ? static_cast<int>(value) : 99);
+        }
+        return exitCodeOf(reader);
+    };
+    ASSERT_EQ(write(2), 0u);
+    ASSERT_EQ(readElsewhere(), 2);
+    {
+        SqliteRegistryStore reader(environment.storeFile());
+        std::uint32_t value = 0;
+        ASSERT_EQ(FxRegistry(reader).GetValueDword(kKey, "Roundz", value, false), 0u);
+    }
+    ASSERT_EQ(write(3), 0u);
+    EXPECT_EQ(readElsewhere(), 3);
+
+    for (const char* suffix : {"", "-wal", "-shm"})
+        std::filesystem::remove(besideStore(environment, suffix));
+    ASSERT_EQ(write(5), 0u);
+    EXPECT_TRUE(std::filesystem::exists(environment.storeFile()));
+    EXPECT_EQ(readElsewhere(), 5);
+}
+
 TEST(StoreRobustness, laterCallsReadTheStoreAsItIsNow)
 {
     TestEnvironment environment;

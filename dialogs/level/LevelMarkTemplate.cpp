@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 
 #include "CComboLayers.h"
+#include "ChoiceBox.h"
 #include "CNumEdit.h"
 #include "Choice.h"
 #include "ImageButton.h"
@@ -27,7 +28,7 @@ namespace {
 // A drop-down list whose entries show a 16 x 16 picture before their text.
 QComboBox* imageList(QDialog& dialog, int number)
 {
-    auto* list = named(new QComboBox(&dialog), number);
+    auto* list = named(new controls::ChoiceBox(&dialog), number);
     controls::showSmallPictures(*list);
     return list;
 }

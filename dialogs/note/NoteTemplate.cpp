@@ -18,6 +18,7 @@
 #include <algorithm>
 
 #include "CComboLayers.h"
+#include "ChoiceBox.h"
 #include "Choice.h"
 
 namespace tarvelo::dialogs {
@@ -28,7 +29,7 @@ using Id = NoteTemplate;
 
 QComboBox* dropDownList(QWidget* parent, int number)
 {
-    auto* list = named(new QComboBox(parent), number);
+    auto* list = named(new controls::ChoiceBox(parent), number);
     controls::showSmallPictures(*list);
     return list;
 }

@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "CComboLayers.h"
+#include "ChoiceBox.h"
 #include "RenderPicture.h"
 #include "ResourceIds.h"
 #include "WeldRules.h"
@@ -32,7 +33,7 @@ WeldControls buildWeldTemplate(QDialog& dialog, const FrameControls& frame)
     const QPixmap first = renderPicture(resources::bitmapPath(resources::kWeldCornerFactoryContinuousVisible));
     controls.picture->setPixmap(first);
     controls.picture->setMinimumSize(first.size());
-    controls.types = named(new QComboBox(controls.typeGroup), WeldTemplate::kTypes);
+    controls.types = named(new controls::ChoiceBox(controls.typeGroup), WeldTemplate::kTypes);
     auto* typeLayout = new QVBoxLayout(controls.typeGroup);
     typeLayout->addWidget(controls.picture);
     typeLayout->addWidget(controls.types);

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
 // SPDX-FileCopyrightText: 2026 Tarvelo contributors
 //
-// Cost of one parameter write, which opens and closes the store, and of a
-// read: the first of a call, which opens the store (and closes it when the
-// call ends), and those after it, which go through the connection the first
-// one opened.
+// Cost of one parameter write and of one read, both through the connection
+// the store keeps (only the first operation of a process opens it), and of
+// the first read of a call, whose new store object takes the connection the
+// call before it kept.
 #include <benchmark/benchmark.h>
 
 #include <cstdlib>

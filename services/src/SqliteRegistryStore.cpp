@@ -386,7 +386,13 @@ std::string normalizeKeyPath(const std::string& keyPath)
 // The connection kept for reading, and the file and process it was opened for.
 class SqliteRegistryStore::OpenStore {
 public:
-    explicit OpenStore(const struct stat& file) : m_device(file.st_dev), m_inode(file.st_ino), m_process(::getpid()) {}
+    explicit OpenStore(const struct stat& file) : m_process(::getpid()) { identify(file); }
+
+    void identify(const struct stat& file)
+    {
+        m_device = file.st_dev;
+        m_inode = file.st_ino;
+    }
 
     // A connection is no use for another file in the store's place, and
     // SQLite's connections must not cross into a forked process.
@@ -547,13 +553,22 @@ std::uint32_t SqliteRegistryStore::writeOnce(bool localMachine, const std::strin
     if (!fs::exists(m_file, error) && ::access(m_file.parent_path().c_str(), W_OK | X_OK) != 0)
         return winerror::fromErrno(errno, true);
 
-    Connection db;
+    auto opened = std::make_unique<OpenStore>(file);
+    Connection& db = opened->db;
     int rc = db.open(m_file, true);
     if (rc == SQLITE_OK)
         rc = db.exec(kSchema);
     if (rc == SQLITE_OK)
         rc = writeThrough(db, localMachine, keyPath, name, type, data);
-    return rc == SQLITE_OK ? winerror::kSuccess : failure(db, rc, m_file);
+    if (rc != SQLITE_OK)
+        return failure(db, rc, m_file);
+    // Kept for the reads and writes after it, as a read's connection is.
+    forgetOpenStore();
+    if (::stat(m_file.c_str(), &file) == 0) {
+        opened->identify(file);
+        m_open = std::move(opened);
+    }
+    return winerror::kSuccess;
 }
 
 }  // namespace tarvelo::services

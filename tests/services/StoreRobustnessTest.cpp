@@ -257,11 +257,15 @@ TEST(StoreRobustness, readOnlyStoreKeepsItsValues)
          {JournalFiles::All, JournalFiles::Emptied, JournalFiles::WithoutSharedMemory, JournalFiles::None}) {
         SCOPED_TRACE(describe(files));
         TestEnvironment environment;
-        {
+        // Written by another process, so that no connection of this one keeps the journal.
+        const pid_t writer = ::fork();
+        if (writer == 0) {
             CSysHub hub(environment);
             hub.SetDwordParam("", "Roundz", 3);
             hub.SetStringParams(kKey, "SymScl", "100.000000", false);
+            ::_exit(0);
         }
+        ASSERT_EQ(exitCodeOf(writer), 0);
         arrangeJournal(environment, files);
         lockDown(environment);
 

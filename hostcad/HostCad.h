@@ -4,6 +4,7 @@
 
 #include <memory>
 #include <string>
+#include <string_view>
 
 /// @file
 /// What the module asks of the host CAD program's drawing database: its
@@ -28,7 +29,8 @@ enum class OpenMode { ForRead, ForWrite };
 /// shows them as the host has them.
 class HostText {
 public:
-    void assignUtf8(std::string utf8) { m_utf8 = std::move(utf8); }
+    // Into the text's own buffer: a walk names thousands of records through one HostText.
+    void assignUtf8(std::string_view utf8) { m_utf8.assign(utf8); }
     [[nodiscard]] const std::string& utf8() const { return m_utf8; }
     /// The text in code page 1251; characters it lacks are replaced visibly.
     [[nodiscard]] std::string toAnsi() const;

@@ -49,8 +49,9 @@ std::string walkTableNames(IDrawingDatabase* drawing, TableKind kind, FailedReco
             if (record == nullptr)
                 continue;
             if (opened == eOk || failed == FailedRecords::ReadAnyway) {
-                name.assignUtf8({});
-                record->getName(name);
+                // A record whose name cannot be read is listed nameless, not under the last one's name.
+                if (record->getName(name) != eOk)
+                    name.assignUtf8({});
                 take(name);
             }
             record->close();

@@ -148,11 +148,13 @@ void CDlgAxisArray::InitControls()
 
 void CDlgAxisArray::initNewSymbol()
 {
-    // A block without axes becomes the default array.
+    // A block without axes becomes the default array, which brings its type's defaults with it;
+    // fetching them again would ask the library for the same parameters twice.
     auto* items = m_block->GetItems();
     if (items != nullptr && items->IsEmpty())
         NewAxisArray(m_block);
-    HostDefaultsLoader(hostSupport()).load(m_block);
+    else
+        HostDefaultsLoader(hostSupport()).load(m_block);
     showArray();
 }
 

@@ -240,10 +240,7 @@ void CDlgAxisArray::ShowAxes(IGeoBlock* block)
         m_controls.insertionGiven->setEnabled(false);
         m_controls.insertionX->setEnabled(false);
         m_controls.insertionY->setEnabled(false);
-    } else {
-        applyNewSymbolScale();
     }
-    UpdateScaleCaption(block->GetScale());
 }
 
 void CDlgAxisArray::SelectAxisType(std::uint32_t symbolType)
@@ -294,6 +291,10 @@ void CDlgAxisArray::OnTypeChosen(int entry)
     ApplyChosenSymbolType(hostSupport(), type, m_block);
     LoadDefaultAxes(type);
     showArray();
+    // A new array starts the chosen type at the stored scale again; on opening, the frame has done this.
+    if (isNewSymbol())
+        applyNewSymbolScale();
+    UpdateScaleCaption(m_block->GetScale());
 }
 
 void CDlgAxisArray::AddAxis(AxisTable& table)

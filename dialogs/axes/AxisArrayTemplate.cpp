@@ -48,6 +48,7 @@ QTableWidget* axisTable(QDialog& dialog, int number)
     table->horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
     // Two halves of the table's width, as the columns of the list were.
     table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     table->verticalHeader()->hide();
     table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 8);
     table->setShowGrid(true);

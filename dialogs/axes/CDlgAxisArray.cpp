@@ -41,13 +41,19 @@ QTableWidgetItem* cell(const QString& text)
     return item;
 }
 
+void setRow(QTableWidget& table, int row, const QString& name, const QString& step, const QVariant& exactStep)
+{
+    table.setItem(row, kNameColumn, cell(name));
+    auto* stepCell = cell(step);
+    stepCell->setData(kExactStepRole, exactStep);
+    table.setItem(row, kStepColumn, stepCell);
+}
+
 void appendRow(QTableWidget& table, const QString& name, const QString& step, const QVariant& exactStep)
 {
     const int row = table.rowCount();
     table.insertRow(row);
-    table.setItem(row, kNameColumn, cell(name));
-    table.setItem(row, kStepColumn, cell(step));
-    table.item(row, kStepColumn)->setData(kExactStepRole, exactStep);
+    setRow(table, row, name, step, exactStep);
 }
 
 QString cellText(const QTableWidget& table, int row, int column)
@@ -199,11 +205,17 @@ void CDlgAxisArray::ShowAxes(IGeoBlock* block)
     const std::uint32_t places = decimals();
     const auto format = [places](double value) { return formatNumber(value, places); };
 
+    // All rows at once: each inserted row would have the view lay itself out again.
+    const auto show = [&format](QTableWidget& table, const std::vector<axes::AxisRow>& axes) {
+        table.setRowCount(static_cast<int>(axes.size()));
+        for (int row = 0; row < table.rowCount(); ++row) {
+            const auto& axis = axes[static_cast<std::size_t>(row)];
+            setRow(table, row, text::cp1251ToQString(axis.name), format(axis.step), axis.step);
+        }
+    };
     const axes::AxisRows rows = axes::readAxes(*block);
-    for (const auto& axis : rows.letters)
-        appendRow(*m_controls.letters.table, text::cp1251ToQString(axis.name), format(axis.step), axis.step);
-    for (const auto& axis : rows.numbers)
-        appendRow(*m_controls.numbers.table, text::cp1251ToQString(axis.name), format(axis.step), axis.step);
+    show(*m_controls.letters.table, rows.letters);
+    show(*m_controls.numbers.table, rows.numbers);
 
     SelectAxisType(block->GetSymbolType());
 

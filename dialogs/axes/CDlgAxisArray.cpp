@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QTableWidget>
 #include <optional>
 
@@ -205,9 +206,11 @@ void CDlgAxisArray::ShowAxes(IGeoBlock* block)
     const std::uint32_t places = decimals();
     const auto format = [places](double value) { return formatNumber(value, places); };
 
-    // All rows at once: each inserted row would have the view lay itself out again.
+    // All rows at once: each inserted row would have the view lay itself out again. The view
+    // draws the new rows whole anyway, so a change signal for every cell would only cost.
     const auto show = [&format](QTableWidget& table, const std::vector<axes::AxisRow>& axes) {
         table.setRowCount(static_cast<int>(axes.size()));
+        const QSignalBlocker quiet(table.model());
         for (int row = 0; row < table.rowCount(); ++row) {
             const auto& axis = axes[static_cast<std::size_t>(row)];
             setRow(table, row, text::cp1251ToQString(axis.name), format(axis.step), axis.step);

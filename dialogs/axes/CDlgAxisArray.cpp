@@ -310,6 +310,8 @@ void CDlgAxisArray::OnTypeChosen(int entry)
     if (isNewSymbol())
         applyNewSymbolScale();
     UpdateScaleCaption(m_block->GetScale());
+    // The tables are refilled without a signal per cell, so the pane is told here.
+    blockChanged();
 }
 
 void CDlgAxisArray::AddAxis(AxisTable& table)

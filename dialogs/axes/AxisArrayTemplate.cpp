@@ -32,22 +32,23 @@ QGroupBox* group(QDialog& dialog, int number, const char* title)
     return named(new QGroupBox(QString::fromUtf8(title), &dialog), number);
 }
 
-QPushButton* smallFlatButton(QDialog& dialog, int number, const QString& text)
+QPushButton* smallFlatButton(QWidget& parent, int number, const QString& text)
 {
-    auto* button = named(new QPushButton(text, &dialog), number);
+    auto* button = named(new QPushButton(text, &parent), number);
     button->setFlat(true);
     button->setAutoDefault(false);
     button->setFixedWidth(32);
     return button;
 }
 
-QTableWidget* axisTable(QDialog& dialog, int number)
+QTableWidget* axisTable(QWidget& parent, int number)
 {
-    auto* table = named(new QTableWidget(0, 2, &dialog), number);
+    auto* table = named(new QTableWidget(0, 2, &parent), number);
     table->setHorizontalHeaderLabels({QString::fromUtf8(kAxisNameColumn), QString::fromUtf8(kAxisStepColumn)});
     table->horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
     // Two halves of the table's width, as the columns of the list were.
     table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     table->verticalHeader()->hide();
     table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 8);
     table->setShowGrid(true);
@@ -60,26 +61,27 @@ QTableWidget* axisTable(QDialog& dialog, int number)
 }
 
 /// One table's column: caption, placement list, table, "+" and "-"; the editors ride on the table.
-AxisTableControls axisColumn(QDialog& dialog, QGridLayout& grid, int column, int captionId, const char* caption,
+/// Made in the group that shows them: moving a widget there later costs as much again as making it.
+AxisTableControls axisColumn(QWidget& group, QGridLayout& grid, int column, int captionId, const char* caption,
                              int placementLabelId, const std::array<int, 6>& ids)
 {
     AxisTableControls controls;
-    grid.addWidget(named(new QLabel(QString::fromUtf8(caption), &dialog), captionId), 0, column);
+    grid.addWidget(named(new QLabel(QString::fromUtf8(caption), &group), captionId), 0, column);
 
     auto* placementRow = new QHBoxLayout;
-    auto* placementLabel = named(new QLabel(QStringLiteral("Расположение"), &dialog), placementLabelId);
-    controls.placement = named(new QComboBox(&dialog), ids[1]);
+    auto* placementLabel = named(new QLabel(QStringLiteral("Расположение"), &group), placementLabelId);
+    controls.placement = named(new QComboBox(&group), ids[1]);
     placementLabel->setBuddy(controls.placement);
     placementRow->addWidget(placementLabel);
     placementRow->addWidget(controls.placement, 1);
     grid.addLayout(placementRow, 1, column);
 
-    controls.table = axisTable(dialog, ids[0]);
+    controls.table = axisTable(group, ids[0]);
     grid.addWidget(controls.table, 2, column);
 
     auto* buttons = new QHBoxLayout;
-    controls.add = smallFlatButton(dialog, ids[2], QStringLiteral("+"));
-    controls.remove = smallFlatButton(dialog, ids[3], QStringLiteral("-"));
+    controls.add = smallFlatButton(group, ids[2], QStringLiteral("+"));
+    controls.remove = smallFlatButton(group, ids[3], QStringLiteral("-"));
     buttons->addWidget(controls.add);
     buttons->addWidget(controls.remove);
     buttons->addStretch(1);
@@ -93,17 +95,17 @@ AxisTableControls axisColumn(QDialog& dialog, QGridLayout& grid, int column, int
     return controls;
 }
 
-controls::CNumEdit* disabledNumber(QDialog& dialog, int number)
+controls::CNumEdit* disabledNumber(QWidget& parent, int number)
 {
-    auto* edit = named(new controls::CNumEdit(&dialog), number);
+    auto* edit = named(new controls::CNumEdit(&parent), number);
     edit->setEnabled(false);
     edit->setMinimumWidth(100);
     return edit;
 }
 
-QLabel* caption(QDialog& dialog, int number, const QString& text, QWidget* buddy)
+QLabel* caption(QWidget& parent, int number, const QString& text, QWidget* buddy)
 {
-    auto* label = named(new QLabel(text, &dialog), number);
+    auto* label = named(new QLabel(text, &parent), number);
     label->setBuddy(buddy);
     return label;
 }
@@ -130,10 +132,10 @@ AxisArrayControls buildAxisArrayTemplate(QDialog& dialog, const FrameControls& f
 
     auto* axesGroup = group(dialog, Id::kAxesGroup, "Массив осей");
     auto* axes = new QGridLayout(axesGroup);
-    controls.letters = axisColumn(dialog, *axes, 0, Id::kLettersCaption, "Буквенные", Id::kLetterPlacementLabel,
+    controls.letters = axisColumn(*axesGroup, *axes, 0, Id::kLettersCaption, "Буквенные", Id::kLetterPlacementLabel,
                                   {Id::kLetterTable, Id::kLetterPlacement, Id::kAddLetter, Id::kRemoveLetter,
                                    Id::kLetterName, Id::kLetterStep});
-    controls.numbers = axisColumn(dialog, *axes, 1, Id::kNumbersCaption, "Цифровые", Id::kNumberPlacementLabel,
+    controls.numbers = axisColumn(*axesGroup, *axes, 1, Id::kNumbersCaption, "Цифровые", Id::kNumberPlacementLabel,
                                   {Id::kNumberTable, Id::kNumberPlacement, Id::kAddNumber, Id::kRemoveNumber,
                                    Id::kNumberName, Id::kNumberStep});
     axes->setRowStretch(2, 1);
@@ -158,19 +160,19 @@ AxisArrayControls buildAxisArrayTemplate(QDialog& dialog, const FrameControls& f
 
     auto* insertionGroup = group(dialog, Id::kInsertionGroup, "Точка вставки");
     controls.insertionGiven = named(new QCheckBox(insertionGroup), Id::kInsertionGiven);
-    controls.insertionX = disabledNumber(dialog, Id::kInsertionX);
-    controls.insertionY = disabledNumber(dialog, Id::kInsertionY);
+    controls.insertionX = disabledNumber(*insertionGroup, Id::kInsertionX);
+    controls.insertionY = disabledNumber(*insertionGroup, Id::kInsertionY);
     auto* insertion = new QGridLayout(insertionGroup);
     insertion->addWidget(controls.insertionGiven, 0, 0, 2, 1);
-    insertion->addWidget(caption(dialog, Id::kInsertionXCaption, QStringLiteral("X :"), controls.insertionX), 0, 1);
+    insertion->addWidget(caption(*insertionGroup, Id::kInsertionXCaption, QStringLiteral("X :"), controls.insertionX), 0, 1);
     insertion->addWidget(controls.insertionX, 0, 2);
-    insertion->addWidget(caption(dialog, Id::kInsertionYCaption, QStringLiteral("Y :"), controls.insertionY), 1, 1);
+    insertion->addWidget(caption(*insertionGroup, Id::kInsertionYCaption, QStringLiteral("Y :"), controls.insertionY), 1, 1);
     insertion->addWidget(controls.insertionY, 1, 2);
     right->addWidget(insertionGroup);
 
     auto* angleGroup = group(dialog, Id::kAngleGroup, "Угол поворота");
     controls.angleGiven = named(new QCheckBox(angleGroup), Id::kAngleGiven);
-    controls.angle = disabledNumber(dialog, Id::kAngle);
+    controls.angle = disabledNumber(*angleGroup, Id::kAngle);
     auto* angle = new QHBoxLayout(angleGroup);
     angle->addWidget(controls.angleGiven);
     angle->addWidget(controls.angle);

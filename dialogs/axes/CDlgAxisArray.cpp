@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QTableWidget>
 #include <optional>
 
@@ -41,13 +42,19 @@ QTableWidgetItem* cell(const QString& text)
     return item;
 }
 
+void setRow(QTableWidget& table, int row, const QString& name, const QString& step, const QVariant& exactStep)
+{
+    table.setItem(row, kNameColumn, cell(name));
+    auto* stepCell = cell(step);
+    stepCell->setData(kExactStepRole, exactStep);
+    table.setItem(row, kStepColumn, stepCell);
+}
+
 void appendRow(QTableWidget& table, const QString& name, const QString& step, const QVariant& exactStep)
 {
     const int row = table.rowCount();
     table.insertRow(row);
-    table.setItem(row, kNameColumn, cell(name));
-    table.setItem(row, kStepColumn, cell(step));
-    table.item(row, kStepColumn)->setData(kExactStepRole, exactStep);
+    setRow(table, row, name, step, exactStep);
 }
 
 QString cellText(const QTableWidget& table, int row, int column)
@@ -148,11 +155,13 @@ void CDlgAxisArray::InitControls()
 
 void CDlgAxisArray::initNewSymbol()
 {
-    // A block without axes becomes the default array.
+    // A block without axes becomes the default array, which brings its type's defaults with it;
+    // fetching them again would ask the library for the same parameters twice.
     auto* items = m_block->GetItems();
     if (items != nullptr && items->IsEmpty())
         NewAxisArray(m_block);
-    HostDefaultsLoader(hostSupport()).load(m_block);
+    else
+        HostDefaultsLoader(hostSupport()).load(m_block);
     showArray();
 }
 
@@ -197,11 +206,19 @@ void CDlgAxisArray::ShowAxes(IGeoBlock* block)
     const std::uint32_t places = decimals();
     const auto format = [places](double value) { return formatNumber(value, places); };
 
+    // All rows at once: each inserted row would have the view lay itself out again. The view
+    // draws the new rows whole anyway, so a change signal for every cell would only cost.
+    const auto show = [&format](QTableWidget& table, const std::vector<axes::AxisRow>& axes) {
+        table.setRowCount(static_cast<int>(axes.size()));
+        const QSignalBlocker quiet(table.model());
+        for (int row = 0; row < table.rowCount(); ++row) {
+            const auto& axis = axes[static_cast<std::size_t>(row)];
+            setRow(table, row, text::cp1251ToQString(axis.name), format(axis.step), axis.step);
+        }
+    };
     const axes::AxisRows rows = axes::readAxes(*block);
-    for (const auto& axis : rows.letters)
-        appendRow(*m_controls.letters.table, text::cp1251ToQString(axis.name), format(axis.step), axis.step);
-    for (const auto& axis : rows.numbers)
-        appendRow(*m_controls.numbers.table, text::cp1251ToQString(axis.name), format(axis.step), axis.step);
+    show(*m_controls.letters.table, rows.letters);
+    show(*m_controls.numbers.table, rows.numbers);
 
     SelectAxisType(block->GetSymbolType());
 
@@ -238,10 +255,7 @@ void CDlgAxisArray::ShowAxes(IGeoBlock* block)
         m_controls.insertionGiven->setEnabled(false);
         m_controls.insertionX->setEnabled(false);
         m_controls.insertionY->setEnabled(false);
-    } else {
-        applyNewSymbolScale();
     }
-    UpdateScaleCaption(block->GetScale());
 }
 
 void CDlgAxisArray::SelectAxisType(std::uint32_t symbolType)
@@ -292,6 +306,12 @@ void CDlgAxisArray::OnTypeChosen(int entry)
     ApplyChosenSymbolType(hostSupport(), type, m_block);
     LoadDefaultAxes(type);
     showArray();
+    // A new array starts the chosen type at the stored scale again; on opening, the frame has done this.
+    if (isNewSymbol())
+        applyNewSymbolScale();
+    UpdateScaleCaption(m_block->GetScale());
+    // The tables are refilled without a signal per cell, so the pane is told here.
+    blockChanged();
 }
 
 void CDlgAxisArray::AddAxis(AxisTable& table)

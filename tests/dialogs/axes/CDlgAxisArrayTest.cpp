@@ -397,6 +397,29 @@ TEST_F(AxisArrayTest, typeChangeReloadsThePolarDefaults)
     EXPECT_EQ(block.GetScopePoints()->GetPointScopeKey(1), 2u);
 }
 
+// A type chosen in a new array starts it at the stored scale again; an existing array keeps its own scale.
+TEST_F(AxisArrayTest, chosenTypeTakesTheStoredScaleOnlyInANewArray)
+{
+    hub.SetStringParams(CSysHub::kParamsKey, "SymScl", "2.5", false);
+    run([&](QDialog& dialog) {
+        hub.SetStringParams(CSysHub::kParamsKey, "SymScl", "4", false);
+        pick(dialog, Axes::kType, 802);
+        EXPECT_EQ(control<QPushButton>(dialog, kFrame.scaleButton)->text(), QStringLiteral("4 : 1"));
+        click(dialog, dialogs::kAcceptButton);
+    });
+    EXPECT_EQ(block.GetScale(), 4.0);
+
+    block.Clear();
+    existingArray(kThreeByTwo);
+    block.SetScale(2.0);
+    run([&](QDialog& dialog) {
+        pick(dialog, Axes::kType, 802);
+        EXPECT_EQ(control<QPushButton>(dialog, kFrame.scaleButton)->text(), QStringLiteral("2 : 1"));
+        click(dialog, dialogs::kAcceptButton);
+    });
+    EXPECT_EQ(block.GetScale(), 2.0);
+}
+
 // Ticked, the angle and the insertion point go in as typed.
 TEST_F(AxisArrayTest, tickedAngleAndInsertionPointGoIn)
 {

@@ -235,6 +235,49 @@ void arrangeJournal(const TestEnvironment& environment, JournalFiles files)
     ASSERT_EQ(std::filesystem::exists(besideStore(environment, "-wal")), files != JournalFiles::None);
 }
 
+// Sets Roundz in another process, as another call or program would.
+void writeElsewhere(const std::filesystem::path& file, std::uint32_t value)
+{
+    const pid_t writer = ::fork();
+    if (writer == 0) {
+        SqliteRegistryStore other(file);
+        ::_exit(static_cast<int>(FxRegistry(other).SetValueDword(kKey, "Roundz", value, false)));
+    }
+    ASSERT_EQ(exitCodeOf(writer), 0);
+}
+
+// Roundz as another process reads it; 99 when it cannot.
+int readElsewhere(const TestEnvironment& environment)
+{
+    const pid_t reader = ::fork();
+    if (reader == 0) {
+        SqliteRegistryStore other(environment.storeFile());
+        std::uint32_t value = 0;
+        ::_exit(FxRegistry(other).GetValueDword(kKey, "Roundz", value, false) == 0 ? static_cast<int>(value) : 99);
+    }
+    return exitCodeOf(reader);
+}
+
+void removeStore(const TestEnvironment& environment)
+{
+    for (const char* suffix : {"", "-wal", "-shm"})
+        std::filesystem::remove(besideStore(environment, suffix));
+}
+
+// Puts another store, holding Roundz = value, in the store's place.
+void replaceStore(const TestEnvironment& environment, std::uint32_t value)
+{
+    const std::filesystem::path replacement = besideStore(environment, ".new");
+    writeElsewhere(replacement, value);
+    removeStore(environment);
+    for (const char* suffix : {"-wal", "-shm", ""}) {
+        std::filesystem::path from = replacement;
+        from += suffix;
+        if (std::filesystem::exists(from))
+            std::filesystem::rename(from, besideStore(environment, suffix));
+    }
+}
+
 void lockDown(const TestEnvironment& environment)
 {
     namespace fs = std::filesystem;
@@ -309,32 +352,16 @@ TEST(StoreRobustness, readsFollowTheStoreAsItIsNow)
     ASSERT_EQ(registry.GetValueDword(kKey, "Roundz", value, false), 0u);
     ASSERT_EQ(value, 2u);
 
-    const pid_t writer = ::fork();
-    if (writer == 0) {
-        SqliteRegistryStore other(environment.storeFile());
-        ::_exit(static_cast<int>(FxRegistry(other).SetValueDword(kKey, "Roundz", 4, false)));
-    }
-    ASSERT_EQ(exitCodeOf(writer), 0);
+    writeElsewhere(environment.storeFile(), 4);
     EXPECT_EQ(registry.GetValueDword(kKey, "Roundz", value, false), 0u);
     EXPECT_EQ(value, 4u);
 
-    const std::filesystem::path replacement = besideStore(environment, ".new");
-    {
-        SqliteRegistryStore other(replacement);
-        ASSERT_EQ(FxRegistry(other).SetValueDword(kKey, "Roundz", 7, false), 0u);
-    }
-    for (const char* suffix : {"", "-wal", "-shm"})
-        std::filesystem::remove(besideStore(environment, suffix));
+    removeStore(environment);
     value = 0;
     EXPECT_EQ(registry.GetValueDword(kKey, "Roundz", value, false), tarvelo::winerror::kFileNotFound);
     EXPECT_EQ(value, 0u);
 
-    for (const char* suffix : {"-wal", "-shm", ""}) {
-        std::filesystem::path from = replacement;
-        from += suffix;
-        if (std::filesystem::exists(from))
-            std::filesystem::rename(from, besideStore(environment, suffix));
-    }
+    replaceStore(environment, 7);
     EXPECT_EQ(registry.GetValueDword(kKey, "Roundz", value, false), 0u);
     EXPECT_EQ(value, 7u);
 
@@ -344,8 +371,6 @@ TEST(StoreRobustness, readsFollowTheStoreAsItIsNow)
     EXPECT_EQ(value, 9u);
 }
 
-// The reading connection one call's store object leaves behind serves the next call's object of
-// the same file, and that object still reads the store as it is now.
 // Writes after a read go through the connection the read kept: another process sees them at
 // once, and a store file replaced in between gets them instead of the one that was there.
 TEST(StoreRobustness, laterCallsWriteToTheStoreAsItIsNow)
@@ -355,32 +380,23 @@ TEST(StoreRobustness, laterCallsWriteToTheStoreAsItIsNow)
         SqliteRegistryStore store(environment.storeFile());
         return FxRegistry(store).SetValueDword(kKey, "Roundz", value, false);
     };
-    auto readElsewhere = [&] {
-        const pid_t reader = ::fork();
-        if (reader == 0) {
-            SqliteRegistryStore other(environment.storeFile());
-            std::uint32_t value = 0;
-            ::_exit(FxRegistry(other).GetValueDword(kKey, "Roundz", value, false) == 0 ? static_cast<int>(value) : 99);
-        }
-        return exitCodeOf(reader);
-    };
     ASSERT_EQ(write(2), 0u);
-    ASSERT_EQ(readElsewhere(), 2);
+    ASSERT_EQ(readElsewhere(environment), 2);
     {
         SqliteRegistryStore reader(environment.storeFile());
         std::uint32_t value = 0;
         ASSERT_EQ(FxRegistry(reader).GetValueDword(kKey, "Roundz", value, false), 0u);
     }
     ASSERT_EQ(write(3), 0u);
-    EXPECT_EQ(readElsewhere(), 3);
+    EXPECT_EQ(readElsewhere(environment), 3);
 
-    for (const char* suffix : {"", "-wal", "-shm"})
-        std::filesystem::remove(besideStore(environment, suffix));
+    removeStore(environment);
     ASSERT_EQ(write(5), 0u);
-    EXPECT_TRUE(std::filesystem::exists(environment.storeFile()));
-    EXPECT_EQ(readElsewhere(), 5);
+    EXPECT_EQ(readElsewhere(environment), 5);
 }
 
+// The reading connection one call's store object leaves behind serves the next call's object of
+// the same file, and that object still reads the store as it is now.
 TEST(StoreRobustness, laterCallsReadTheStoreAsItIsNow)
 {
     TestEnvironment environment;
@@ -396,28 +412,11 @@ TEST(StoreRobustness, laterCallsReadTheStoreAsItIsNow)
     ASSERT_EQ(readRoundz(environment.storeFile(), value), 0u);
     ASSERT_EQ(value, 2u);
 
-    const pid_t writer = ::fork();
-    if (writer == 0) {
-        SqliteRegistryStore other(environment.storeFile());
-        ::_exit(static_cast<int>(FxRegistry(other).SetValueDword(kKey, "Roundz", 4, false)));
-    }
-    ASSERT_EQ(exitCodeOf(writer), 0);
+    writeElsewhere(environment.storeFile(), 4);
     EXPECT_EQ(readRoundz(environment.storeFile(), value), 0u);
     EXPECT_EQ(value, 4u);
 
-    const std::filesystem::path replacement = besideStore(environment, ".new");
-    {
-        SqliteRegistryStore other(replacement);
-        ASSERT_EQ(FxRegistry(other).SetValueDword(kKey, "Roundz", 7, false), 0u);
-    }
-    for (const char* suffix : {"", "-wal", "-shm"})
-        std::filesystem::remove(besideStore(environment, suffix));
-    for (const char* suffix : {"-wal", "-shm", ""}) {
-        std::filesystem::path from = replacement;
-        from += suffix;
-        if (std::filesystem::exists(from))
-            std::filesystem::rename(from, besideStore(environment, suffix));
-    }
+    replaceStore(environment, 7);
     EXPECT_EQ(readRoundz(environment.storeFile(), value), 0u);
     EXPECT_EQ(value, 7u);
 

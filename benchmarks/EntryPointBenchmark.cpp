@@ -8,7 +8,9 @@
 // dialog with a dozen widgets and an editable combo of the layer names in a
 // QStringListModel, sized without measuring every name, as anyone would
 // write it for drawings with many layers. Beside it the same dialog with the
-// module's layer combo, for the combo's own share. At the end the medians
+// module's layer combo, for the combo's own share, and the floor with the
+// host-support library loaded and released round it, which every entry point
+// must do and no dialog can save. At the end the medians
 // are printed side by side with their ratio to the floor; the target is
 // within twice the floor and under 10 ms with 10,000 layers.
 //
@@ -57,6 +59,7 @@ using tarvelo::hostcad::InMemoryDrawing;
 
 constexpr const char* kFloor = "floor";
 constexpr const char* kLayerComboRow = "CComboLayers";
+constexpr const char* kFloorWithCompanionRow = "floor+companion";
 const std::vector<long> kLayerCounts{10, 10'000, 100'000};
 
 tarvelo::services::SharedLibrary g_module;
@@ -152,11 +155,17 @@ void runModal(benchmark::State& state, QDialog& dialog)
         state.SkipWithError(g_driverProblem.toStdString().c_str());
 }
 
-// Not inlined, so that a profiler can collect the floor by its name.
-[[gnu::noinline]] void floorDialog(benchmark::State& state, long layerCount)
+// Not inlined, so that a profiler can collect the floor by its name. With
+// `loadCompanion` each call also loads the host-support library and releases
+// it after the dialog, as every entry point must: the share of a call that
+// no dialog can save.
+[[gnu::noinline]] void floorDialog(benchmark::State& state, long layerCount, bool loadCompanion = false)
 {
     const InMemoryDrawing& drawing = drawingWithLayers(layerCount);
     for (auto _ : state) {
+        tarvelo::services::SharedLibrary companion;
+        if (loadCompanion && !(companion = tarvelo::services::SharedLibrary(DHOSTSP_LIBRARY)).isLoaded())
+            state.SkipWithError("the host-support library did not load");
         QDialog dialog;
         auto* layers = new QComboBox;
         layers->setEditable(true);
@@ -261,6 +270,8 @@ void registerSideBySide(tarvelo::benchmarks::SideBySideReporter& reporter)
     };
     for (const long layers : kLayerCounts) {
         add(kFloor, layers, [layers](benchmark::State& state) { floorDialog(state, layers); });
+        add(kFloorWithCompanionRow, layers,
+            [layers](benchmark::State& state) { floorDialog(state, layers, true); });
         add(kLayerComboRow, layers, [layers](benchmark::State& state) { layerComboDialog(state, layers); });
         for (const auto& kind : tarvelo::module::kSymbolKinds)
             add(kind.exportName, layers,

@@ -289,8 +289,16 @@ int writeThrough(Connection& db, bool localMachine, const std::string& keyPath, 
         if (!added)
             return rc;
     }
+    // A value written again as it stands changes no page, so the journal does not grow with
+    // the defaults every dialog saves on acceptance. Otherwise the new spelling of the key and
+    // name wins, as a replaced row's would.
     sqlite3_stmt* store = db.reuse(
-        "INSERT OR REPLACE INTO registry_values(hive, path, name, type, data) VALUES(?1, ?2, ?3, ?4, ?5)", rc);
+        "INSERT INTO registry_values(hive, path, name, type, data) VALUES(?1, ?2, ?3, ?4, ?5)"
+        " ON CONFLICT(hive, path, name) DO UPDATE SET"
+        " path = excluded.path, name = excluded.name, type = excluded.type, data = excluded.data"
+        " WHERE path <> excluded.path COLLATE BINARY OR name <> excluded.name COLLATE BINARY"
+        " OR type <> excluded.type OR data <> excluded.data",
+        rc);
     if (rc != SQLITE_OK)
         return rc;
     sqlite3_bind_int(store, 1, hive);

@@ -425,3 +425,40 @@ TEST(StoreRobustness, laterCallsReadTheStoreAsItIsNow)
     EXPECT_EQ(readRoundz(besideStore(environment, ".other"), value), tarvelo::winerror::kFileNotFound);
     EXPECT_EQ(value, 0u);
 }
+
+// A value written again as it stands leaves the journal as it was, so the defaults each dialog
+// saves on acceptance do not grow it call after call; a new value, type or spelling is written.
+TEST(StoreRobustness, unchangedWritesLeaveTheJournalAlone)
+{
+    TestEnvironment environment;
+    SqliteRegistryStore store(environment.storeFile());
+    FxRegistry registry(store);
+    ASSERT_EQ(registry.SetValueDword(kKey, "Roundz", 3, false), 0u);
+    ASSERT_EQ(registry.SetValueString(kKey, "SymScl", "100.000000", false), 0u);
+    const auto journal = besideStore(environment, "-wal");
+    const auto journalSize = std::filesystem::file_size(journal);
+    for (int i = 0; i < 100; ++i) {
+        ASSERT_EQ(registry.SetValueDword(kKey, "Roundz", 3, false), 0u);
+        ASSERT_EQ(registry.SetValueString(kKey, "SymScl", "100.000000", false), 0u);
+    }
+    EXPECT_EQ(std::filesystem::file_size(journal), journalSize);
+
+    ASSERT_EQ(registry.SetValueDword(kKey, "Roundz", 4, false), 0u);
+    ASSERT_EQ(registry.SetValueString(kKey, "roundz", "4", false), 0u);
+    EXPECT_GT(std::filesystem::file_size(journal), journalSize);
+
+    sqlite3* db = nullptr;
+    ASSERT_EQ(sqlite3_open(environment.storeFile().c_str(), &db), SQLITE_OK);
+    sqlite3_stmt* row = nullptr;
+    ASSERT_EQ(sqlite3_prepare_v2(db, "SELECT name, type, data FROM registry_values WHERE name = 'ROUNDZ'", -1, &row,
+                                 nullptr),
+              SQLITE_OK);
+    ASSERT_EQ(sqlite3_step(row), SQLITE_ROW);
+    EXPECT_STREQ(reinterpret_cast<const char*>(sqlite3_column_text(row, 0)), "roundz");
+    EXPECT_EQ(sqlite3_column_int(row, 1), 1);
+    EXPECT_EQ(std::string(static_cast<const char*>(sqlite3_column_blob(row, 2)), sqlite3_column_bytes(row, 2)).rfind("4", 0),
+              0u);
+    EXPECT_EQ(sqlite3_step(row), SQLITE_DONE);
+    sqlite3_finalize(row);
+    sqlite3_close(db);
+}

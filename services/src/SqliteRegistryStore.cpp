@@ -137,6 +137,7 @@ public:
 
     int exec(const char* sql) { return sqlite3_exec(m_db, sql, nullptr, nullptr, nullptr); }
     [[nodiscard]] bool autocommit() const { return sqlite3_get_autocommit(m_db) != 0; }
+    [[nodiscard]] bool readOnly() const { return sqlite3_db_readonly(m_db, "main") != 0; }
 
     // Opening a store replays its whole journal, so the journal is emptied
     // into the database once it holds a few dozen pages.
@@ -269,14 +270,40 @@ std::vector<std::string> keyAndParents(const std::string& path)
 // One value written in one transaction: the key, its parents and the value. The
 // statements stay prepared on a connection that is kept. SQLite's result; a failed
 // transaction is left to the caller.
+// Whether the value stands in the store exactly as it would be written, spelling included.
+bool standsAsWritten(Connection& db, int hive, const std::string& path, const std::string& name, std::uint32_t type,
+                     std::string_view data)
+{
+    int rc = SQLITE_OK;
+    sqlite3_stmt* same = db.reuse("SELECT 1 FROM registry_values WHERE hive = ?1 AND path = ?2 AND name = ?3"
+                                  " AND path = ?2 COLLATE BINARY AND name = ?3 COLLATE BINARY"
+                                  " AND type = ?4 AND data = ?5",
+                                  rc);
+    if (rc != SQLITE_OK)
+        return false;
+    sqlite3_bind_int(same, 1, hive);
+    sqlite3_bind_text(same, 2, path.data(), static_cast<int>(path.size()), SQLITE_STATIC);
+    sqlite3_bind_text(same, 3, name.data(), static_cast<int>(name.size()), SQLITE_STATIC);
+    sqlite3_bind_int64(same, 4, type);
+    sqlite3_bind_blob(same, 5, data.data(), static_cast<int>(data.size()), SQLITE_STATIC);
+    const bool found = sqlite3_step(same) == SQLITE_ROW;
+    sqlite3_reset(same);
+    return found;
+}
+
 int writeThrough(Connection& db, bool localMachine, const std::string& keyPath, const std::string& name,
                  std::uint32_t type, std::string_view data)
 {
+    const std::string path = normalizeKeyPath(keyPath);
+    const int hive = localMachine ? 1 : 0;
+    // Most of what a dialog saves on acceptance is what the store already holds. Leaving such a
+    // value alone is the same as writing it just before this read, and takes no write lock. A
+    // store this user may not change still refuses the write, as it refuses any other.
+    if (!db.readOnly() && standsAsWritten(db, hive, path, name, type, data))
+        return SQLITE_OK;
     int rc = db.exec("BEGIN IMMEDIATE");
     if (rc != SQLITE_OK)
         return rc;
-    const std::string path = normalizeKeyPath(keyPath);
-    const int hive = localMachine ? 1 : 0;
     sqlite3_stmt* addKey = db.reuse("INSERT OR IGNORE INTO registry_keys(hive, path) VALUES(?1, ?2)", rc);
     if (rc != SQLITE_OK)
         return rc;

@@ -316,9 +316,15 @@ TEST(StoreRobustness, readOnlyStoreKeepsItsValues)
             CSysHub hub(environment);
             const bool number = hub.GetDwordParams("", "Roundz") == 3;
             const bool text = hub.GetStringParams(kKey, "SymScl", "", false) == "100.000000";
-            return (number ? 0 : 1) | (text ? 0 : 2);
+            // Even a value written as it stands is refused, as the registry refuses it.
+            SqliteRegistryStore store(environment.storeFile());
+            FxRegistry registry(store);
+            std::uint32_t value = 0;
+            registry.GetValueDword(kKey, "Roundz", value, false);
+            const bool refused = registry.SetValueDword(kKey, "Roundz", value, false) != 0;
+            return (number ? 0 : 1) | (text ? 0 : 2) | (refused ? 0 : 4);
         });
-        EXPECT_EQ(status, 0) << "1: the number was lost, 2: the text was lost";
+        EXPECT_EQ(status, 0) << "1: the number was lost, 2: the text was lost, 4: a write was taken";
         EXPECT_EQ(environment.logText().find("Error in CSysHub"), std::string::npos) << environment.logText();
     }
 }

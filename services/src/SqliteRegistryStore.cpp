@@ -270,6 +270,17 @@ std::vector<std::string> keyAndParents(const std::string& path)
 // One value written in one transaction: the key, its parents and the value. The
 // statements stay prepared on a connection that is kept. SQLite's result; a failed
 // transaction is left to the caller.
+// Binds ?1 to ?5 of a statement on one value: hive, key path, name, type, data.
+void bindValue(sqlite3_stmt* statement, int hive, const std::string& path, const std::string& name,
+               std::uint32_t type, std::string_view data)
+{
+    sqlite3_bind_int(statement, 1, hive);
+    sqlite3_bind_text(statement, 2, path.data(), static_cast<int>(path.size()), SQLITE_STATIC);
+    sqlite3_bind_text(statement, 3, name.data(), static_cast<int>(name.size()), SQLITE_STATIC);
+    sqlite3_bind_int64(statement, 4, type);
+    sqlite3_bind_blob(statement, 5, data.data(), static_cast<int>(data.size()), SQLITE_STATIC);
+}
+
 // Whether the value stands in the store exactly as it would be written, spelling included.
 bool standsAsWritten(Connection& db, int hive, const std::string& path, const std::string& name, std::uint32_t type,
                      std::string_view data)
@@ -281,11 +292,7 @@ bool standsAsWritten(Connection& db, int hive, const std::string& path, const st
                                   rc);
     if (rc != SQLITE_OK)
         return false;
-    sqlite3_bind_int(same, 1, hive);
-    sqlite3_bind_text(same, 2, path.data(), static_cast<int>(path.size()), SQLITE_STATIC);
-    sqlite3_bind_text(same, 3, name.data(), static_cast<int>(name.size()), SQLITE_STATIC);
-    sqlite3_bind_int64(same, 4, type);
-    sqlite3_bind_blob(same, 5, data.data(), static_cast<int>(data.size()), SQLITE_STATIC);
+    bindValue(same, hive, path, name, type, data);
     const bool found = sqlite3_step(same) == SQLITE_ROW;
     sqlite3_reset(same);
     return found;
@@ -316,9 +323,8 @@ int writeThrough(Connection& db, bool localMachine, const std::string& keyPath, 
         if (!added)
             return rc;
     }
-    // A value written again as it stands changes no page, so the journal does not grow with
-    // the defaults every dialog saves on acceptance. Otherwise the new spelling of the key and
-    // name wins, as a replaced row's would.
+    // Another process may have written the same value since the look above: then no page
+    // changes. Otherwise the new spelling of the key and name wins, as a replaced row's would.
     sqlite3_stmt* store = db.reuse(
         "INSERT INTO registry_values(hive, path, name, type, data) VALUES(?1, ?2, ?3, ?4, ?5)"
         " ON CONFLICT(hive, path, name) DO UPDATE SET"
@@ -328,11 +334,7 @@ int writeThrough(Connection& db, bool localMachine, const std::string& keyPath, 
         rc);
     if (rc != SQLITE_OK)
         return rc;
-    sqlite3_bind_int(store, 1, hive);
-    sqlite3_bind_text(store, 2, path.data(), static_cast<int>(path.size()), SQLITE_STATIC);
-    sqlite3_bind_text(store, 3, name.data(), static_cast<int>(name.size()), SQLITE_STATIC);
-    sqlite3_bind_int64(store, 4, type);
-    sqlite3_bind_blob(store, 5, data.data(), static_cast<int>(data.size()), SQLITE_STATIC);
+    bindValue(store, hive, path, name, type, data);
     const bool stored = sqlite3_step(store) == SQLITE_DONE;
     rc = stored ? SQLITE_OK : db.extendedError();
     sqlite3_reset(store);

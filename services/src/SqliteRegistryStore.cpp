@@ -267,9 +267,6 @@ std::vector<std::string> keyAndParents(const std::string& path)
     return keys;
 }
 
-// One value written in one transaction: the key, its parents and the value. The
-// statements stay prepared on a connection that is kept. SQLite's result; a failed
-// transaction is left to the caller.
 // Binds ?1 to ?5 of a statement on one value: hive, key path, name, type, data.
 void bindValue(sqlite3_stmt* statement, int hive, const std::string& path, const std::string& name,
                std::uint32_t type, std::string_view data)
@@ -298,6 +295,9 @@ bool standsAsWritten(Connection& db, int hive, const std::string& path, const st
     return found;
 }
 
+// One value written in one transaction: the key, its parents and the value. The
+// statements stay prepared on a connection that is kept. SQLite's result; a failed
+// transaction is left to the caller.
 int writeThrough(Connection& db, bool localMachine, const std::string& keyPath, const std::string& name,
                  std::uint32_t type, std::string_view data)
 {

@@ -267,32 +267,35 @@ std::vector<std::string> keyAndParents(const std::string& path)
     return keys;
 }
 
-// Binds ?1 to ?5 of a statement on one value: hive, key path, name, type, data.
-void bindValue(sqlite3_stmt* statement, int hive, const std::string& path, const std::string& name,
-               std::uint32_t type, std::string_view data)
+// Runs a statement on one value, ?1 to ?5 being its hive, key path, name, type and data, and
+// resets it. SQLITE_ROW or SQLITE_DONE; otherwise the connection's extended error.
+int stepOnValue(Connection& db, const char* sql, int hive, const std::string& path, const std::string& name,
+                std::uint32_t type, std::string_view data)
 {
+    int rc = SQLITE_OK;
+    sqlite3_stmt* statement = db.reuse(sql, rc);
+    if (rc != SQLITE_OK)
+        return rc;
     sqlite3_bind_int(statement, 1, hive);
     sqlite3_bind_text(statement, 2, path.data(), static_cast<int>(path.size()), SQLITE_STATIC);
     sqlite3_bind_text(statement, 3, name.data(), static_cast<int>(name.size()), SQLITE_STATIC);
     sqlite3_bind_int64(statement, 4, type);
     sqlite3_bind_blob(statement, 5, data.data(), static_cast<int>(data.size()), SQLITE_STATIC);
+    rc = sqlite3_step(statement);
+    if (rc != SQLITE_ROW && rc != SQLITE_DONE)
+        rc = db.extendedError();
+    sqlite3_reset(statement);
+    return rc;
 }
 
 // Whether the value stands in the store exactly as it would be written, spelling included.
 bool standsAsWritten(Connection& db, int hive, const std::string& path, const std::string& name, std::uint32_t type,
                      std::string_view data)
 {
-    int rc = SQLITE_OK;
-    sqlite3_stmt* same = db.reuse("SELECT 1 FROM registry_values WHERE hive = ?1 AND path = ?2 AND name = ?3"
-                                  " AND path = ?2 COLLATE BINARY AND name = ?3 COLLATE BINARY"
-                                  " AND type = ?4 AND data = ?5",
-                                  rc);
-    if (rc != SQLITE_OK)
-        return false;
-    bindValue(same, hive, path, name, type, data);
-    const bool found = sqlite3_step(same) == SQLITE_ROW;
-    sqlite3_reset(same);
-    return found;
+    return stepOnValue(db,
+                       "SELECT 1 FROM registry_values WHERE hive = ?1 AND path = ?2 AND name = ?3"
+                       " AND path = ?2 COLLATE BINARY AND name = ?3 COLLATE BINARY AND type = ?4 AND data = ?5",
+                       hive, path, name, type, data) == SQLITE_ROW;
 }
 
 // One value written in one transaction: the key, its parents and the value. The
@@ -325,20 +328,14 @@ int writeThrough(Connection& db, bool localMachine, const std::string& keyPath, 
     }
     // Another process may have written the same value since the look above: then no page
     // changes. Otherwise the new spelling of the key and name wins, as a replaced row's would.
-    sqlite3_stmt* store = db.reuse(
-        "INSERT INTO registry_values(hive, path, name, type, data) VALUES(?1, ?2, ?3, ?4, ?5)"
-        " ON CONFLICT(hive, path, name) DO UPDATE SET"
-        " path = excluded.path, name = excluded.name, type = excluded.type, data = excluded.data"
-        " WHERE path <> excluded.path COLLATE BINARY OR name <> excluded.name COLLATE BINARY"
-        " OR type <> excluded.type OR data <> excluded.data",
-        rc);
-    if (rc != SQLITE_OK)
-        return rc;
-    bindValue(store, hive, path, name, type, data);
-    const bool stored = sqlite3_step(store) == SQLITE_DONE;
-    rc = stored ? SQLITE_OK : db.extendedError();
-    sqlite3_reset(store);
-    return stored ? db.exec("COMMIT") : rc;
+    rc = stepOnValue(db,
+                     "INSERT INTO registry_values(hive, path, name, type, data) VALUES(?1, ?2, ?3, ?4, ?5)"
+                     " ON CONFLICT(hive, path, name) DO UPDATE SET"
+                     " path = excluded.path, name = excluded.name, type = excluded.type, data = excluded.data"
+                     " WHERE path <> excluded.path COLLATE BINARY OR name <> excluded.name COLLATE BINARY"
+                     " OR type <> excluded.type OR data <> excluded.data",
+                     hive, path, name, type, data);
+    return rc == SQLITE_DONE ? db.exec("COMMIT") : rc;
 }
 
 // Some lock conflicts come back at once, past the busy timeout: a change of

@@ -54,7 +54,7 @@ LINE = re.compile(r"^\s*([\d,]+)\s+\([\s\d.]+%\)\s+(.*)$")
 
 
 def run_callgrind(benchmark, kind, layers, folder):
-    collect = "*floorDialog(benchmark::State&, long)" if kind == "floor" else kind
+    collect = "*floorDialog(benchmark::State&, long, bool)" if kind == "floor" else kind
     command = ["valgrind", "--tool=callgrind", "--callgrind-out-file=%s/cg.%%p" % folder,
                "--toggle-collect=" + collect, "--dump-after=" + collect, benchmark,
                "--benchmark_filter=^%s/layers:%d$" % (kind, layers), "--benchmark_repetitions=3",

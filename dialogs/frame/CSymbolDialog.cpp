@@ -78,15 +78,31 @@ void CSymbolDialog::followBlockChanges()
     if (m_followsChanges)
         return;
     m_followsChanges = true;
-    for (auto* button : findChildren<QAbstractButton*>())
+    for (auto* control : findChildren<QWidget*>())
+        followChangesOf(*control);
+}
+
+void CSymbolDialog::followLateControl(QWidget& control)
+{
+    // Before the dialog follows its controls, that first pass finds this one among them.
+    if (!m_followsChanges)
+        return;
+    followChangesOf(control);
+    for (auto* child : control.findChildren<QWidget*>())
+        followChangesOf(*child);
+}
+
+void CSymbolDialog::followChangesOf(QWidget& control)
+{
+    if (auto* button = qobject_cast<QAbstractButton*>(&control))
         connect(button, &QAbstractButton::clicked, this, &CSymbolDialog::blockChanged);
-    for (auto* edit : findChildren<QLineEdit*>())
+    else if (auto* edit = qobject_cast<QLineEdit*>(&control))
         connect(edit, &QLineEdit::textChanged, this, &CSymbolDialog::blockChanged);
-    for (auto* list : findChildren<QComboBox*>())
+    else if (auto* list = qobject_cast<QComboBox*>(&control))
         connect(list, &QComboBox::currentIndexChanged, this, &CSymbolDialog::blockChanged);
-    for (auto* tabs : findChildren<QTabBar*>())
+    else if (auto* tabs = qobject_cast<QTabBar*>(&control))
         connect(tabs, &QTabBar::currentChanged, this, &CSymbolDialog::blockChanged);
-    for (auto* table : findChildren<QTableWidget*>())
+    else if (auto* table = qobject_cast<QTableWidget*>(&control))
         connect(table, &QTableWidget::itemChanged, this, &CSymbolDialog::blockChanged);
 }
 

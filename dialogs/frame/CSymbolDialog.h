@@ -61,6 +61,8 @@ protected:
     /// Redraws the preview once the handlers of the current change have run;
     /// the frame calls it for every control, a dialog for changes of its own.
     void blockChanged();
+    /// A control made after the dialog was shown redraws the preview like the others, its own children too.
+    void followLateControl(QWidget& control);
 
     void UpdateScaleCaption(double scale);
     virtual void OnScaleButton();
@@ -91,6 +93,7 @@ protected:
 private:
     /// Every control that can change the block redraws the preview.
     void followBlockChanges();
+    void followChangesOf(QWidget& control);
 
     services::IServiceEnvironment& m_environment;
     HostSupportSession m_hostSupport;

@@ -61,14 +61,6 @@ CDialogNote::CDialogNote(QWidget* parent, services::IServiceEnvironment& environ
             m_block->GetExtData()->SetSubText(text::qStringToCp1251(text));
     });
     connect(m_controls.multiPoint, &QCheckBox::clicked, this, &CDialogNote::onMultiPointClicked);
-    connect(m_controls.addRecord, &QPushButton::clicked, this, &CDialogNote::addRecord);
-    connect(m_controls.removeRecord, &QPushButton::clicked, this, &CDialogNote::removeRecord);
-    connect(m_controls.records, &QListWidget::itemSelectionChanged, this, &CDialogNote::openRecordEditor);
-    m_recordEditor = new controls::CellEditor(*m_controls.recordEditor, *m_controls.records,
-                                              controls::CellEditor::Commit::OnLeave);
-    connect(m_recordEditor, &controls::CellEditor::committed, this, &CDialogNote::commitRecord);
-    // The block follows each keystroke, so that the preview shows the record as it is typed.
-    connect(m_controls.recordEditor, &QLineEdit::textEdited, this, &CDialogNote::writeRecords);
 }
 
 CDialogNote::~CDialogNote() = default;
@@ -78,11 +70,29 @@ void CDialogNote::InitControls()
     fillList(*m_controls.type, kNoteTypeChoices);
     fillList(*m_controls.ending, kNoteEndingChoices);
     fillList(*m_controls.angle, kNoteAngleChoices);
+    CSymbolDialog::InitControls();
+}
+
+void CDialogNote::makeRecords()
+{
+    if (m_controls.records != nullptr)
+        return;
+    buildNoteRecords(*this, m_controls);
     for (int record = 1; record <= kNoteInitialRecords; ++record)
         m_controls.records->addItem(QString::number(record));
     m_tips.AddTool(m_controls.addRecord, QString::fromUtf8(kAddRecordTip));
     m_tips.AddTool(m_controls.removeRecord, QString::fromUtf8(kRemoveRecordTip));
-    CSymbolDialog::InitControls();
+    connect(m_controls.addRecord, &QPushButton::clicked, this, &CDialogNote::addRecord);
+    connect(m_controls.removeRecord, &QPushButton::clicked, this, &CDialogNote::removeRecord);
+    connect(m_controls.records, &QListWidget::itemSelectionChanged, this, &CDialogNote::openRecordEditor);
+    m_recordEditor = new controls::CellEditor(*m_controls.recordEditor, *m_controls.records,
+                                              controls::CellEditor::Commit::OnLeave);
+    connect(m_recordEditor, &controls::CellEditor::committed, this, &CDialogNote::commitRecord);
+    // The block follows each keystroke, so that the preview shows the record as it is typed.
+    connect(m_controls.recordEditor, &QLineEdit::textEdited, this, &CDialogNote::writeRecords);
+    for (QWidget* control : std::initializer_list<QWidget*>{m_controls.records, m_controls.addRecord,
+                                                            m_controls.removeRecord, m_controls.recordEditor})
+        followLateControl(*control);
 }
 
 void CDialogNote::initNewSymbol()
@@ -154,10 +164,14 @@ void CDialogNote::ArrangeNoteControls(std::uint32_t symbolType)
         m_controls.angle->setEnabled(layout->angleEnabled);
         m_controls.multiPoint->setEnabled(layout->multiPointEnabled);
         m_controls.multiPoint->setChecked(layout->multiPointTicked);
-        for (QWidget* records :
-             {static_cast<QWidget*>(m_controls.records), static_cast<QWidget*>(m_controls.addRecord),
-              static_cast<QWidget*>(m_controls.removeRecord)})
-            records->setVisible(layout->recordsShown);
+        if (layout->recordsShown)
+            makeRecords();
+        if (m_controls.records != nullptr) {
+            for (QWidget* records :
+                 {static_cast<QWidget*>(m_controls.records), static_cast<QWidget*>(m_controls.addRecord),
+                  static_cast<QWidget*>(m_controls.removeRecord)})
+                records->setVisible(layout->recordsShown);
+        }
         multiPoint = layout->multiPoint;
     }
     if (!isNewSymbol()) {
@@ -204,6 +218,7 @@ void CDialogNote::ShowNoteTexts(GEOTYPE_DEFINITION::IGeoBlock& block)
 
 void CDialogNote::LoadNoteRecords(GEOTYPE_DEFINITION::IGeoBlock& block)
 {
+    makeRecords();
     const QSignalBlocker quiet(m_controls.records);
     m_controls.records->clear();
     for (const std::string& record : readNoteRecords(block))
@@ -213,7 +228,8 @@ void CDialogNote::LoadNoteRecords(GEOTYPE_DEFINITION::IGeoBlock& block)
 void CDialogNote::accept()
 {
     // Enter in the editor accepts without leaving it: its text counts as entered.
-    m_recordEditor->commit();
+    if (m_recordEditor != nullptr)
+        m_recordEditor->commit();
     writeRecords();
     CSymbolDialog::accept();
 }
@@ -308,6 +324,7 @@ void CDialogNote::writeRecords()
 {
     if (m_block == nullptr || m_block->GetSymbolType() != kMultilayerLeader)
         return;
+    makeRecords();
     const std::vector<std::string> records = shownRecords();
     // An empty list, or the records the block came with, leave its items as they were: keys, styles and all.
     if (m_itemsBeforeRecords != nullptr && (records.empty() || records == m_recordsBefore)) {

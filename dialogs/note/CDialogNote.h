@@ -67,6 +67,8 @@ protected:
 
 private:
     void onMultiPointClicked();
+    /// Makes the record list and its controls the first time a multilayer leader needs them.
+    void makeRecords();
     void addRecord();
     void removeRecord();
     void openRecordEditor();
@@ -81,7 +83,7 @@ private:
     void restoreItemsBeforeRecords();
 
     NoteControls m_controls;
-    /// Its row is the record last selected in the list, the one "-" removes.
+    /// Its row is the record last selected in the list, the one "-" removes; null until the records are made.
     controls::CellEditor* m_recordEditor = nullptr;
     /// The block's items before the records first replaced them; null while they have not.
     std::unique_ptr<GEOTYPE_DEFINITION::TGeoItemCollection> m_itemsBeforeRecords;

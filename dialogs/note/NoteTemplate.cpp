@@ -81,26 +81,8 @@ NoteControls buildNoteTemplate(QDialog& dialog, const FrameControls& frame)
     group->addWidget(controls.lowerText);
 
     // The records take the place of the texts; only one of the two is ever shown.
-    auto* recordRow = new QHBoxLayout;
-    controls.records = named(new QListWidget(controls.group), Id::kRecords);
-    controls.records->setSelectionMode(QAbstractItemView::SingleSelection);
-    controls.records->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    controls.records->setMinimumHeight(96);
-    controls.records->hide();
-    controls.addRecord = recordButton(controls.group, Id::kAddRecord, QStringLiteral("+ запись"));
-    controls.removeRecord = recordButton(controls.group, Id::kRemoveRecord, QStringLiteral("- запись"));
-    auto* recordButtons = new QVBoxLayout;
-    recordButtons->addWidget(controls.addRecord);
-    recordButtons->addWidget(controls.removeRecord);
-    recordButtons->addStretch(1);
-    recordRow->addWidget(controls.records, 1);
-    recordRow->addLayout(recordButtons);
-    group->addLayout(recordRow);
-
-    controls.recordEditor = named(new QLineEdit(&dialog), Id::kRecordEditor);
-    controls.recordEditor->hide();
-    controls.records->setItemDelegate(
-        new RecordRowDelegate(controls.recordEditor->minimumSizeHint().height(), controls.records));
+    controls.recordRow = new QHBoxLayout;
+    group->addLayout(controls.recordRow);
 
     controls.multiPoint = named(new QCheckBox(QStringLiteral("Многоточечная"), controls.group), Id::kMultiPoint);
     group->addWidget(controls.multiPoint);
@@ -125,6 +107,34 @@ NoteControls buildNoteTemplate(QDialog& dialog, const FrameControls& frame)
     addButtonRow(*layout, frame);
     dialog.setMinimumWidth(360);
     return controls;
+}
+
+void buildNoteRecords(QDialog& dialog, NoteControls& controls)
+{
+    controls.records = named(new QListWidget(controls.group), Id::kRecords);
+    controls.records->setSelectionMode(QAbstractItemView::SingleSelection);
+    controls.records->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    controls.records->setMinimumHeight(96);
+    controls.records->hide();
+    controls.addRecord = recordButton(controls.group, Id::kAddRecord, QStringLiteral("+ запись"));
+    controls.removeRecord = recordButton(controls.group, Id::kRemoveRecord, QStringLiteral("- запись"));
+    auto* recordButtons = new QVBoxLayout;
+    recordButtons->addWidget(controls.addRecord);
+    recordButtons->addWidget(controls.removeRecord);
+    recordButtons->addStretch(1);
+    controls.recordRow->addWidget(controls.records, 1);
+    controls.recordRow->addLayout(recordButtons);
+
+    controls.recordEditor = named(new QLineEdit(&dialog), Id::kRecordEditor);
+    controls.recordEditor->hide();
+    controls.records->setItemDelegate(
+        new RecordRowDelegate(controls.recordEditor->minimumSizeHint().height(), controls.records));
+
+    // Made last, they would otherwise be last in the focus order too.
+    QWidget::setTabOrder(controls.lowerText, controls.records);
+    QWidget::setTabOrder(controls.records, controls.addRecord);
+    QWidget::setTabOrder(controls.addRecord, controls.removeRecord);
+    QWidget::setTabOrder(controls.removeRecord, controls.recordEditor);
 }
 
 }  // namespace tarvelo::dialogs

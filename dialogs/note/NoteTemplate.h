@@ -11,6 +11,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QBoxLayout;
 class QFrame;
 class QGroupBox;
 class QLabel;
@@ -88,15 +89,24 @@ struct NoteControls {
     QComboBox* angle = nullptr;
     QLabel* endingLabel = nullptr;  // "Окончание"
     QComboBox* ending = nullptr;  // with images
-    QListWidget* records = nullptr;  // hidden
-    QPushButton* addRecord = nullptr;  // "+ запись", hidden
-    QPushButton* removeRecord = nullptr;  // "- запись", hidden
+    /// Where the records stand, in place of the texts. The records' controls
+    /// below stay null until buildNoteRecords makes them.
+    QBoxLayout* recordRow = nullptr;
+    QListWidget* records = nullptr;
+    QPushButton* addRecord = nullptr;  // "+ запись"
+    QPushButton* removeRecord = nullptr;  // "- запись"
     QLineEdit* recordEditor = nullptr;  // hidden, outside any layout
     QGroupBox* layerGroup = nullptr;  // "Слой для объекта"
 };
 
 /// Builds template 12054 on `dialog` around the frame's controls: captions,
-/// identifiers, the starting visibility and the layout. The lists stay empty.
+/// identifiers, the starting visibility and the layout. The lists stay empty,
+/// and the records of a multilayer leader are not made.
 NoteControls buildNoteTemplate(QDialog& dialog, const FrameControls& frame);
+
+/// Makes the record list, its two buttons and its editor in their place, hidden
+/// and empty, and puts them after the lower text in the focus order. Most
+/// leaders never show them, so they are made only for one that does.
+void buildNoteRecords(QDialog& dialog, NoteControls& controls);
 
 }  // namespace tarvelo::dialogs

@@ -138,9 +138,9 @@ TEST_F(NoteDialogTest, newLeaderStartsAsPositionLeader)
         EXPECT_EQ(entries(dialog, Note::kAngle), (QStringList{"Произвольный", "15", "30", "45", "90"}));
         EXPECT_FALSE(control<QComboBox>(dialog, Note::kEnding)->itemIcon(5).isNull());
         EXPECT_EQ(control<QPushButton>(dialog, kFrame.scaleButton)->text(), QStringLiteral("1 : 1"));
-        EXPECT_TRUE(control(dialog, Note::kUpperText)->isVisible() && !control(dialog, Note::kRecords)->isVisible());
-        EXPECT_EQ(control(dialog, Note::kAddRecord)->toolTip(), QStringLiteral("Добавление записи"));
-        EXPECT_EQ(control(dialog, Note::kRemoveRecord)->toolTip(), QStringLiteral("Удаление записи"));
+        EXPECT_TRUE(control(dialog, Note::kUpperText)->isVisible());
+        EXPECT_EQ(dialog.findChild<QWidget*>(QString::number(Note::kRecords)), nullptr)
+            << "a position leader has no records to show";
         click(dialog, dialogs::kAcceptButton);
     });
     EXPECT_EQ(result, dialogs::kAccepted);
@@ -265,6 +265,12 @@ TEST_F(NoteDialogTest, multilayerLeaderEditsItsRecords)
         EXPECT_EQ(shown(dialog, Note::kAngle), QStringLiteral("Произвольный"));
         EXPECT_EQ(block.GetAngle(), 30.0) << "resetting the list does not write the block";
         EXPECT_EQ(records(dialog), (QStringList{"1", "2", "3"}));
+        EXPECT_EQ(control(dialog, Note::kAddRecord)->toolTip(), QStringLiteral("Добавление записи"));
+        EXPECT_EQ(control(dialog, Note::kRemoveRecord)->toolTip(), QStringLiteral("Удаление записи"));
+        // Made when the type is chosen, the records still come between the texts and the choices below them.
+        EXPECT_EQ(control(dialog, Note::kLowerText)->nextInFocusChain(), control(dialog, Note::kRecords));
+        EXPECT_EQ(control(dialog, Note::kRemoveRecord)->nextInFocusChain(), control(dialog, Note::kRecordEditor));
+        EXPECT_EQ(control(dialog, Note::kRecordEditor)->nextInFocusChain(), control(dialog, Note::kMultiPoint));
 
         auto* editor = control<QLineEdit>(dialog, Note::kRecordEditor);
         clickRecord(dialog, 0);

@@ -3,6 +3,7 @@
 #include "CComboLayers.h"
 
 #include <QApplication>
+#include <QCompleter>
 #include <QFocusEvent>
 #include <QLineEdit>
 #include <QListView>
@@ -25,9 +26,16 @@ constexpr int kShownNameLength = 20;
 CComboLayers::CComboLayers(services::IMessageService& messages, QWidget* parent)
     : QComboBox(parent), m_messages(messages), m_names(new LayerNameModel(this))
 {
-    setEditable(true);
+    // setEditable would build the drop-down at once and a completer over the
+    // model, which together cost more than the rest of the combo. The field
+    // brings a bare completer instead, so that the combo makes none of its own.
+    auto* field = new QLineEdit(this);
+    field->setPalette(palette());
+    field->setCompleter(new QCompleter(field));
+    setLineEdit(field);
     setInsertPolicy(QComboBox::NoInsert);
-    // Completion would add to what the user types and search every name on each key.
+    // Completion would add to what the user types and search every name on each key;
+    // dropping it deletes the bare one too.
     setCompleter(nullptr);
     setModel(m_names);
     setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);

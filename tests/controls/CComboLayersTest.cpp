@@ -147,7 +147,8 @@ TEST_F(LayerComboTest, eachComboListsOnlyItsOwnDrawing)
     EXPECT_EQ(later.itemText(3), QStringLiteral("Штриховка"));
 }
 
-// The drop-down, built only when first opened, lays out its rows without measuring every name.
+// The drop-down, built only when first opened, lays out its rows without measuring every name and
+// scrolls them with a bar, as an editable list does.
 TEST_F(LayerComboTest, openedDropDownHasUniformRows)
 {
     InMemoryDrawing drawing = drawingWith({"0", "Стены"});
@@ -156,5 +157,6 @@ TEST_F(LayerComboTest, openedDropDownHasUniformRows)
     auto* list = qobject_cast<QListView*>(layers->view());
     ASSERT_NE(list, nullptr);
     EXPECT_TRUE(list->uniformItemSizes());
+    EXPECT_EQ(list->verticalScrollBarPolicy(), Qt::ScrollBarAsNeeded);
     layers->hidePopup();
 }

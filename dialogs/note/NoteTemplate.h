@@ -9,9 +9,9 @@
 #include "ResourceIds.h"
 #include "SymbolDialogTemplates.h"
 
+class QBoxLayout;
 class QCheckBox;
 class QComboBox;
-class QBoxLayout;
 class QFrame;
 class QGroupBox;
 class QLabel;

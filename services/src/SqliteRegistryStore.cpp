@@ -211,6 +211,16 @@ std::uint32_t failure(const Connection& db, int rc, const fs::path& file)
     return statusOf(rc);
 }
 
+// SQLite answers a store or journal file it may not create with the error of its read-only
+// retry, "no such file"; a folder the user may not change says why.
+std::uint32_t writeFailure(const Connection& db, int rc, const fs::path& file)
+{
+    const std::uint32_t status = failure(db, rc, file);
+    if (status == winerror::kPathNotFound && ::access(file.parent_path().c_str(), W_OK | X_OK) != 0)
+        return winerror::fromErrno(errno, true);
+    return status;
+}
+
 bool isAccessFailure(std::uint32_t status)
 {
     return status == winerror::kAccessDenied || status == winerror::kPathNotFound;
@@ -582,10 +592,6 @@ std::uint32_t SqliteRegistryStore::writeOnce(bool localMachine, const std::strin
     fs::create_directories(m_file.parent_path(), error);
     if (error)
         return winerror::fromErrno(error.value(), true);
-    // SQLite answers a folder it may not create the store in with the error of its read-only
-    // retry, "no such file"; the folder itself says why.
-    if (!fs::exists(m_file, error) && ::access(m_file.parent_path().c_str(), W_OK | X_OK) != 0)
-        return winerror::fromErrno(errno, true);
 
     auto opened = std::make_unique<OpenStore>(file);
     Connection& db = opened->db;
@@ -595,7 +601,7 @@ std::uint32_t SqliteRegistryStore::writeOnce(bool localMachine, const std::strin
     if (rc == SQLITE_OK)
         rc = writeThrough(db, localMachine, keyPath, name, type, data);
     if (rc != SQLITE_OK)
-        return failure(db, rc, m_file);
+        return writeFailure(db, rc, m_file);
     // Kept for the reads and writes after it, as a read's connection is.
     forgetOpenStore();
     if (::stat(m_file.c_str(), &file) == 0) {

@@ -8,12 +8,13 @@
 #include <QLineEdit>
 #include <QScrollBar>
 
+#include "CellGrid.h"
+
 namespace tarvelo::controls {
 
-CellEditor::CellEditor(QLineEdit& edit, QAbstractItemView& view, Commit when)
-    : QObject(&edit), m_edit(edit), m_when(when)
+CellEditor::CellEditor(QLineEdit& edit, QWidget& surface, Commit when) : QObject(&edit), m_edit(edit), m_when(when)
 {
-    edit.setParent(view.viewport());
+    edit.setParent(&surface);
     edit.hide();
     edit.installEventFilter(this);
     if (when == Commit::WhileTyping) {
@@ -23,10 +24,21 @@ CellEditor::CellEditor(QLineEdit& edit, QAbstractItemView& view, Commit when)
                 emit edited(m_row, text);
         });
     }
+}
+
+CellEditor::CellEditor(QLineEdit& edit, QAbstractItemView& view, Commit when) : CellEditor(edit, *view.viewport(), when)
+{
     // An edit laid over a row that moved would sit over the wrong row; one whose row went has nowhere to go.
     connect(view.verticalScrollBar(), &QScrollBar::valueChanged, this, &CellEditor::commit);
     connect(view.horizontalScrollBar(), &QScrollBar::valueChanged, this, &CellEditor::commit);
     connect(view.model(), &QAbstractItemModel::rowsRemoved, this, &CellEditor::close);
+}
+
+CellEditor::CellEditor(QLineEdit& edit, CellGrid& grid, Commit when)
+    : CellEditor(edit, static_cast<QWidget&>(grid), when)
+{
+    connect(&grid, &CellGrid::scrolled, this, &CellEditor::commit);
+    connect(&grid, &CellGrid::rowsRemoved, this, &CellEditor::close);
 }
 
 void CellEditor::open(int row, const QRect& area, const QString& text)

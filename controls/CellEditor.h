@@ -10,10 +10,13 @@ class QLineEdit;
 
 namespace tarvelo::controls {
 
-/// A line edit laid over one row of an item view, so that a value is edited
-/// where it is shown: the axis tables, the leader records and the property
-/// list all work this way. The edit moves into the view's viewport; the
-/// dialog says where it goes and what a commit does with the text.
+class CellGrid;
+
+/// A line edit laid over one row of an item view or a cell grid, so that a
+/// value is edited where it is shown: the axis tables, the leader records and
+/// the property list all work this way. The edit moves into the view's viewport
+/// or onto the grid; the dialog says where it goes and what a commit does with
+/// the text.
 ///
 /// Enter and Esc are left to the dialog (accept and cancel): a dialog that
 /// accepts calls commit() first, so that an open edit counts as entered.
@@ -28,6 +31,8 @@ public:
 
     /// `edit` becomes a hidden child of `view`'s viewport; the editor is owned by `edit`.
     CellEditor(QLineEdit& edit, QAbstractItemView& view, Commit when);
+    /// `edit` becomes a hidden child of `grid`; the editor is owned by `edit`.
+    CellEditor(QLineEdit& edit, CellGrid& grid, Commit when);
 
     /// Shows `text` in the edit over `area` (viewport coordinates) for `row` and gives it the focus.
     void open(int row, const QRect& area, const QString& text);
@@ -51,6 +56,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    CellEditor(QLineEdit& edit, QWidget& surface, Commit when);
+
     QLineEdit& m_edit;
     Commit m_when;
     int m_row = -1;

@@ -8,14 +8,13 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTableWidget>
 #include <QVBoxLayout>
 
 #include "CComboLayers.h"
+#include "CellGrid.h"
 #include "CFxAxisPreview.h"
 #include "CNumEdit.h"
 #include "SymbolDialogTemplates.h"
@@ -41,21 +40,11 @@ QPushButton* smallFlatButton(QWidget& parent, int number, const QString& text)
     return button;
 }
 
-QTableWidget* axisTable(QWidget& parent, int number)
+controls::CellGrid* axisTable(QWidget& parent, int number)
 {
-    auto* table = named(new QTableWidget(0, 2, &parent), number);
-    table->setHorizontalHeaderLabels({QString::fromUtf8(kAxisNameColumn), QString::fromUtf8(kAxisStepColumn)});
-    table->horizontalHeader()->setDefaultAlignment(Qt::AlignCenter);
-    // Two halves of the table's width, as the columns of the list were.
-    table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-    table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    table->verticalHeader()->hide();
-    table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 8);
-    table->setShowGrid(true);
-    table->setSelectionBehavior(QAbstractItemView::SelectRows);
-    table->setSelectionMode(QAbstractItemView::SingleSelection);
-    // Cells are edited only through the editors laid over a row.
-    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    auto* table = named(new controls::CellGrid({QString::fromUtf8(kAxisNameColumn), QString::fromUtf8(kAxisStepColumn)},
+                                               &parent),
+                        number);
     table->setMinimumSize(190, 180);
     return table;
 }
@@ -88,9 +77,9 @@ AxisTableControls axisColumn(QWidget& group, QGridLayout& grid, int column, int 
     grid.addLayout(buttons, 3, column);
 
     // The editors are the table's own children, so that they move with it.
-    controls.name = named(new QLineEdit(controls.table->viewport()), ids[4]);
+    controls.name = named(new QLineEdit(controls.table), ids[4]);
     controls.name->hide();
-    controls.step = named(new controls::CNumEdit(controls.table->viewport()), ids[5]);
+    controls.step = named(new controls::CNumEdit(controls.table), ids[5]);
     controls.step->hide();
     return controls;
 }

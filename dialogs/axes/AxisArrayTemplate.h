@@ -12,9 +12,9 @@ class QComboBox;
 class QDialog;
 class QLineEdit;
 class QPushButton;
-class QTableWidget;
 
 namespace tarvelo::controls {
+class CellGrid;
 class CNumEdit;
 }
 
@@ -100,7 +100,7 @@ struct AxisArrayTemplate {
 
 /// One axis table with its buttons, its placement list and its in-place editors.
 struct AxisTableControls {
-    QTableWidget* table = nullptr;
+    controls::CellGrid* table = nullptr;
     QComboBox* placement = nullptr;
     QPushButton* add = nullptr;
     QPushButton* remove = nullptr;

@@ -6,12 +6,11 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QSignalBlocker>
-#include <QTableWidget>
 #include <optional>
 
 #include "CComboLayers.h"
 #include "CellEditor.h"
+#include "CellGrid.h"
 #include "CFxAxisPreview.h"
 #include "CNumEdit.h"
 #include "HostDefaultsLoader.h"
@@ -29,46 +28,12 @@ namespace {
 
 constexpr int kNameColumn = 0;
 constexpr int kStepColumn = 1;
+
 // A step cell shows the step with the store's decimals and keeps the exact
-// value here until the user types another: what is only shown is not rounded.
-constexpr int kExactStepRole = Qt::UserRole;
-
-QTableWidgetItem* cell(const QString& text)
+// value until the user types another: what is only shown is not rounded.
+controls::CellGrid::Row axisRow(const QString& name, const QString& step, const QVariant& exactStep)
 {
-    auto* item = new QTableWidgetItem(text);
-    // As a plain number: the flags' own type would be registered from this module and left
-    // behind, dangling, once the host unloads it.
-    item->setData(Qt::TextAlignmentRole, int(Qt::AlignCenter));
-    return item;
-}
-
-void setRow(QTableWidget& table, int row, const QString& name, const QString& step, const QVariant& exactStep)
-{
-    table.setItem(row, kNameColumn, cell(name));
-    auto* stepCell = cell(step);
-    stepCell->setData(kExactStepRole, exactStep);
-    table.setItem(row, kStepColumn, stepCell);
-}
-
-void appendRow(QTableWidget& table, const QString& name, const QString& step, const QVariant& exactStep)
-{
-    const int row = table.rowCount();
-    table.insertRow(row);
-    setRow(table, row, name, step, exactStep);
-}
-
-QString cellText(const QTableWidget& table, int row, int column)
-{
-    const auto* item = table.item(row, column);
-    return item != nullptr ? item->text() : QString();
-}
-
-void setCellText(QTableWidget& table, int row, int column, const QString& text)
-{
-    if (auto* item = table.item(row, column))
-        item->setText(text);
-    else
-        table.setItem(row, column, cell(text));
+    return {{name, {}}, {step, exactStep}};
 }
 
 double numberIn(const QLineEdit& edit)
@@ -126,17 +91,13 @@ void CDlgAxisArray::connectTable(AxisTable& table)
     AxisTableControls& controls = *table.controls;
     connect(controls.add, &QPushButton::clicked, this, [this, &table] { AddAxis(table); });
     connect(controls.remove, &QPushButton::clicked, this, [this, &table] { RemoveAxis(table); });
-    connect(controls.table->selectionModel(), &QItemSelectionModel::selectionChanged, this,
-            [this, &table](const QItemSelection& selected) {
-                if (!selected.isEmpty() && !m_removingRow)
-                    OpenEditors(table, selected.indexes().first().row());
-            });
+    connect(controls.table, &controls::CellGrid::rowChosen, this, [this, &table](int row) { OpenEditors(table, row); });
     using controls::CellEditor;
     table.nameEditor = new CellEditor(*controls.name, *controls.table, CellEditor::Commit::WhileTyping);
     table.stepEditor = new CellEditor(*controls.step, *controls.table, CellEditor::Commit::WhileTyping);
     connect(table.nameEditor, &CellEditor::edited, this, [&table](int row, const QString& text) {
         if (holdsRow(table))
-            setCellText(*table.controls->table, row, kNameColumn, text);
+            table.controls->table->setText(row, kNameColumn, text);
     });
     connect(table.stepEditor, &CellEditor::edited, this,
             [this, &table](int, const QString& text) { CopyStep(table, text); });
@@ -198,23 +159,22 @@ void CDlgAxisArray::LoadDefaultAxes(std::uint32_t symbolType)
 
 void CDlgAxisArray::ShowAxes(IGeoBlock* block)
 {
-    m_controls.letters.table->setRowCount(0);
-    m_controls.numbers.table->setRowCount(0);
-    if (block == nullptr || block->IsEmpty())
+    if (block == nullptr || block->IsEmpty()) {
+        m_controls.letters.table->setRows({});
+        m_controls.numbers.table->setRows({});
         return;
+    }
     // Read once for all the numbers shown: each read opens the store, and an array may have hundreds of axes.
     const std::uint32_t places = decimals();
     const auto format = [places](double value) { return formatNumber(value, places); };
 
-    // All rows at once: each inserted row would have the view lay itself out again. The view
-    // draws the new rows whole anyway, so a change signal for every cell would only cost.
-    const auto show = [&format](QTableWidget& table, const std::vector<axes::AxisRow>& axes) {
-        table.setRowCount(static_cast<int>(axes.size()));
-        const QSignalBlocker quiet(table.model());
-        for (int row = 0; row < table.rowCount(); ++row) {
-            const auto& axis = axes[static_cast<std::size_t>(row)];
-            setRow(table, row, text::cp1251ToQString(axis.name), format(axis.step), axis.step);
-        }
+    // All rows at once, without a change signal for every cell.
+    const auto show = [&format](controls::CellGrid& table, const std::vector<axes::AxisRow>& axes) {
+        std::vector<controls::CellGrid::Row> rows;
+        rows.reserve(axes.size());
+        for (const auto& axis : axes)
+            rows.push_back(axisRow(text::cp1251ToQString(axis.name), format(axis.step), axis.step));
+        table.setRows(std::move(rows));
     };
     const axes::AxisRows rows = axes::readAxes(*block);
     show(*m_controls.letters.table, rows.letters);
@@ -316,25 +276,20 @@ void CDlgAxisArray::OnTypeChosen(int entry)
 
 void CDlgAxisArray::AddAxis(AxisTable& table)
 {
-    QTableWidget& rows = *table.controls->table;
+    controls::CellGrid& rows = *table.controls->table;
     const int count = rows.rowCount();
     // A new axis repeats the step of the one before it: grids are mostly regular.
-    const QString step = count > 0 ? cellText(rows, count - 1, kStepColumn) : QString();
-    const QVariant exactStep = count > 0 && rows.item(count - 1, kStepColumn) != nullptr
-                                   ? rows.item(count - 1, kStepColumn)->data(kExactStepRole)
-                                   : QVariant();
-    appendRow(rows, axes::newAxisName(table.family, count), step, exactStep);
+    rows.appendRow(axisRow(axes::newAxisName(table.family, count), rows.text(count - 1, kStepColumn),
+                           rows.value(count - 1, kStepColumn)));
 }
 
 void CDlgAxisArray::RemoveAxis(AxisTable& table)
 {
     if (!holdsRow(table))
         return;
-    // The view would choose a neighbour of the removed row; the list leaves no row chosen instead.
-    m_removingRow = true;
+    // No row is left chosen, rather than a neighbour the user did not pick.
     table.controls->table->removeRow(table.nameEditor->row());
     table.controls->table->clearSelection();
-    m_removingRow = false;
 }
 
 bool CDlgAxisArray::holdsRow(const AxisTable& table)
@@ -345,39 +300,36 @@ bool CDlgAxisArray::holdsRow(const AxisTable& table)
 
 void CDlgAxisArray::OpenEditors(AxisTable& table, int row)
 {
-    const QTableWidget& rows = *table.controls->table;
-    const QRect area = rows.visualRect(rows.model()->index(row, kNameColumn))
-                           .united(rows.visualRect(rows.model()->index(row, kStepColumn)));
-    const int half = rows.viewport()->width() / 2;
+    const controls::CellGrid& rows = *table.controls->table;
+    const QRect area = rows.cellRect(row, kNameColumn).united(rows.cellRect(row, kStepColumn));
+    const int half = (area.width() + 1) / 2;
     const int height = area.height() + 2;
     // The name editor opens last: it takes the focus.
-    table.stepEditor->open(row, QRect(area.right() + 1 - half, area.top(), half, height),
-                           cellText(rows, row, kStepColumn));
-    table.nameEditor->open(row, QRect(area.left(), area.top(), half, height), cellText(rows, row, kNameColumn));
+    table.stepEditor->open(row, QRect(area.right() + 1 - half, area.top(), half, height), rows.text(row, kStepColumn));
+    table.nameEditor->open(row, QRect(area.left(), area.top(), half, height), rows.text(row, kNameColumn));
 }
 
 void CDlgAxisArray::CopyStep(AxisTable& table, const QString& text)
 {
     if (!holdsRow(table))
         return;
-    QTableWidget& rows = *table.controls->table;
+    controls::CellGrid& rows = *table.controls->table;
     const int row = table.stepEditor->row();
-    setCellText(rows, row, kStepColumn, formatNumber(controls::parseLeadingNumber(text.toStdString()), decimals()));
+    rows.setText(row, kStepColumn, formatNumber(controls::parseLeadingNumber(text.toStdString()), decimals()));
     // A typed step is taken as the cell shows it.
-    rows.item(row, kStepColumn)->setData(kExactStepRole, QVariant());
+    rows.setValue(row, kStepColumn, QVariant());
 }
 
 std::vector<axes::AxisRow> CDlgAxisArray::rowsOf(const AxisTable& table) const
 {
-    const QTableWidget& rows = *table.controls->table;
+    const controls::CellGrid& rows = *table.controls->table;
     std::vector<axes::AxisRow> result;
     result.reserve(static_cast<std::size_t>(rows.rowCount()));
     for (int row = 0; row < rows.rowCount(); ++row) {
-        const auto* stepCell = rows.item(row, kStepColumn);
-        const QVariant exact = stepCell != nullptr ? stepCell->data(kExactStepRole) : QVariant();
-        result.push_back({text::qStringToCp1251(cellText(rows, row, kNameColumn)),
+        const QVariant exact = rows.value(row, kStepColumn);
+        result.push_back({text::qStringToCp1251(rows.text(row, kNameColumn)),
                           exact.isValid() ? exact.toDouble()
-                                          : controls::parseLeadingNumber(cellText(rows, row, kStepColumn).toStdString())});
+                                          : controls::parseLeadingNumber(rows.text(row, kStepColumn).toStdString())});
     }
     return result;
 }

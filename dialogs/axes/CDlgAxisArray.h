@@ -89,7 +89,6 @@ private:
     std::optional<double> m_angle;
     bool m_insertionTouched = false;
     bool m_angleTouched = false;
-    bool m_removingRow = false;
 };
 
 }  // namespace tarvelo::dialogs

@@ -8,13 +8,13 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabBar>
-#include <QTableWidget>
 #include <QTimer>
 #include <cstdlib>
 #include <limits>
 
 #include "CComboLayers.h"
 #include "CDlgObjProperties.h"
+#include "CellGrid.h"
 #include "NumberText.h"
 #include "RenderPicture.h"
 #include "ResourceIds.h"
@@ -102,8 +102,8 @@ void CSymbolDialog::followChangesOf(QWidget& control)
         connect(list, &QComboBox::currentIndexChanged, this, &CSymbolDialog::blockChanged);
     else if (auto* tabs = qobject_cast<QTabBar*>(&control))
         connect(tabs, &QTabBar::currentChanged, this, &CSymbolDialog::blockChanged);
-    else if (auto* table = qobject_cast<QTableWidget*>(&control))
-        connect(table, &QTableWidget::itemChanged, this, &CSymbolDialog::blockChanged);
+    else if (auto* table = qobject_cast<controls::CellGrid*>(&control))
+        connect(table, &controls::CellGrid::cellChanged, this, &CSymbolDialog::blockChanged);
 }
 
 void CSymbolDialog::blockChanged()

@@ -6,7 +6,6 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTableWidget>
 #include <QTest>
 #include <cstdlib>
 #include <functional>
@@ -16,6 +15,7 @@
 #include "AxisArrayRules.h"
 #include "CDlgAxisArray.h"
 #include "CFxAxisPreview.h"
+#include "CellGrid.h"
 #include "HostSupportSession.h"
 #include "InMemoryDrawing.h"
 #include "ModalDriver.h"
@@ -43,9 +43,9 @@ static constexpr const dialogs::FrameTemplate& kFrame = dialogs::kAxisArrayFrame
 QStringList rows(QWidget& dialog, const ControlId& table)
 {
     QStringList shown;
-    auto* list = control<QTableWidget>(dialog, table);
+    auto* list = control<controls::CellGrid>(dialog, table);
     for (int row = 0; row < list->rowCount(); ++row)
-        shown << list->item(row, 0)->text() + '|' + list->item(row, 1)->text();
+        shown << list->text(row, 0) + '|' + list->text(row, 1);
     return shown;
 }
 
@@ -78,8 +78,8 @@ void click(QWidget& dialog, const ControlId& button)
 // Clicks a row's first cell, as the user chooses it.
 void selectRow(QWidget& dialog, const ControlId& table, int row)
 {
-    auto* list = control<QTableWidget>(dialog, table);
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(list->model()->index(row, 0)).center());
+    auto* list = control<controls::CellGrid>(dialog, table);
+    QTest::mouseClick(list, Qt::LeftButton, {}, list->cellRect(row, 0).center());
 }
 
 // Opens the drop-down list and takes the entry at `entry` with Enter, as the user does.
@@ -290,14 +290,14 @@ TEST_F(AxisArrayTest, editorsWriteIntoTheirRow)
         selectRow(dialog, Axes::kLetterTable, 1);
         auto* name = control<QLineEdit>(dialog, Axes::kLetterName);
         auto* step = control<QLineEdit>(dialog, Axes::kLetterStep);
-        auto* table = control<QTableWidget>(dialog, Axes::kLetterTable);
+        auto* table = control<controls::CellGrid>(dialog, Axes::kLetterTable);
         EXPECT_TRUE(name->isVisible() && step->isVisible());
         EXPECT_FALSE(control<QWidget>(dialog, Axes::kNumberName)->isVisible());
         EXPECT_EQ(dialog.focusWidget(), name);
         EXPECT_EQ(QStringList({name->text(), step->text()}), QStringList({"Б", "6000.00"}));
-        const QRect row = table->visualRect(table->model()->index(1, 0));
-        EXPECT_EQ(name->geometry(), QRect(row.left(), row.top(), table->viewport()->width() / 2, row.height() + 2));
-        EXPECT_EQ(step->geometry().right(), table->visualRect(table->model()->index(1, 1)).right());
+        const QRect row = table->cellRect(1, 0).united(table->cellRect(1, 1));
+        EXPECT_EQ(name->geometry(), QRect(row.left(), row.top(), (row.width() + 1) / 2, row.height() + 2));
+        EXPECT_EQ(step->geometry().right(), row.right());
 
         replaceText(name, "Б/1");
         replaceText(step, "5400.456");

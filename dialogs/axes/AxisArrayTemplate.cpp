@@ -49,7 +49,7 @@ controls::CellGrid* axisTable(QWidget& parent, int number)
     return table;
 }
 
-/// One table's column: caption, placement list, table, "+" and "-"; the editors ride on the table.
+/// One table's column: caption, placement list, table, "+" and "-"; the editors come later.
 /// Made in the group that shows them: moving a widget there later costs as much again as making it.
 AxisTableControls axisColumn(QWidget& group, QGridLayout& grid, int column, int captionId, const char* caption,
                              int placementLabelId, const std::array<int, 6>& ids)
@@ -76,11 +76,8 @@ AxisTableControls axisColumn(QWidget& group, QGridLayout& grid, int column, int 
     buttons->addStretch(1);
     grid.addLayout(buttons, 3, column);
 
-    // The editors are the table's own children, so that they move with it.
-    controls.name = named(new QLineEdit(controls.table), ids[4]);
-    controls.name->hide();
-    controls.step = named(new controls::CNumEdit(controls.table), ids[5]);
-    controls.step->hide();
+    controls.nameId = ids[4];
+    controls.stepId = ids[5];
     return controls;
 }
 
@@ -100,6 +97,18 @@ QLabel* caption(QWidget& parent, int number, const QString& text, QWidget* buddy
 }
 
 }  // namespace
+
+void buildAxisEditors(AxisTableControls& controls)
+{
+    // The editors are the table's own children, so that they move with it.
+    controls.name = named(new QLineEdit(controls.table), controls.nameId);
+    controls.name->hide();
+    controls.step = named(new controls::CNumEdit(controls.table), controls.stepId);
+    controls.step->hide();
+    // Where they stood when the column was made with them: after "-", before the next column.
+    QWidget::setTabOrder(controls.remove, controls.name);
+    QWidget::setTabOrder(controls.name, controls.step);
+}
 
 AxisArrayControls buildAxisArrayTemplate(QDialog& dialog, const FrameControls& frame)
 {

@@ -104,8 +104,11 @@ struct AxisTableControls {
     QComboBox* placement = nullptr;
     QPushButton* add = nullptr;
     QPushButton* remove = nullptr;
-    QLineEdit* name = nullptr;            // hidden until a row is chosen
-    controls::CNumEdit* step = nullptr;  // hidden until a row is chosen
+    // Made by buildAxisEditors when a row is first chosen: most arrays are accepted without.
+    QLineEdit* name = nullptr;
+    controls::CNumEdit* step = nullptr;
+    int nameId = 0;
+    int stepId = 0;
 };
 
 /// The controls of template 12060 besides the shared ones, owned by the dialog.
@@ -125,9 +128,12 @@ struct AxisArrayControls {
 };
 
 /// Builds template 12060 on `dialog` around the shared controls: group boxes,
-/// captions, the two tables with their columns, the in-place editors (hidden,
-/// laid over the tables), the picture and the option boxes; the insertion
-/// point and angle edits start disabled. Lists are left empty.
+/// captions, the two tables with their columns, the picture and the option
+/// boxes; the insertion point and angle edits start disabled. Lists are left
+/// empty, and the in-place editors unmade.
 AxisArrayControls buildAxisArrayTemplate(QDialog& dialog, const FrameControls& frame);
+
+/// Makes a table's two in-place editors, hidden, on the table, in the focus order after "-".
+void buildAxisEditors(AxisTableControls& controls);
 
 }  // namespace tarvelo::dialogs

@@ -92,6 +92,14 @@ void CDlgAxisArray::connectTable(AxisTable& table)
     connect(controls.add, &QPushButton::clicked, this, [this, &table] { AddAxis(table); });
     connect(controls.remove, &QPushButton::clicked, this, [this, &table] { RemoveAxis(table); });
     connect(controls.table, &controls::CellGrid::rowChosen, this, [this, &table](int row) { OpenEditors(table, row); });
+}
+
+void CDlgAxisArray::makeEditors(AxisTable& table)
+{
+    if (table.nameEditor != nullptr)
+        return;
+    AxisTableControls& controls = *table.controls;
+    buildAxisEditors(controls);
     using controls::CellEditor;
     table.nameEditor = new CellEditor(*controls.name, *controls.table, CellEditor::Commit::WhileTyping);
     table.stepEditor = new CellEditor(*controls.step, *controls.table, CellEditor::Commit::WhileTyping);
@@ -101,6 +109,8 @@ void CDlgAxisArray::connectTable(AxisTable& table)
     });
     connect(table.stepEditor, &CellEditor::edited, this,
             [this, &table](int, const QString& text) { CopyStep(table, text); });
+    followLateControl(*controls.name);
+    followLateControl(*controls.step);
 }
 
 void CDlgAxisArray::InitControls()
@@ -294,12 +304,15 @@ void CDlgAxisArray::RemoveAxis(AxisTable& table)
 
 bool CDlgAxisArray::holdsRow(const AxisTable& table)
 {
+    if (table.nameEditor == nullptr)
+        return false;
     const int row = table.nameEditor->row();
     return row >= 0 && row < table.controls->table->rowCount();
 }
 
 void CDlgAxisArray::OpenEditors(AxisTable& table, int row)
 {
+    makeEditors(table);
     const controls::CellGrid& rows = *table.controls->table;
     const QRect area = rows.cellRect(row, kNameColumn).united(rows.cellRect(row, kStepColumn));
     const int half = (area.width() + 1) / 2;

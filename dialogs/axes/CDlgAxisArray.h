@@ -61,6 +61,7 @@ private:
     void OnTypeChosen(int entry);
 
     void connectTable(AxisTable& table);
+    void makeEditors(AxisTable& table);
     void AddAxis(AxisTable& table);
     void RemoveAxis(AxisTable& table);
     void OpenEditors(AxisTable& table, int row);

@@ -58,6 +58,13 @@ QStringList entries(QWidget& dialog, const ControlId& list)
     return texts;
 }
 
+/// An in-place editor is made when its table's row is first chosen.
+bool editorShown(QWidget& dialog, const ControlId& editor)
+{
+    const auto* found = dialog.findChild<QWidget*>(editor.name);
+    return found != nullptr && found->isVisible();
+}
+
 bool ticked(QWidget& dialog, const ControlId& box)
 {
     return control<QCheckBox>(dialog, box)->isChecked();
@@ -170,7 +177,7 @@ TEST_F(AxisArrayTest, newArrayWithoutHostLibraryWritesOnlyTheOptions)
         EXPECT_EQ(entries(dialog, Axes::kNumberPlacement), QStringList({"Скрыть", "С двух сторон", "Вверх", "Вниз"}));
         EXPECT_EQ(control<QComboBox>(dialog, Axes::kLetterPlacement)->currentIndex(), -1);
         for (const ControlId& hidden : {Axes::kLetterName, Axes::kLetterStep, Axes::kNumberName, Axes::kNumberStep})
-            EXPECT_FALSE(control<QWidget>(dialog, hidden)->isVisible()) << hidden;
+            EXPECT_FALSE(editorShown(dialog, hidden)) << hidden;
         const QStringList tips{"Добавить буквенную ось", "Удалить буквенную ось", "Добавить цифровую ось",
                                "Удалить цифровую ось", "Параметры объекта"};
         QStringList shown;
@@ -231,7 +238,7 @@ TEST_F(AxisArrayTest, addedAxesAreNamedInTurnAndStored)
     run([&](QDialog& dialog) {
         click(dialog, Axes::kAddLetter);
         EXPECT_EQ(rows(dialog, Axes::kLetterTable), QStringList({"А1|"}));
-        EXPECT_FALSE(control<QWidget>(dialog, Axes::kLetterName)->isVisible());
+        EXPECT_FALSE(editorShown(dialog, Axes::kLetterName));
         selectRow(dialog, Axes::kLetterTable, 0);
         replaceText(control<QLineEdit>(dialog, Axes::kLetterStep), "6000");
         click(dialog, Axes::kAddLetter);
@@ -292,7 +299,11 @@ TEST_F(AxisArrayTest, editorsWriteIntoTheirRow)
         auto* step = control<QLineEdit>(dialog, Axes::kLetterStep);
         auto* table = control<controls::CellGrid>(dialog, Axes::kLetterTable);
         EXPECT_TRUE(name->isVisible() && step->isVisible());
-        EXPECT_FALSE(control<QWidget>(dialog, Axes::kNumberName)->isVisible());
+        EXPECT_FALSE(editorShown(dialog, Axes::kNumberName));
+        // Tab goes from "-" through the two editors, as if they had been there from the start.
+        EXPECT_EQ(control<QWidget>(dialog, Axes::kRemoveLetter)->nextInFocusChain(), name);
+        EXPECT_EQ(name->nextInFocusChain(), step);
+        EXPECT_EQ(step->nextInFocusChain(), control<QWidget>(dialog, Axes::kNumbersCaption));
         EXPECT_EQ(dialog.focusWidget(), name);
         EXPECT_EQ(QStringList({name->text(), step->text()}), QStringList({"Б", "6000.00"}));
         const QRect row = table->cellRect(1, 0).united(table->cellRect(1, 1));
@@ -322,8 +333,7 @@ TEST_F(AxisArrayTest, removingActsOnTheChosenRowOfItsTable)
         selectRow(dialog, Axes::kNumberTable, 2);
         click(dialog, Axes::kRemoveNumber);
         EXPECT_EQ(rows(dialog, Axes::kNumberTable), QStringList({"1|0", "2|3000"}));
-        EXPECT_FALSE(control<QWidget>(dialog, Axes::kNumberName)->isVisible() ||
-                     control<QWidget>(dialog, Axes::kNumberStep)->isVisible());
+        EXPECT_FALSE(editorShown(dialog, Axes::kNumberName) || editorShown(dialog, Axes::kNumberStep));
         click(dialog, Axes::kRemoveNumber);  // the chosen row is gone: nothing more goes
         click(dialog, dialogs::kAcceptButton);
     });

@@ -34,7 +34,7 @@ public:
     /// `edit` becomes a hidden child of `grid`; the editor is owned by `edit`.
     CellEditor(QLineEdit& edit, CellGrid& grid, Commit when);
 
-    /// Shows `text` in the edit over `area` (viewport coordinates) for `row` and gives it the focus.
+    /// Shows `text` in the edit over `area` (in its parent's coordinates) for `row` and gives it the focus.
     void open(int row, const QRect& area, const QString& text);
     /// Hides the edit; nothing is committed.
     void close();

@@ -42,9 +42,8 @@ QPushButton* smallFlatButton(QWidget& parent, int number, const QString& text)
 
 controls::CellGrid* axisTable(QWidget& parent, int number)
 {
-    auto* table = named(new controls::CellGrid({QString::fromUtf8(kAxisNameColumn), QString::fromUtf8(kAxisStepColumn)},
-                                               &parent),
-                        number);
+    const QStringList columns{QString::fromUtf8(kAxisNameColumn), QString::fromUtf8(kAxisStepColumn)};
+    auto* table = named(new controls::CellGrid(columns, &parent), number);
     table->setMinimumSize(190, 180);
     return table;
 }

@@ -170,13 +170,13 @@ TEST_F(AxisArrayTest, newArrayWithoutHostLibraryWritesOnlyTheOptions)
         EXPECT_FALSE(ticked(dialog, Axes::kInsertionGiven));
         EXPECT_EQ(QStringList({textOf(dialog, Axes::kInsertionX), textOf(dialog, Axes::kInsertionY)}),
                   QStringList({"0.000", "0.000"}));
-        for (const ControlId& disabled : {Axes::kInsertionX, Axes::kInsertionY, Axes::kAngle})
+        for (const auto disabled : {Axes::kInsertionX, Axes::kInsertionY, Axes::kAngle})
             EXPECT_FALSE(control<QWidget>(dialog, disabled)->isEnabled()) << disabled;
         EXPECT_TRUE(ticked(dialog, Axes::kAsPrimitives));
         EXPECT_EQ(entries(dialog, Axes::kLetterPlacement), QStringList({"Скрыть", "С двух сторон", "Слева", "Справа"}));
         EXPECT_EQ(entries(dialog, Axes::kNumberPlacement), QStringList({"Скрыть", "С двух сторон", "Вверх", "Вниз"}));
         EXPECT_EQ(control<QComboBox>(dialog, Axes::kLetterPlacement)->currentIndex(), -1);
-        for (const ControlId& hidden : {Axes::kLetterName, Axes::kLetterStep, Axes::kNumberName, Axes::kNumberStep})
+        for (const auto hidden : {Axes::kLetterName, Axes::kLetterStep, Axes::kNumberName, Axes::kNumberStep})
             EXPECT_FALSE(editorShown(dialog, hidden)) << hidden;
         const QStringList tips{"Добавить буквенную ось", "Удалить буквенную ось", "Добавить цифровую ось",
                                "Удалить цифровую ось", "Параметры объекта"};

@@ -7,6 +7,9 @@
 #include <QFocusEvent>
 #include <QLineEdit>
 #include <QListView>
+#include <QStyleOptionComboBox>
+#include <QtMath>
+#include <algorithm>
 #include <exception>
 
 #include "LayerNameModel.h"
@@ -38,8 +41,6 @@ CComboLayers::CComboLayers(services::IMessageService& messages, QWidget* parent)
     // dropping it deletes the bare one too.
     setCompleter(nullptr);
     setModel(m_names);
-    setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    setMinimumContentsLength(kShownNameLength);
 
     connect(this, &QComboBox::activated, this, &CComboLayers::copyToTarget);
     connect(lineEdit(), &QLineEdit::textEdited, this, [this] { m_edited = true; });
@@ -92,6 +93,31 @@ QString CComboLayers::unwritableLayerName() const
 std::string CComboLayers::layerName() const
 {
     return text::qStringToCp1251(currentText());
+}
+
+QSize CComboLayers::sizeHint() const
+{
+    return nameLengthSize();
+}
+
+QSize CComboLayers::minimumSizeHint() const
+{
+    return nameLengthSize();
+}
+
+// The size QComboBox gives under AdjustToMinimumContentsLengthWithIcon. Setting
+// that policy would build the drop-down at once; left at its default, the box
+// would measure every name on first showing it.
+QSize CComboLayers::nameLengthSize() const
+{
+    const QFontMetrics metrics = fontMetrics();
+    const QSize icon = iconSize();
+    const int textHeight = std::max(qCeil(QFontMetricsF(metrics).height()), 14) + 2;
+    const QSize text(kShownNameLength * metrics.horizontalAdvance(QLatin1Char('X')) + icon.width() + 4,
+                     std::max(textHeight, icon.height() + 2));
+    QStyleOptionComboBox option;
+    initStyleOption(&option);
+    return style()->sizeFromContents(QStyle::CT_ComboBox, &option, text, this);
 }
 
 void CComboLayers::showPopup()

@@ -61,12 +61,15 @@ public:
     /// The box's text in code page 1251.
     [[nodiscard]] std::string layerName() const;
 
+    [[nodiscard]] QSize sizeHint() const override;
+    [[nodiscard]] QSize minimumSizeHint() const override;
     void showPopup() override;
 
 protected:
     void focusOutEvent(QFocusEvent* event) override;
 
 private:
+    [[nodiscard]] QSize nameLengthSize() const;
     void copyToTarget();
 
     services::IMessageService& m_messages;

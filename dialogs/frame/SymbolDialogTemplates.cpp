@@ -33,6 +33,12 @@ FrameControls createFrameControls(QDialog& dialog, const FrameTemplate& frame, s
 {
     named(&dialog, frame.templateId);
     dialog.setWindowTitle(QString::fromUtf8(frame.title));
+    // Measuring the captions through the text shaper was a third of showing the axis array
+    // dialog. Russian and Latin text needs no shaping (Qt still shapes scripts that do), and
+    // the dialogs look the same to the pixel without it.
+    QFont font = dialog.font();
+    font.setStyleStrategy(QFont::PreferNoShaping);
+    dialog.setFont(font);
     FrameControls controls;
     controls.properties = flatButton(dialog, frame.propertiesButton, {});
     controls.properties->setIconSize(QSize(24, 24));

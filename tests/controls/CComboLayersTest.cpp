@@ -147,12 +147,28 @@ TEST_F(LayerComboTest, eachComboListsOnlyItsOwnDrawing)
     EXPECT_EQ(later.itemText(3), QStringLiteral("Штриховка"));
 }
 
-// The drop-down, built only when first opened, lays out its rows without measuring every name and
-// scrolls them with a bar, as an editable list does.
-TEST_F(LayerComboTest, openedDropDownHasUniformRows)
+// The box is as wide as twenty letters, whatever the names and in any font, as a stock editable combo
+// sized by that many letters is. The drop-down is built only when first opened; it lays out its rows
+// without measuring every name and scrolls them with a bar, as an editable list does.
+TEST_F(LayerComboTest, sizedByTwentyLettersAndDropDownBuiltOnOpening)
 {
-    InMemoryDrawing drawing = drawingWith({"0", "Стены"});
+    InMemoryDrawing drawing = drawingWith({"0", "Стены", std::string(200, 'W')});
     layers->FillLayers(&drawing, &layerName);
+    EXPECT_EQ(layers->findChild<QAbstractItemView*>(), nullptr);
+
+    QComboBox stock(&window);
+    stock.setEditable(true);
+    stock.setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    stock.setMinimumContentsLength(20);
+    EXPECT_EQ(layers->sizeHint(), stock.sizeHint());
+    EXPECT_EQ(layers->minimumSizeHint(), stock.minimumSizeHint());
+    QFont large = layers->font();
+    large.setPointSize(large.pointSize() * 2);
+    layers->setFont(large);
+    stock.setFont(large);
+    EXPECT_EQ(layers->sizeHint(), stock.sizeHint());
+    EXPECT_GT(layers->sizeHint().width(), QComboBox(&window).sizeHint().width());
+
     layers->showPopup();
     auto* list = qobject_cast<QListView*>(layers->view());
     ASSERT_NE(list, nullptr);

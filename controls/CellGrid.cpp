@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: 2026 Tarvelo contributors
 #include "CellGrid.h"
 
+#include "CellGridAccessible.h"
+
 #include <QApplication>
 #include <QKeyEvent>
 #include <QPainter>
@@ -24,6 +26,12 @@ CellGrid::CellGrid(const QStringList& captions, QWidget* parent) : QFrame(parent
 {
     setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     setFocusPolicy(Qt::StrongFocus);
+    CellGridAccessible::gridMade();
+}
+
+CellGrid::~CellGrid()
+{
+    CellGridAccessible::gridGone(this);
 }
 
 const CellGrid::Cell* CellGrid::cellAt(int row, int column) const
@@ -61,6 +69,7 @@ void CellGrid::setRows(std::vector<Row> rows)
     updateScrollBar();
     scrollTo(0);
     update();
+    CellGridAccessible::rowsChanged(this);
 }
 
 void CellGrid::appendRow(Row row)
@@ -69,6 +78,7 @@ void CellGrid::appendRow(Row row)
     m_rows.push_back(std::move(row));
     updateScrollBar();
     update();
+    CellGridAccessible::rowsChanged(this);
 }
 
 void CellGrid::removeRow(int row)
@@ -83,6 +93,7 @@ void CellGrid::removeRow(int row)
     emit rowsRemoved();
     updateScrollBar();
     update();
+    CellGridAccessible::rowsChanged(this);
 }
 
 void CellGrid::setText(int row, int column, const QString& text)
@@ -92,6 +103,7 @@ void CellGrid::setText(int row, int column, const QString& text)
         return;
     cell->text = text;
     update(cellRect(row, column));
+    CellGridAccessible::cellChanged(this, row, column);
     emit cellChanged(row, column);
 }
 
@@ -154,6 +166,15 @@ int CellGrid::headerHeight() const
     return m_headerHeight;
 }
 
+QRect CellGrid::headerRect(int column) const
+{
+    if (column < 0 || column >= columnCount())
+        return {};
+    const QRect area = rowArea();
+    const int left = columnEdge(area, column);
+    return {left, contentsRect().top(), columnEdge(area, column + 1) - left, headerHeight()};
+}
+
 int CellGrid::rowHeight() const
 {
     return fontMetrics().height() + kRowPadding;
@@ -182,6 +203,7 @@ void CellGrid::choose(int row)
         scrollTo(row - rowsInSight() + 1);
     m_current = row;
     update();
+    CellGridAccessible::rowChosen(this, row);
     emit rowChosen(row);
 }
 
@@ -243,9 +265,8 @@ void CellGrid::paintEvent(QPaintEvent* /*event*/)
     header.orientation = Qt::Horizontal;
     header.textAlignment = Qt::AlignCenter;
     for (int column = 0; column < columnCount(); ++column) {
-        const int left = columnEdge(area, column);
         header.section = column;
-        header.rect = QRect(left, contents.top(), columnEdge(area, column + 1) - left, headerHeight());
+        header.rect = headerRect(column);
         header.text = m_captions[column];
         if (columnCount() == 1)
             header.position = QStyleOptionHeader::OnlyOneSection;

@@ -11,6 +11,8 @@ class QScrollBar;
 
 namespace tarvelo::controls {
 
+class CellGridAccessible;
+
 /// A table of text cells under a header, its columns sharing the width equally
 /// and its rows chosen whole, one at a time, by a click or the arrow keys. A
 /// scroll bar appears when the rows outgrow the table and scrolls a row at a time.
@@ -30,6 +32,9 @@ public:
     using Row = std::vector<Cell>;
 
     CellGrid(const QStringList& captions, QWidget* parent);
+    ~CellGrid() override;
+    CellGrid(const CellGrid&) = delete;
+    CellGrid& operator=(const CellGrid&) = delete;
 
     [[nodiscard]] int rowCount() const { return static_cast<int>(m_rows.size()); }
     [[nodiscard]] int columnCount() const { return static_cast<int>(m_captions.size()); }
@@ -74,6 +79,8 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
+    friend class CellGridAccessible;
+
     /// Null for a cell out of range. Every row holds a cell for each column.
     [[nodiscard]] const Cell* cellAt(int row, int column) const;
     [[nodiscard]] Cell* cellAt(int row, int column);
@@ -81,6 +88,7 @@ private:
     /// Where `column` starts in `area`; the column past the last gives the right end.
     [[nodiscard]] int columnEdge(const QRect& area, int column) const;
     [[nodiscard]] int headerHeight() const;
+    [[nodiscard]] QRect headerRect(int column) const;
     [[nodiscard]] int rowHeight() const;
     [[nodiscard]] int rowsInSight() const;
     [[nodiscard]] int rowAt(const QPoint& point) const;
@@ -94,6 +102,7 @@ private:
     int m_top = 0;
     mutable int m_headerHeight = 0;  // measured when first needed, again after a font or style change
     QScrollBar* m_scrollBar = nullptr;  // made when the rows first outgrow the table
+    CellGridAccessible* m_accessible = nullptr;  // made when a screen reader first asks
 };
 
 }  // namespace tarvelo::controls

@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 Tarvelo contributors
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QApplication>
 #include <QImage>
 #include <QKeyEvent>
@@ -178,4 +179,61 @@ TEST(CellGrid, editorLaidOverItFollowsItsRows)
     ui.grid.removeRow(3);
     EXPECT_FALSE(editor->isOpen() || edit->isVisible());
     EXPECT_EQ(committed.count(), 1);
+}
+
+// A screen reader finds a table: the column headers, then the cells row by row, each read as the grid
+// shows it now, the chosen row selected and focused. Choosing a row through it is choosing it by a click.
+TEST(CellGrid, readsAsATableToAScreenReader)
+{
+    GridWindow ui(3);
+    QAccessibleInterface* table = QAccessible::queryAccessibleInterface(&ui.grid);
+    ASSERT_NE(table, nullptr);
+    QAccessibleTableInterface* cells = table->tableInterface();
+    ASSERT_NE(cells, nullptr);
+    EXPECT_EQ(table->role(), QAccessible::Table);
+    EXPECT_EQ(cells->rowCount(), 3);
+    EXPECT_EQ(table->childCount(), 8);
+    EXPECT_EQ(table->child(1)->role(), QAccessible::ColumnHeader);
+    EXPECT_EQ(table->child(1)->text(QAccessible::Name), QStringLiteral("Шаг"));
+    QAccessibleInterface* step = cells->cellAt(2, 1);
+    ASSERT_NE(step, nullptr);
+    EXPECT_EQ(table->child(7), step);
+    EXPECT_EQ(table->indexOfChild(step), 7);
+    EXPECT_EQ(step->text(QAccessible::Name), QStringLiteral("шаг 2"));
+    EXPECT_EQ(step->tableCellInterface()->columnHeaderCells().value(0), table->child(1));
+    const QRect onScreen = step->rect();
+    EXPECT_EQ(table->childAt(onScreen.center().x(), onScreen.center().y()), step);
+    ui.grid.setText(2, 1, QStringLiteral("6000"));
+    EXPECT_EQ(step->text(QAccessible::Name), QStringLiteral("6000"));
+
+    QSignalSpy chosen(&ui.grid, &CellGrid::rowChosen);
+    ui.grid.setFocus();
+    EXPECT_TRUE(cells->selectRow(2));
+    EXPECT_EQ(chosen.count(), 1);
+    EXPECT_EQ(ui.grid.currentRow(), 2);
+    EXPECT_EQ(cells->selectedRows(), QList<int>{2});
+    EXPECT_TRUE(step->state().selected);
+    EXPECT_EQ(table->focusChild(), cells->cellAt(2, 0));
+    EXPECT_FALSE(cells->selectRow(3));
+
+    ui.grid.setRows(numberedRows(1));
+    EXPECT_EQ(cells->rowCount(), 1);
+    EXPECT_EQ(cells->cellAt(2, 1), nullptr);
+    EXPECT_FALSE(step->isValid());
+}
+
+// The interfaces made for a grid and its cells go with it, and a later grid gets its own.
+TEST(CellGrid, leavesNoInterfaceBehind)
+{
+    QAccessible::Id cellId = 0;
+    {
+        GridWindow ui(3);
+        cellId = QAccessible::uniqueId(QAccessible::queryAccessibleInterface(&ui.grid)->tableInterface()->cellAt(1, 0));
+        ASSERT_NE(QAccessible::accessibleInterface(cellId), nullptr);
+    }
+    EXPECT_EQ(QAccessible::accessibleInterface(cellId), nullptr);
+    GridWindow later(2);
+    QAccessibleInterface* table = QAccessible::queryAccessibleInterface(&later.grid);
+    ASSERT_NE(table->tableInterface(), nullptr);
+    EXPECT_EQ(table->tableInterface()->cellAt(1, 1)->text(QAccessible::Name), QStringLiteral("шаг 1"));
 }

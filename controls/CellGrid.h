@@ -20,7 +20,7 @@ class CellGridAccessible;
 /// It draws itself: an item view with its model, selection model and two headers
 /// costs several times as much to make and show, and the axis array dialog's two
 /// tables were about a third of its call. Cells are edited by a CellEditor laid
-/// over a row.
+/// over a row; a screen reader reads them through CellGridAccessible.
 class CellGrid final : public QFrame {
     Q_OBJECT
 public:

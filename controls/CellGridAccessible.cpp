@@ -220,8 +220,11 @@ QAccessibleInterface* CellGridAccessible::childAt(int x, int y) const
 
 QAccessibleInterface* CellGridAccessible::focusChild() const
 {
-    if (m_grid == nullptr || !m_grid->hasFocus())
+    if (m_grid == nullptr)
         return nullptr;
+    // While a row's editor has the focus, the editor is what the user is in.
+    if (!m_grid->hasFocus())
+        return QAccessibleWidget::focusChild();
     return m_grid->currentRow() >= 0 ? cell(m_grid->currentRow(), 0) : nullptr;
 }
 

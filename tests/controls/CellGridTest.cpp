@@ -182,7 +182,8 @@ TEST(CellGrid, editorLaidOverItFollowsItsRows)
 }
 
 // A screen reader finds a table: the column headers, then the cells row by row, each read as the grid
-// shows it now, the chosen row selected and focused. Choosing a row through it is choosing it by a click.
+// shows it now, the chosen row selected and focused, or the row's editor while that has the focus.
+// Choosing a row through it is choosing it by a click.
 TEST(CellGrid, readsAsATableToAScreenReader)
 {
     GridWindow ui(3);
@@ -215,6 +216,10 @@ TEST(CellGrid, readsAsATableToAScreenReader)
     EXPECT_TRUE(step->state().selected);
     EXPECT_EQ(table->focusChild(), cells->cellAt(2, 0));
     EXPECT_FALSE(cells->selectRow(3));
+    auto* edit = new QLineEdit(&ui.grid);
+    edit->show();
+    edit->setFocus();
+    EXPECT_EQ(table->focusChild(), QAccessible::queryAccessibleInterface(edit));
 
     ui.grid.setRows(numberedRows(1));
     EXPECT_EQ(cells->rowCount(), 1);

@@ -31,18 +31,27 @@ struct ParseError {
     std::string message;
 };
 
-std::string_view trimmed(std::string_view text)
+bool blank(char c)
 {
-    constexpr std::string_view kBlank = " \t\r";
-    const auto first = text.find_first_not_of(kBlank);
-    if (first == std::string_view::npos)
-        return {};
-    return text.substr(first, text.find_last_not_of(kBlank) - first + 1);
+    return c == ' ' || c == '\t' || c == '\r';
 }
 
-std::vector<std::string_view> splitFields(std::string_view text, char separator)
+std::string_view trimmed(std::string_view text)
 {
-    std::vector<std::string_view> fields;
+    while (!text.empty() && blank(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && blank(text.back()))
+        text.remove_suffix(1);
+    return text;
+}
+
+// The library parses its file on every call, so the pieces of a line go into
+// a list the parser keeps rather than a new one per line.
+using Pieces = std::vector<std::string_view>;
+
+const Pieces& splitFields(std::string_view text, char separator, Pieces& fields)
+{
+    fields.clear();
     for (;;) {
         const auto at = text.find(separator);
         fields.push_back(trimmed(text.substr(0, at)));
@@ -52,12 +61,10 @@ std::vector<std::string_view> splitFields(std::string_view text, char separator)
     }
 }
 
-std::vector<std::string_view> splitWords(std::string_view text)
+const Pieces& splitWords(std::string_view text, Pieces& words)
 {
-    std::vector<std::string_view> words;
-    for (auto field : splitFields(text, ' '))
-        if (!field.empty())
-            words.push_back(field);
+    splitFields(text, ' ', words);
+    std::erase_if(words, [](std::string_view word) { return word.empty(); });
     return words;
 }
 
@@ -128,7 +135,7 @@ private:
         if (line.back() != ']')
             throw ParseError{"заголовок раздела должен кончаться на ]"};
         finishSymbols();
-        const auto words = splitWords(line.substr(1, line.size() - 2));
+        const auto& words = splitWords(line.substr(1, line.size() - 2), m_words);
         if (words.empty())
             throw ParseError{"в заголовке нет имени раздела"};
         const auto kind = words.front();
@@ -202,7 +209,7 @@ private:
             break;
         }
         case Section::TextStyles: {
-            const auto fields = splitFields(value, '|');
+            const auto& fields = splitFields(value, '|', m_fields);
             if (fields.size() != 3)
                 throw ParseError{"у текстового стиля: высота | коэффициент ширины | наклон"};
             TextStyle style{unique(m_catalog.textStyles, key, "текстовый стиль"), number(fields[0], "высота букв"),
@@ -240,14 +247,14 @@ private:
 
     void readSymbolEntry(std::string_view key, std::string_view value)
     {
-        const auto words = splitWords(key);
+        const auto& words = splitWords(key, m_words);
         auto& traits = m_symbol.traits;
         if (words.size() == 2 && words[0] == "param") {
             const auto parameterKey = wholeNumber(words[1], "номер строки");
             if (parameterKey != m_symbol.parameters.size() + 1)
                 throw ParseError{"строки нумеруются по порядку 1, 2, 3 ...; ожидалось param " +
                                  std::to_string(m_symbol.parameters.size() + 1)};
-            const auto fields = splitFields(value, '|');
+            const auto& fields = splitFields(value, '|', m_fields);
             if (fields.size() != 2)
                 throw ParseError{"у строки: имя | значение по умолчанию"};
             m_symbol.parameters.push_back({parameterKey, name(fields[0], "имя строки"), number(fields[1], "значение по умолчанию")});
@@ -285,7 +292,7 @@ private:
         auto& array = m_catalog.axes[m_codes.front()];
         if (key != "letter" && key != "number")
             throw ParseError{"ось задаётся как letter или number"};
-        const auto fields = splitFields(value, '|');
+        const auto& fields = splitFields(value, '|', m_fields);
         if (fields.size() != 2)
             throw ParseError{"у оси: обозначение | шаг"};
         (key == "letter" ? array.letters : array.numbers).push_back({name(fields[0], "обозначение оси"), number(fields[1], "шаг")});
@@ -306,8 +313,9 @@ private:
                 throw ParseError{"hidden " + std::to_string(key) + " совпадает со строкой раздела перед этой строкой"};
             m_symbol.parameters.push_back({key, {}, value});
         }
-        for (auto code : m_codes)
-            m_catalog.symbols.emplace(code, m_symbol);
+        for (std::size_t i = 0; i + 1 < m_codes.size(); ++i)
+            m_catalog.symbols.emplace(m_codes[i], m_symbol);
+        m_catalog.symbols.emplace(m_codes.back(), std::move(m_symbol));
         m_section = Section::None;
     }
 
@@ -328,6 +336,8 @@ private:
     std::vector<std::uint32_t> m_codes;
     SymbolDefaults m_symbol;
     std::map<std::uint32_t, double> m_hidden;
+    Pieces m_words;
+    Pieces m_fields;
 };
 
 }  // namespace

@@ -168,6 +168,11 @@ std::string utf8ToCp1251(std::string_view utf8)
             out += static_cast<char>(code);
             continue;
         }
+        // А to я stand in one run at 0xC0 to 0xFF, and they are most of what is converted.
+        if (code >= 0x0410 && code <= 0x044F) {
+            out += static_cast<char>(0xC0 + (code - 0x0410));
+            continue;
+        }
         auto found = std::lower_bound(table.begin(), table.end(), code,
                                       [](const ReverseEntry& entry, char32_t wanted) { return entry.code < wanted; });
         out += found != table.end() && found->code == code ? found->byte : kCp1251Replacement;

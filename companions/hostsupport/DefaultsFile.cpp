@@ -313,9 +313,8 @@ private:
                 throw ParseError{"hidden " + std::to_string(key) + " совпадает со строкой раздела перед этой строкой"};
             m_symbol.parameters.push_back({key, {}, value});
         }
-        for (std::size_t i = 0; i + 1 < m_codes.size(); ++i)
-            m_catalog.symbols.emplace(m_codes[i], m_symbol);
-        m_catalog.symbols.emplace(m_codes.back(), std::move(m_symbol));
+        for (auto code : m_codes)
+            m_catalog.symbols.emplace(code, m_symbol);
         m_section = Section::None;
     }
 

@@ -7,6 +7,7 @@
 #include <QFocusEvent>
 #include <QLineEdit>
 #include <QListView>
+#include <QPointer>
 #include <QStyleOptionComboBox>
 #include <QtMath>
 #include <algorithm>
@@ -24,6 +25,17 @@ namespace {
 // Wide enough for the usual layer names without measuring any of them.
 constexpr int kShownNameLength = 20;
 
+// A completer that only keeps setLineEdit from making one over the model. It is lent to each
+// new field and taken back at once, and made once: building one connects its proxy model by
+// signature strings, which costs as much as the rest of the combo.
+QCompleter* placeholderCompleter()
+{
+    static QPointer<QCompleter> completer;
+    if (completer.isNull())
+        completer = new QCompleter(QCoreApplication::instance());
+    return completer;
+}
+
 }  // namespace
 
 CComboLayers::CComboLayers(services::IMessageService& messages, QWidget* parent)
@@ -31,14 +43,13 @@ CComboLayers::CComboLayers(services::IMessageService& messages, QWidget* parent)
 {
     // setEditable would build the drop-down at once and a completer over the
     // model, which together cost more than the rest of the combo. The field
-    // brings a bare completer instead, so that the combo makes none of its own.
+    // brings the placeholder instead, so that the combo makes none of its own.
     auto* field = new QLineEdit(this);
     field->setPalette(palette());
-    field->setCompleter(new QCompleter(field));
+    field->setCompleter(placeholderCompleter());
     setLineEdit(field);
     setInsertPolicy(QComboBox::NoInsert);
-    // Completion would add to what the user types and search every name on each key;
-    // dropping it deletes the bare one too.
+    // Completion would add to what the user types and search every name on each key.
     setCompleter(nullptr);
     setModel(m_names);
 

@@ -147,6 +147,22 @@ TEST_F(LayerComboTest, eachComboListsOnlyItsOwnDrawing)
     EXPECT_EQ(later.itemText(3), QStringLiteral("Штриховка"));
 }
 
+// Typing the start of a layer's name completes nothing, in the first combo and in those made after it.
+TEST_F(LayerComboTest, typingCompletesNothing)
+{
+    InMemoryDrawing drawing = drawingWith({"Стены", "Оси"});
+    tarvelo::controls::CComboLayers later(messages, &window);
+    later.show();
+    for (tarvelo::controls::CComboLayers* combo : {layers, &later}) {
+        std::string name;
+        combo->FillLayers(&drawing, &name);
+        clickFocus(combo);
+        combo->lineEdit()->clear();
+        tarvelo::testing::typeText(combo, QStringLiteral("Ст"));
+        EXPECT_EQ(combo->currentText(), QStringLiteral("Ст"));
+    }
+}
+
 // The box is as wide as twenty letters, whatever the names and in any font, as a stock editable combo
 // sized by that many letters is. The drop-down is built only when first opened; it lays out its rows
 // without measuring every name and scrolls them with a bar, as an editable list does.

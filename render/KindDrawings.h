@@ -10,6 +10,10 @@ namespace tarvelo::render {
 
 class DrawingBuilder;
 
+/// The leg a leader draws from its object towards its shelf: one drafting size
+/// for the leaders of notes and the weld seam's leader alike.
+inline constexpr double kLeaderLegMm = 12.0;
+
 void drawStraightSection(DrawingBuilder& out);
 void drawSteppedSection(DrawingBuilder& out);
 

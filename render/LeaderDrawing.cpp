@@ -38,7 +38,6 @@ enum Ending : std::uint32_t { kOpenArrow = 2, kClosedArrow = 3, kHalfArrow = 4, 
 
 constexpr std::uint32_t kTextItem = 7;
 constexpr double kHeadHalfWidthPerLength = 0.2;
-constexpr double kNominalLegMm = 12.0;
 constexpr double kNominalObjectSpacingMm = 10.0;
 constexpr double kNominalShelfMm = 15.0;
 constexpr std::size_t kNominalRecords = 3;
@@ -102,7 +101,7 @@ LeaderLayout layoutOf(DrawingBuilder& out, const LeaderSizes& sizes, std::size_t
     layout.objects.clear();
     for (std::size_t k = 0; k < nominalObjects; ++k)
         layout.objects.push_back(first + QPointF(out.mm(kNominalObjectSpacingMm) * static_cast<double>(k), 0.0));
-    layout.bend = first + direction(nominalAngle(out.block().GetAngle())) * out.mm(kNominalLegMm);
+    layout.bend = first + direction(nominalAngle(out.block().GetAngle())) * out.mm(kLeaderLegMm);
     return layout;
 }
 
@@ -252,7 +251,7 @@ void drawMultilayerLeader(DrawingBuilder& out)
     const QPointF object = points.empty() ? out.anchor() : points[0];
     QPointF start = points.size() > 1 ? points[1] : object;
     if (distance(object, start) < 3.0 * sizes.arrow)
-        start = object + unit(start - object, QPointF(0.0, 1.0)) * out.mm(kNominalLegMm);
+        start = object + unit(start - object, QPointF(0.0, 1.0)) * out.mm(kLeaderLegMm);
     const double side = points.size() > 2 && points[2].x() < start.x() ? -1.0 : 1.0;
 
     std::vector<QString> records = recordsOf(out);

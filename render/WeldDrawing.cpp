@@ -41,7 +41,6 @@ constexpr std::uint32_t kMarkPitch = 5;
 
 constexpr double kNominalLengthMm = 40.0;
 // The leader's sizes, as the leaders of notes draw them.
-constexpr double kLeaderLegMm = 12.0;
 constexpr double kLeaderAngle = 60.0;
 constexpr double kArrowMm = 3.0;
 constexpr double kArrowHalfWidthMm = 1.2;

@@ -27,7 +27,7 @@ constexpr int kShownNameLength = 20;
 
 // A completer that only keeps setLineEdit from making one over the model. It is lent to each
 // new field and taken back at once, and made once: building one connects its proxy model by
-// signature strings, which costs as much as the rest of the combo.
+// signature strings, which costs two thirds of what the rest of the combo does.
 QCompleter* placeholderCompleter()
 {
     static QPointer<QCompleter> completer;

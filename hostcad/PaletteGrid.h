@@ -22,7 +22,6 @@ public:
     /// Selects the cell of a colour number; a number without a cell (by
     /// layer, by block) clears the selection. Emits nothing.
     void setSelectedColor(int colorNumber);
-    [[nodiscard]] std::optional<int> selectedColor() const { return m_selected; }
 
 signals:
     /// The user selected a colour with the mouse or the arrow keys.

@@ -62,12 +62,11 @@ std::string walkTableNames(IDrawingDatabase* drawing, TableKind kind, FailedReco
     return {};
 }
 
-TableNames readTableNames(IDrawingDatabase* drawing, TableKind kind, FailedRecords failed, NameForms forms)
+TableNames readTableNames(IDrawingDatabase* drawing, TableKind kind, FailedRecords failed)
 {
     TableNames result;
     result.failure = walkTableNames(drawing, kind, failed, [&](const HostText& name) {
-        if (forms == NameForms::Both)
-            result.names.push_back(name.toAnsi());
+        result.names.push_back(name.toAnsi());
         result.namesUtf8.push_back(name.utf8());
     });
     return result;

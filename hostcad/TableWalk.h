@@ -16,13 +16,8 @@ enum class TableKind { Layers, Linetypes };
 /// the line type walk takes its name regardless.
 enum class FailedRecords { Skip, ReadAnyway };
 
-/// Which forms of the names a walk gives: a caller that only shows them
-/// needs no code page 1251 copies, which cost more than the walk itself.
-enum class NameForms { Both, Utf8Only };
-
 struct TableNames {
-    /// Code page 1251 names in table order, as far as the walk got; empty
-    /// when only the UTF-8 names were asked for.
+    /// Code page 1251 names in table order, as far as the walk got.
     std::vector<std::string> names;
     /// The same names as the host holds them, in UTF-8: what code page 1251
     /// cannot hold is kept here, for showing the names as the drawing has them.
@@ -41,7 +36,6 @@ std::string walkTableNames(IDrawingDatabase* drawing, TableKind table, FailedRec
 /// Walks a table of the drawing into lists of names. Nothing for a null drawing or a table that
 /// cannot be iterated; erased records are skipped by the iterator itself. A
 /// failure raised by the host stops the walk and is reported, not thrown.
-TableNames readTableNames(IDrawingDatabase* drawing, TableKind table, FailedRecords failed,
-                          NameForms forms = NameForms::Both);
+TableNames readTableNames(IDrawingDatabase* drawing, TableKind table, FailedRecords failed);
 
 }  // namespace tarvelo::hostcad

@@ -8,9 +8,9 @@
 #include <cstdio>
 #include <exception>
 #include <filesystem>
+#include <map>
 #include <memory>
 #include <optional>
-#include <set>
 
 #include "CatalogCache.h"
 #include "DefaultsFile.h"
@@ -97,29 +97,17 @@ private:
 /// blocks' code goes too.
 class IssuedBlocks {
 public:
-    ~IssuedBlocks()
-    {
-        for (auto* block : m_blocks)
-            delete block;
-    }
     IGeoBlock* issue(std::unique_ptr<TGeoBlock> block)
     {
-        if (!block)
-            return nullptr;
-        m_blocks.insert(block.get());
-        return block.release();
+        IGeoBlock* handed = block.get();
+        if (handed != nullptr)
+            m_blocks.emplace(handed, std::move(block));
+        return handed;
     }
-    void release(IGeoBlock* block)
-    {
-        auto found = m_blocks.find(static_cast<TGeoBlock*>(block));
-        if (found == m_blocks.end())
-            return;
-        delete *found;
-        m_blocks.erase(found);
-    }
+    void release(IGeoBlock* block) { m_blocks.erase(block); }
 
 private:
-    std::set<TGeoBlock*> m_blocks;
+    std::map<IGeoBlock*, std::unique_ptr<TGeoBlock>> m_blocks;
 };
 
 IssuedBlocks g_issued;

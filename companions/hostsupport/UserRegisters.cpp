@@ -16,20 +16,6 @@ namespace {
 
 using GEOTYPE_DEFINITION::IGeoItemTraits;
 
-// Registers are lines of tab-separated fields; names must not break them.
-std::string field(std::string text)
-{
-    std::replace_if(text.begin(), text.end(), [](char c) { return c == '\t' || c == '\n' || c == '\r'; }, ' ');
-    return text;
-}
-
-std::string numberText(double value)
-{
-    char buffer[32];
-    std::snprintf(buffer, sizeof buffer, "%.17g", value);
-    return buffer;
-}
-
 std::vector<std::string_view> split(std::string_view text, char separator)
 {
     std::vector<std::string_view> parts;
@@ -43,19 +29,11 @@ std::vector<std::string_view> split(std::string_view text, char separator)
     return parts;
 }
 
-std::optional<double> parseNumber(std::string_view text)
+// A number that is the whole text, nothing more.
+template <class Number = std::uint32_t>
+std::optional<Number> parseExact(std::string_view text)
 {
-    double value = 0.0;
-    auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (text.empty() || error != std::errc() || end != text.data() + text.size())
-        return std::nullopt;
-    return value;
-}
-
-template <class Whole = std::uint32_t>
-std::optional<Whole> parseWhole(std::string_view text)
-{
-    Whole value = 0;
+    Number value = 0;
     auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
     if (text.empty() || error != std::errc() || end != text.data() + text.size())
         return std::nullopt;
@@ -68,14 +46,18 @@ std::string valueName(const char* kind, std::uint32_t symbolType)
 }
 
 // A trait field's value as a register line holds it, and back.
-std::string registerText(const std::string& name)
+// Registers are lines of tab-separated fields; names must not break them.
+std::string registerText(std::string name)
 {
-    return field(name);
+    std::replace_if(name.begin(), name.end(), [](char c) { return c == '\t' || c == '\n' || c == '\r'; }, ' ');
+    return name;
 }
 
 std::string registerText(double value)
 {
-    return numberText(value);
+    char buffer[32];
+    std::snprintf(buffer, sizeof buffer, "%.17g", value);
+    return buffer;
 }
 
 template <class Whole>
@@ -96,17 +78,17 @@ std::optional<Value> parseRegisterText(std::string_view text)
     if constexpr (std::is_same_v<Value, std::string>) {
         return std::string(text);
     } else if constexpr (std::is_same_v<Value, double>) {
-        return parseNumber(text);
+        return parseExact<double>(text);
     } else if constexpr (std::is_same_v<Value, GEOTYPE_DEFINITION::TraitTriple>) {
         const auto parts = split(text, ' ');
         if (parts.size() != 3)
             return std::nullopt;
-        const auto a = parseWhole(parts[0]), b = parseWhole(parts[1]), c = parseWhole(parts[2]);
+        const auto a = parseExact(parts[0]), b = parseExact(parts[1]), c = parseExact(parts[2]);
         if (!a || !b || !c)
             return std::nullopt;
         return Value{*a, *b, *c};
     } else {
-        return parseWhole<Value>(text);
+        return parseExact<Value>(text);
     }
 }
 
@@ -140,8 +122,8 @@ std::vector<RegisteredColor> UserRegisters::colors()
         auto parts = split(line, '\t');
         if (parts.size() != 5)
             continue;
-        auto number = parseWhole(parts[0]);
-        auto red = parseWhole(parts[2]), green = parseWhole(parts[3]), blue = parseWhole(parts[4]);
+        auto number = parseExact(parts[0]);
+        auto red = parseExact(parts[2]), green = parseExact(parts[3]), blue = parseExact(parts[4]);
         if (number && red && green && blue && *red < 256 && *green < 256 && *blue < 256)
             result.push_back({*number, std::string(parts[1]), static_cast<std::uint8_t>(*red),
                               static_cast<std::uint8_t>(*green), static_cast<std::uint8_t>(*blue)});
@@ -156,7 +138,7 @@ void UserRegisters::registerColor(const RegisteredColor& color)
     registered.push_back(color);
     std::string text;
     for (const auto& c : registered)
-        text += std::to_string(c.number) + '\t' + field(c.name) + '\t' + std::to_string(c.red) + '\t' +
+        text += std::to_string(c.number) + '\t' + registerText(c.name) + '\t' + std::to_string(c.red) + '\t' +
                 std::to_string(c.green) + '\t' + std::to_string(c.blue) + '\n';
     write("Colors", text);
 }
@@ -177,7 +159,7 @@ std::vector<std::string> UserRegisters::lineTypes(const Catalog& catalog)
 
 std::uint32_t UserRegisters::registerLineType(const Catalog& catalog, const std::string& name)
 {
-    const auto wanted = field(name);
+    const auto wanted = registerText(name);
     if (wanted.empty())
         return 0;
     auto names = lineTypes(catalog);
@@ -202,8 +184,8 @@ std::optional<std::map<std::uint32_t, double>> UserRegisters::savedParameters(st
         auto parts = split(line, '\t');
         if (parts.size() != 2)
             continue;
-        auto key = parseWhole(parts[0]);
-        auto value = parseNumber(parts[1]);
+        auto key = parseExact(parts[0]);
+        auto value = parseExact<double>(parts[1]);
         if (key && value)
             parameters[*key] = *value;
     }
@@ -214,7 +196,7 @@ void UserRegisters::saveParameters(std::uint32_t symbolType, const std::map<std:
 {
     std::string text;
     for (const auto& [key, value] : parameters)
-        text += std::to_string(key) + '\t' + numberText(value) + '\n';
+        text += std::to_string(key) + '\t' + registerText(value) + '\n';
     write(valueName("Params", symbolType), text);
 }
 
@@ -260,7 +242,7 @@ std::optional<AxisArray> UserRegisters::savedAxes(std::uint32_t symbolType)
         auto parts = split(line, '\t');
         if (parts.size() != 3 || (parts[0] != "L" && parts[0] != "N"))
             continue;
-        auto step = parseNumber(parts[2]);
+        auto step = parseExact<double>(parts[2]);
         (parts[0] == "L" ? axes.letters : axes.numbers).push_back({std::string(parts[1]), step.value_or(0.0)});
     }
     return axes;
@@ -270,9 +252,9 @@ void UserRegisters::saveAxes(std::uint32_t symbolType, const AxisArray& axes)
 {
     std::string text;
     for (const auto& axis : axes.letters)
-        text += "L\t" + field(axis.name) + '\t' + numberText(axis.step) + '\n';
+        text += "L\t" + registerText(axis.name) + '\t' + registerText(axis.step) + '\n';
     for (const auto& axis : axes.numbers)
-        text += "N\t" + field(axis.name) + '\t' + numberText(axis.step) + '\n';
+        text += "N\t" + registerText(axis.name) + '\t' + registerText(axis.step) + '\n';
     write(valueName("Axes", symbolType), text);
 }
 

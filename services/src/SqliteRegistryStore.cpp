@@ -103,7 +103,7 @@ public:
     Connection& operator=(const Connection&) = delete;
     ~Connection()
     {
-        for (sqlite3_stmt* statement : m_statements)
+        for (const auto& [text, statement] : m_reusable)
             sqlite3_finalize(statement);
         sqlite3_close_v2(m_db);
     }
@@ -148,15 +148,6 @@ public:
         return SQLITE_OK;
     }
 
-    sqlite3_stmt* prepare(const char* sql, int& rc)
-    {
-        sqlite3_stmt* statement = nullptr;
-        rc = sqlite3_prepare_v2(m_db, sql, -1, &statement, nullptr);
-        if (rc == SQLITE_OK)
-            m_statements.push_back(statement);
-        return statement;
-    }
-
     // A statement this connection prepared before, its bindings cleared; prepared now otherwise.
     sqlite3_stmt* reuse(const char* sql, int& rc)
     {
@@ -167,7 +158,8 @@ public:
                 return statement;
             }
         }
-        sqlite3_stmt* statement = prepare(sql, rc);
+        sqlite3_stmt* statement = nullptr;
+        rc = sqlite3_prepare_v2(m_db, sql, -1, &statement, nullptr);
         if (rc == SQLITE_OK)
             m_reusable.emplace_back(sql, statement);
         return statement;
@@ -178,9 +170,15 @@ public:
 
 private:
     sqlite3* m_db = nullptr;
-    std::vector<sqlite3_stmt*> m_statements;
     std::vector<std::pair<const char*, sqlite3_stmt*>> m_reusable;
 };
+
+fs::path besideStore(const fs::path& file, const char* suffix)
+{
+    fs::path path = file;
+    path += suffix;
+    return path;
+}
 
 // Keeps a damaged store for inspection instead of deleting it.
 void moveAside(const fs::path& file)
@@ -191,13 +189,9 @@ void moveAside(const fs::path& file)
     const std::string suffix = std::string(".damaged-") + stamp;
     std::error_code ignored;
     for (const char* companion : {"", "-wal", "-shm"}) {
-        fs::path from = file;
-        from += companion;
-        fs::path to = file;
-        to += suffix;
-        to += companion;
+        const fs::path from = besideStore(file, companion);
         if (fs::exists(from, ignored))
-            fs::rename(from, to, ignored);
+            fs::rename(from, besideStore(file, (suffix + companion).c_str()), ignored);
     }
 }
 
@@ -224,13 +218,6 @@ std::uint32_t writeFailure(const Connection& db, int rc, const fs::path& file)
 bool isAccessFailure(std::uint32_t status)
 {
     return status == winerror::kAccessDenied || status == winerror::kPathNotFound;
-}
-
-fs::path besideStore(const fs::path& file, const char* suffix)
-{
-    fs::path path = file;
-    path += suffix;
-    return path;
 }
 
 // True when the journal may hold writes that are not yet in the database itself.

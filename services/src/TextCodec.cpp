@@ -119,15 +119,8 @@ std::string cp1251ToUtf8(std::string_view cp1251)
 {
     std::string out;
     out.reserve(cp1251.size() * 2);
-    for (const char byte : cp1251) {
-        const auto value = static_cast<unsigned char>(byte);
-        if (value < 0x80) {
-            out += byte;
-            continue;
-        }
-        const char16_t code = kUpperHalf[value - 0x80];
-        appendUtf8(out, code != 0 ? code : kReplacementCharacter);
-    }
+    for (const char byte : cp1251)
+        appendUtf8(out, cp1251ByteToUtf16(static_cast<unsigned char>(byte)));
     return out;
 }
 

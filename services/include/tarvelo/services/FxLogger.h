@@ -33,8 +33,6 @@ public:
     /// "Error on create log file: %d" in a message box.
     void ShowFileError(std::uint32_t error);
 
-    [[nodiscard]] const std::filesystem::path& logPath() const { return m_logPath; }
-
 private:
     IServiceEnvironment& m_environment;
     std::filesystem::path m_logPath;

@@ -50,8 +50,6 @@ public:
     std::uint32_t writeValue(bool localMachine, const std::string& keyPath, const std::string& name,
                              std::uint32_t type, std::string_view data) override;
 
-    [[nodiscard]] const std::filesystem::path& databaseFile() const { return m_file; }
-
 private:
     std::uint32_t readOnce(bool localMachine, const std::string& keyPath, const std::string& name,
                            StoredValue& value);

@@ -47,7 +47,6 @@ public:
 
     /// Which page of the properties dialog the list shows; 0 at the start.
     void SetPageMode(std::uint32_t mode);
-    [[nodiscard]] std::uint32_t GetPageMode() const { return m_pageMode; }
 
     /// A row's item data; 0 for a row that does not exist or has none.
     [[nodiscard]] std::uint32_t GetItemData(int row) const;

@@ -23,8 +23,6 @@ public:
     /// Shows the registered tips (true) or takes them off the controls (false).
     void Activate(bool active);
 
-    [[nodiscard]] bool isActive() const { return m_active; }
-
 private:
     std::vector<std::pair<QPointer<QWidget>, QString>> m_tips;
     bool m_active = true;

@@ -44,8 +44,6 @@ public:
     [[nodiscard]] bool isOpen() const { return m_open; }
     /// The row last opened; it stays after the edit closes, -1 before the first.
     [[nodiscard]] int row() const { return m_row; }
-    /// Forgets the row, for a view whose rows were all replaced.
-    void forgetRow() { m_row = -1; }
 
 signals:
     /// Typed while open (Commit::WhileTyping only).

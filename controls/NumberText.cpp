@@ -143,11 +143,6 @@ double parseLeadingNumber(std::string_view text)
     return number.text.empty() ? 0.0 : toReal<double>(number);
 }
 
-std::string decimalFormat(std::uint32_t decimals)
-{
-    return "%." + std::to_string(decimals) + "f";
-}
-
 std::string formatWithDecimals(std::uint32_t decimals, double value)
 {
     // Fixed-point with a precision prints exactly what printf's "%.nf" prints in the "C" locale.

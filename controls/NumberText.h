@@ -19,15 +19,11 @@ namespace tarvelo::controls {
 /// the text. A value too large for a double is ±infinity, one too small 0.
 double parseLeadingNumber(std::string_view text);
 
-/// The print format for `decimals` decimal places, made with "%%.%df":
-/// "%.3f" for 3.
-std::string decimalFormat(std::uint32_t decimals);
-
 /// More decimals than this are printed as this many; only a corrupt store
 /// value asks for more, and it must not produce an unprintable format.
 inline constexpr std::uint32_t kMostDecimals = 30;
 
-/// `value` printed with decimalFormat(decimals): fixed-point, ordinary
+/// `value` printed as "%.<decimals>f" prints it: fixed-point, ordinary
 /// rounding, trailing zeros kept ("12.50" for 12.5 and 2).
 std::string formatWithDecimals(std::uint32_t decimals, double value);
 

@@ -78,10 +78,6 @@ CDlgAxisArray::CDlgAxisArray(QWidget* parent, services::IServiceEnvironment& env
             [this](int entry) { m_letterPlacement = m_controls.letters.placement->itemData(entry).toUInt(); });
     connect(m_controls.numbers.placement, &QComboBox::activated, this,
             [this](int entry) { m_numberPlacement = m_controls.numbers.placement->itemData(entry).toUInt(); });
-    connect(m_controls.dimensionChain, &QCheckBox::clicked, this,
-            [this](bool ticked) { m_dimensionChain = ticked ? 1.0 : 0.0; });
-    connect(m_controls.overallDimension, &QCheckBox::clicked, this,
-            [this](bool ticked) { m_overallDimension = ticked ? 1.0 : 0.0; });
     connectTable(m_letters);
     connectTable(m_numbers);
 }
@@ -129,10 +125,14 @@ void CDlgAxisArray::initNewSymbol()
     // A block without axes becomes the default array, which brings its type's defaults with it;
     // fetching them again would ask the library for the same parameters twice.
     auto* items = m_block->GetItems();
-    if (items != nullptr && items->IsEmpty())
-        NewAxisArray(m_block);
-    else
-        HostDefaultsLoader(hostSupport()).load(m_block);
+    if (items != nullptr && items->IsEmpty()) {
+        m_block->SetSymbolType(axes::kOrthogonalArray);
+        m_block->SetSymbolVariant(0);
+        ApplySymbolType(hostSupport(), axes::kOrthogonalArray, m_block);
+        axes::loadDefaultAxes(hostSupport(), *m_block, axes::kOrthogonalArray);
+    } else {
+        loadHostDefaults(hostSupport(), m_block);
+    }
     showArray();
 }
 
@@ -147,24 +147,6 @@ void CDlgAxisArray::showArray()
     ShowAxes(m_block);
     FillPlacementLists();
     ShowPlacements(m_block);
-}
-
-void CDlgAxisArray::NewAxisArray(IGeoBlock* block)
-{
-    block->SetSymbolType(axes::kOrthogonalArray);
-    block->SetSymbolVariant(0);
-    ApplyAxisType(axes::kOrthogonalArray);
-    LoadDefaultAxes(axes::kOrthogonalArray);
-}
-
-void CDlgAxisArray::ApplyAxisType(std::uint32_t symbolType)
-{
-    ApplySymbolType(hostSupport(), symbolType, m_block);
-}
-
-void CDlgAxisArray::LoadDefaultAxes(std::uint32_t symbolType)
-{
-    axes::loadDefaultAxes(hostSupport(), *m_block, symbolType);
 }
 
 void CDlgAxisArray::ShowAxes(IGeoBlock* block)
@@ -213,12 +195,8 @@ void CDlgAxisArray::ShowAxes(IGeoBlock* block)
     m_angle = block->GetAngle();
     m_angleTouched = false;
 
-    const bool chain = block->GetParam(axes::kDimensionChainParam) > 0.0;
-    const bool overall = block->GetParam(axes::kOverallDimensionParam) > 0.0;
-    m_controls.dimensionChain->setChecked(chain);
-    m_controls.overallDimension->setChecked(overall);
-    m_dimensionChain = chain ? 1.0 : 0.0;
-    m_overallDimension = overall ? 1.0 : 0.0;
+    m_controls.dimensionChain->setChecked(block->GetParam(axes::kDimensionChainParam) > 0.0);
+    m_controls.overallDimension->setChecked(block->GetParam(axes::kOverallDimensionParam) > 0.0);
 
     if (block->GetEditMode() != 0) {
         // Where an existing array stands and on which layer is not this dialog's to change.
@@ -254,8 +232,7 @@ void CDlgAxisArray::ShowPlacements(IGeoBlock* block)
     // Without a stored choice the box starts ticked.
     const auto& params = block->GetParamMap();
     const auto primitives = params.find(axes::kAsPrimitivesParam);
-    m_asPrimitives = primitives == params.end() || primitives->second != 0.0 ? 1 : 0;
-    m_controls.asPrimitives->setChecked(m_asPrimitives != 0);
+    m_controls.asPrimitives->setChecked(primitives == params.end() || primitives->second != 0.0);
     m_shownOptions = currentOptions();
     // A value without an entry stays in the member and goes back unchanged on acceptance.
     const auto show = [](QComboBox& list, axes::AxisFamily family, std::uint32_t placement) {
@@ -274,7 +251,7 @@ void CDlgAxisArray::OnTypeChosen(int entry)
     update();
     // A chosen type brings its own parameters, placements among them, but not its layer.
     ApplyChosenSymbolType(hostSupport(), type, m_block);
-    LoadDefaultAxes(type);
+    axes::loadDefaultAxes(hostSupport(), *m_block, type);
     showArray();
     // A new array starts the chosen type at the stored scale again; on opening, the frame has done this.
     if (isNewSymbol())
@@ -386,7 +363,6 @@ void CDlgAxisArray::accept()
 {
     if (m_block != nullptr)
         WriteAxes();
-    m_asPrimitives = m_controls.asPrimitives->isChecked() ? 1 : 0;
     CSymbolDialog::accept();
 }
 
@@ -413,8 +389,9 @@ void CDlgAxisArray::writeBackOnAccept()
 
 axes::AxisOptions CDlgAxisArray::currentOptions() const
 {
-    return {m_letterPlacement, m_numberPlacement, m_dimensionChain, m_overallDimension,
-            m_asPrimitives != 0 ? 1.0 : 0.0};
+    const auto ticked = [](const QCheckBox* box) { return box->isChecked() ? 1.0 : 0.0; };
+    return {m_letterPlacement, m_numberPlacement, ticked(m_controls.dimensionChain),
+            ticked(m_controls.overallDimension), ticked(m_controls.asPrimitives)};
 }
 
 }  // namespace tarvelo::dialogs

@@ -48,9 +48,6 @@ private:
         controls::CellEditor* stepEditor = nullptr;
     };
 
-    void NewAxisArray(GEOTYPE_DEFINITION::IGeoBlock* block);
-    void ApplyAxisType(std::uint32_t symbolType);
-    void LoadDefaultAxes(std::uint32_t symbolType);
     /// The axes, options and placements of the block, after opening or a chosen type.
     void showArray();
     void ShowAxes(GEOTYPE_DEFINITION::IGeoBlock* block);
@@ -77,11 +74,8 @@ private:
     AxisArrayControls m_controls;
     AxisTable m_letters{&m_controls.letters, axes::AxisFamily::Letters};
     AxisTable m_numbers{&m_controls.numbers, axes::AxisFamily::Numbers};
-    int m_asPrimitives = 1;
     std::uint32_t m_letterPlacement = 0;
     std::uint32_t m_numberPlacement = 0;
-    double m_dimensionChain = 0.0;
-    double m_overallDimension = 0.0;
     // The options as shown from the block, so that an existing array gets back only what the user changed.
     axes::AxisOptions m_shownOptions;
     // Exact values of what the fields show, dropped once the user types over them.

@@ -121,7 +121,7 @@ void CSymbolDialog::blockChanged()
 void CSymbolDialog::InitControls()
 {
     m_frame.properties->setIcon(pictureIcon(resources::iconPath(resources::kPropertiesIcon)));
-    fillLayerCombo();
+    m_frame.layers->FillLayers(m_drawing, &m_layerName);
     m_tips.AddTool(m_frame.properties, QString::fromUtf8(m_template.propertiesTip));
     m_tips.AddTool(m_frame.scale, QString::fromUtf8(m_template.scaleTip));
     m_tips.Activate(true);
@@ -188,11 +188,6 @@ void CSymbolDialog::applyNewSymbolScale()
     m_block->SetScale(scale > 0.0 && scale <= std::numeric_limits<double>::max() ? scale : 1.0);
 }
 
-void CSymbolDialog::fillLayerCombo()
-{
-    m_frame.layers->FillLayers(m_drawing, &m_layerName);
-}
-
 void CSymbolDialog::showBlockLayer()
 {
     auto* traits = m_block->GetTraits();
@@ -208,11 +203,6 @@ void CSymbolDialog::showBlockLayer()
 bool CSymbolDialog::isNewSymbol() const
 {
     return m_block != nullptr && m_block->GetEditMode() == 0;
-}
-
-std::string CSymbolDialog::numberFormat(const char* decimalsValueName) const
-{
-    return controls::decimalFormat(services::CSysHub(m_environment).GetDwordParams("", decimalsValueName));
 }
 
 }  // namespace tarvelo::dialogs

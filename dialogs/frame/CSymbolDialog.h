@@ -69,16 +69,12 @@ protected:
     virtual void OnPropertiesButton();
     /// A new symbol's scale: "SymScl" from the store, 1.0 when not above 0.
     void applyNewSymbolScale();
-    /// Fills the layer combo from the drawing and binds it to the layer name.
-    void fillLayerCombo();
     /// Starts the layer name from the block's traits (for a new symbol
     /// without one, the drawing's first layer) and shows it in the combo.
     void showBlockLayer();
     [[nodiscard]] bool isNewSymbol() const;
     /// True when acceptance writes the dialog's layer name into the block.
     [[nodiscard]] bool writesLayerOnAccept() const;
-    /// The fixed-point format of the store's "Roundz" (or another DWORD) decimals.
-    [[nodiscard]] std::string numberFormat(const char* decimalsValueName) const;
 
     [[nodiscard]] services::IServiceEnvironment& environment() const { return m_environment; }
     /// The host-support library of this call, loaded once and released when EditBlock ends.

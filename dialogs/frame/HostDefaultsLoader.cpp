@@ -11,19 +11,18 @@
 
 namespace tarvelo::dialogs {
 
-bool HostDefaultsLoader::load(GEOTYPE_DEFINITION::IGeoBlock* block)
+void loadHostDefaults(const HostSupportSession& hostSupport, GEOTYPE_DEFINITION::IGeoBlock* block)
 {
     if (block == nullptr || block->GetSymbolType() == 0)
-        return false;
-    const auto getAttribs = m_hostSupport.find<services::exports::GetAttribs>();
-    const BorrowedBlock defaults = m_hostSupport.borrow(getAttribs != nullptr ? getAttribs(block->GetSymbolType()) : nullptr);
+        return;
+    const auto getAttribs = hostSupport.find<services::exports::GetAttribs>();
+    const BorrowedBlock defaults = hostSupport.borrow(getAttribs != nullptr ? getAttribs(block->GetSymbolType()) : nullptr);
     if (defaults == nullptr)
-        return false;
+        return;
     // The map is replaced, not merged: keys the type does not have must go.
     block->GetParamMap() = defaults->GetParamMap();
     if (block->GetTraits() != nullptr && defaults->GetTraits() != nullptr)
         block->GetTraits()->CopyFrom(defaults->GetTraits());
-    return true;
 }
 
 void ApplySymbolType(const HostSupportSession& hostSupport, std::uint32_t symbolType,
@@ -33,7 +32,7 @@ void ApplySymbolType(const HostSupportSession& hostSupport, std::uint32_t symbol
         return;
     if (block->GetSymbolType() != symbolType)
         block->SetSymbolType(symbolType);
-    HostDefaultsLoader(hostSupport).load(block);
+    loadHostDefaults(hostSupport, block);
 }
 
 void ApplyChosenSymbolType(const HostSupportSession& hostSupport, std::uint32_t symbolType,

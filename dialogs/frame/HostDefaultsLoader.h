@@ -15,19 +15,10 @@ class IGeoBlock;
 namespace tarvelo::dialogs {
 
 /// Loads the host-support library's defaults of a block's symbol type into
-/// the block: its numeric parameters and its traits, nothing else.
-class HostDefaultsLoader {
-public:
-    explicit HostDefaultsLoader(const HostSupportSession& hostSupport) : m_hostSupport(hostSupport) {}
-
-    /// True when the library gave defaults for the block's type. Nothing
-    /// happens for a null block or a block of type 0; the block keeps its
-    /// values when the library or its export is missing.
-    bool load(GEOTYPE_DEFINITION::IGeoBlock* block);
-
-private:
-    const HostSupportSession& m_hostSupport;
-};
+/// the block: its numeric parameters and its traits, nothing else. Nothing
+/// happens for a null block or a block of type 0; the block keeps its
+/// values when the library or its export is missing.
+void loadHostDefaults(const HostSupportSession& hostSupport, GEOTYPE_DEFINITION::IGeoBlock* block);
 
 /// Gives the block the symbol type (when it differs) and loads that type's
 /// defaults. Nothing for a null block or type 0.

@@ -55,8 +55,6 @@ public:
     /// Releases the library; the next use loads it again.
     void close() { m_library = services::SharedLibrary(); }
 
-    [[nodiscard]] services::IServiceEnvironment& environment() const { return m_environment; }
-
 private:
     services::IServiceEnvironment& m_environment;
     // Loaded by the first look-up, which does not change what the session stands for.

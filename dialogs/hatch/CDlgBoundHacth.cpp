@@ -48,7 +48,7 @@ BoundHatchControls buildBoundHatchTemplate(QDialog& dialog, const FrameControls&
     row->addStretch(1);
     layout->addLayout(row);
 
-    controls.layerGroup = addLayerGroup(*layout, dialog, frame, Id::kLayerGroup, QStringLiteral("Слой для объекта"));
+    addLayerGroup(*layout, dialog, frame, Id::kLayerGroup, QStringLiteral("Слой для объекта"));
 
     addButtonRow(*layout, frame);
     return controls;
@@ -77,7 +77,7 @@ void CDlgBoundHacth::InitControls()
 void CDlgBoundHacth::initNewSymbol()
 {
     // An incoming type gets its defaults first; the start type then replaces them.
-    HostDefaultsLoader(hostSupport()).load(m_block);
+    loadHostDefaults(hostSupport(), m_block);
     SelectType(hatch::kBoundaryHatch);
 }
 

@@ -63,7 +63,6 @@ inline constexpr std::array<HatchTypeButton, 5> kHatchTypeButtons{{
 struct BoundHatchControls {
     /// In the order of kHatchTypeButtons.
     std::array<ImageButton*, 5> types{};
-    QGroupBox* layerGroup = nullptr;
 };
 
 /// The boundary hatch dialog (the class name is spelled so): one of the

@@ -52,25 +52,25 @@ LevelMarkControls buildLevelMarkTemplate(QDialog& dialog, const FrameControls& f
     layout->addWidget(controls.kind);
 
     auto* levelRow = new QHBoxLayout;
-    controls.levelLabel = named(new QLabel(QStringLiteral("Отметка уровня"), &dialog), LevelMarkTemplate::kLevelLabel);
+    auto* levelLabel = named(new QLabel(QStringLiteral("Отметка уровня"), &dialog), LevelMarkTemplate::kLevelLabel);
     controls.level = named(new controls::CNumEdit(&dialog), LevelMarkTemplate::kLevel);
-    controls.levelLabel->setBuddy(controls.level);
+    levelLabel->setBuddy(controls.level);
     controls.attach = named(new ImageButton(&dialog), LevelMarkTemplate::kAttach);
     controls.attach->setAccessibleName(QStringLiteral("Привязать отметку уровня"));
     controls.unused = imageList(dialog, LevelMarkTemplate::kUnused);
     controls.unused->setEnabled(false);
     controls.unused->setVisible(false);
-    levelRow->addWidget(controls.levelLabel);
+    levelRow->addWidget(levelLabel);
     levelRow->addWidget(controls.level, 1);
     levelRow->addWidget(controls.attach);
     levelRow->addWidget(controls.unused);
     layout->addLayout(levelRow);
 
-    controls.noteGroup = named(new QGroupBox(QStringLiteral("Примечание"), &dialog), LevelMarkTemplate::kNoteGroup);
-    auto* noteLayout = new QGridLayout(controls.noteGroup);
-    controls.note = named(new QLineEdit(controls.noteGroup), LevelMarkTemplate::kNote);
+    auto* noteGroup = named(new QGroupBox(QStringLiteral("Примечание"), &dialog), LevelMarkTemplate::kNoteGroup);
+    auto* noteLayout = new QGridLayout(noteGroup);
+    controls.note = named(new QLineEdit(noteGroup), LevelMarkTemplate::kNote);
     controls.extension = imageList(dialog, LevelMarkTemplate::kExtension);
-    controls.extension->setParent(controls.noteGroup);
+    controls.extension->setParent(noteGroup);
     fillList(*controls.extension,
              {{"Без выносных линий", kWithoutExtensionLines, resources::kLevelExtensionImages[0]},
               {"С выносными линиями", kWithExtensionLines, resources::kLevelExtensionImages[1]}});
@@ -78,10 +78,9 @@ LevelMarkControls buildLevelMarkTemplate(QDialog& dialog, const FrameControls& f
     // One cell: the plan mark's list takes the note's place.
     noteLayout->addWidget(controls.note, 0, 0);
     noteLayout->addWidget(controls.extension, 0, 0);
-    layout->addWidget(controls.noteGroup);
+    layout->addWidget(noteGroup);
 
-    controls.layerGroup =
-        addLayerGroup(*layout, dialog, frame, LevelMarkTemplate::kLayerGroup, QStringLiteral("Слой для объекта"));
+    addLayerGroup(*layout, dialog, frame, LevelMarkTemplate::kLayerGroup, QStringLiteral("Слой для объекта"));
 
     addButtonRow(*layout, frame);
     return controls;

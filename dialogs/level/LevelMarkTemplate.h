@@ -32,14 +32,11 @@ struct LevelMarkTemplate {
 
 struct LevelMarkControls {
     QComboBox* kind = nullptr;        ///< level mark (301) or plan level mark (302)
-    QLabel* levelLabel = nullptr;
     controls::CNumEdit* level = nullptr;
     ImageButton* attach = nullptr;    ///< attach toggle
     QComboBox* unused = nullptr;      ///< part of the template, hidden and disabled
-    QGroupBox* noteGroup = nullptr;
     QLineEdit* note = nullptr;        ///< note of a level mark
     QComboBox* extension = nullptr;   ///< extension lines of a plan mark, in the note's place
-    QGroupBox* layerGroup = nullptr;
 };
 
 /// Template 12043: the kind list, the level with its attach toggle, the note

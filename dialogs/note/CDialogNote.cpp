@@ -37,6 +37,19 @@ void fillList(QComboBox& list, std::span<const controls::Choice> choices)
     list.setCurrentIndex(0);
 }
 
+// Selects the entry with this value, or the first one; the block is not touched.
+void selectOrFirst(QComboBox& list, std::uint32_t value)
+{
+    if (!controls::selectChoice(list, value))
+        list.setCurrentIndex(0);
+}
+
+void showAll(std::initializer_list<QWidget*> widgets, bool visible)
+{
+    for (QWidget* widget : widgets)
+        widget->setVisible(visible);
+}
+
 }  // namespace
 
 CDialogNote::CDialogNote(QWidget* parent, services::IServiceEnvironment& environment)
@@ -97,7 +110,7 @@ void CDialogNote::makeRecords()
 
 void CDialogNote::initNewSymbol()
 {
-    HostDefaultsLoader(hostSupport()).load(m_block);
+    loadHostDefaults(hostSupport(), m_block);
     // A new leader the host gave points to keeps them.
     if (!m_block->IsEmpty())
         return;
@@ -126,10 +139,10 @@ void CDialogNote::initExistingSymbol()
 {
     // An existing leader, even one without points, is shown, not rebuilt.
     const std::uint32_t type = m_block->GetSymbolType();
-    SelectNoteType(type);
+    selectOrFirst(*m_controls.type, type);
     ArrangeNoteControls(type);
     ShowNoteTexts(*m_block);
-    SelectNoteEnding(m_block->GetSymbolVariant());
+    selectOrFirst(*m_controls.ending, m_block->GetSymbolVariant());
 }
 
 void CDialogNote::SetNoteType(std::uint32_t symbolType, std::uint32_t /*ending*/, bool multiPoint)
@@ -153,12 +166,8 @@ void CDialogNote::ArrangeNoteControls(std::uint32_t symbolType)
         if (layout->endingToFirst)
             m_controls.ending->setCurrentIndex(0);
         m_controls.ending->setEnabled(layout->endingEnabled);
-        for (QWidget* text : {static_cast<QWidget*>(m_controls.upperText), static_cast<QWidget*>(m_controls.shelf),
-                              static_cast<QWidget*>(m_controls.lowerText)})
-            text->setVisible(layout->textsShown);
-        for (QWidget* angle : {static_cast<QWidget*>(m_controls.angleLabel), static_cast<QWidget*>(m_controls.angle),
-                               static_cast<QWidget*>(m_controls.multiPoint)})
-            angle->setVisible(layout->angleGroupShown);
+        showAll({m_controls.upperText, m_controls.shelf, m_controls.lowerText}, layout->textsShown);
+        showAll({m_controls.angleLabel, m_controls.angle, m_controls.multiPoint}, layout->angleGroupShown);
         if (layout->angleToFirst)
             m_controls.angle->setCurrentIndex(0);
         m_controls.angle->setEnabled(layout->angleEnabled);
@@ -166,12 +175,8 @@ void CDialogNote::ArrangeNoteControls(std::uint32_t symbolType)
         m_controls.multiPoint->setChecked(layout->multiPointTicked);
         if (layout->recordsShown)
             makeRecords();
-        if (m_controls.records != nullptr) {
-            for (QWidget* records :
-                 {static_cast<QWidget*>(m_controls.records), static_cast<QWidget*>(m_controls.addRecord),
-                  static_cast<QWidget*>(m_controls.removeRecord)})
-                records->setVisible(layout->recordsShown);
-        }
+        if (m_controls.records != nullptr)
+            showAll({m_controls.records, m_controls.addRecord, m_controls.removeRecord}, layout->recordsShown);
         multiPoint = layout->multiPoint;
     }
     if (!isNewSymbol()) {
@@ -179,18 +184,6 @@ void CDialogNote::ArrangeNoteControls(std::uint32_t symbolType)
     } else {
         SetNoteType(symbolType, controls::chosenValue(*m_controls.ending), multiPoint);
     }
-}
-
-void CDialogNote::SelectNoteType(std::uint32_t symbolType)
-{
-    if (!controls::selectChoice(*m_controls.type, symbolType))
-        m_controls.type->setCurrentIndex(0);
-}
-
-void CDialogNote::SelectNoteEnding(std::uint32_t ending)
-{
-    if (!controls::selectChoice(*m_controls.ending, ending))
-        m_controls.ending->setCurrentIndex(0);
 }
 
 void CDialogNote::ShowNoteTexts(GEOTYPE_DEFINITION::IGeoBlock& block)
@@ -205,10 +198,10 @@ void CDialogNote::ShowNoteTexts(GEOTYPE_DEFINITION::IGeoBlock& block)
             m_controls.upperText->setText(text::cp1251ToQString(extData->GetMainText()));
             m_controls.lowerText->setText(text::cp1251ToQString(extData->GetSubText()));
         }
-        SelectNoteEnding(block.GetSymbolVariant());
+        selectOrFirst(*m_controls.ending, block.GetSymbolVariant());
         break;
     case kMultilayerLeader:
-        SelectNoteEnding(block.GetSymbolVariant());
+        selectOrFirst(*m_controls.ending, block.GetSymbolVariant());
         LoadNoteRecords(block);
         break;
     default:

@@ -43,10 +43,6 @@ public:
     /// type; a new leader then gets the type by SetNoteType, while an existing
     /// one keeps its shape and its type list and layer are locked.
     void ArrangeNoteControls(std::uint32_t symbolType);
-    /// Selects the type entry with this value, or the first one; the block is not touched.
-    void SelectNoteType(std::uint32_t symbolType);
-    /// Selects the end mark with this value, or the first one; the block is not touched.
-    void SelectNoteEnding(std::uint32_t ending);
     /// Shows the texts (position and comb leaders) or the records (multilayer leaders) of an existing leader.
     void ShowNoteTexts(GEOTYPE_DEFINITION::IGeoBlock& block);
     /// Lists the texts of the block's items in the order of their keys.

@@ -24,8 +24,6 @@ namespace tarvelo::dialogs {
 inline constexpr std::uint32_t kPositionLeader = 401;
 inline constexpr std::uint32_t kCombLeader = 402;
 inline constexpr std::uint32_t kMultilayerLeader = 403;
-inline constexpr std::uint32_t kFirstLeaderType = 401;
-inline constexpr std::uint32_t kLastLeaderType = 407;
 
 /// Where one scope point of a leader's starting shape lies, in the order of their keys 1, 2, 3, ...
 struct NotePoint {

@@ -91,18 +91,18 @@ NoteControls buildNoteTemplate(QDialog& dialog, const FrameControls& frame)
     controls.angleLabel = named(new QLabel(QStringLiteral("Шаг угла :"), controls.group), Id::kAngleLabel);
     controls.angle = dropDownList(controls.group, Id::kAngle);
     controls.angleLabel->setBuddy(controls.angle);
-    controls.endingLabel = named(new QLabel(QStringLiteral("Окончание"), controls.group), Id::kEndingLabel);
+    auto* endingLabel = named(new QLabel(QStringLiteral("Окончание"), controls.group), Id::kEndingLabel);
     controls.ending = dropDownList(controls.group, Id::kEnding);
-    controls.endingLabel->setBuddy(controls.ending);
+    endingLabel->setBuddy(controls.ending);
     choices->addWidget(controls.angleLabel, 0, 0);
     choices->addWidget(controls.angle, 0, 1);
-    choices->addWidget(controls.endingLabel, 1, 0);
+    choices->addWidget(endingLabel, 1, 0);
     choices->addWidget(controls.ending, 1, 1);
     choices->setColumnStretch(1, 1);
     group->addLayout(choices);
     layout->addWidget(controls.group);
 
-    controls.layerGroup = addLayerGroup(*layout, dialog, frame, Id::kLayerGroup, QStringLiteral("Слой для объекта"));
+    addLayerGroup(*layout, dialog, frame, Id::kLayerGroup, QStringLiteral("Слой для объекта"));
 
     addButtonRow(*layout, frame);
     dialog.setMinimumWidth(360);

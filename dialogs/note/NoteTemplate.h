@@ -87,7 +87,6 @@ struct NoteControls {
     QCheckBox* multiPoint = nullptr;  // "Многоточечная"
     QLabel* angleLabel = nullptr;  // "Шаг угла :"
     QComboBox* angle = nullptr;
-    QLabel* endingLabel = nullptr;  // "Окончание"
     QComboBox* ending = nullptr;  // with images
     /// Where the records stand, in place of the texts. The records' controls
     /// below stay null until buildNoteRecords makes them.
@@ -96,7 +95,6 @@ struct NoteControls {
     QPushButton* addRecord = nullptr;  // "+ запись"
     QPushButton* removeRecord = nullptr;  // "- запись"
     QLineEdit* recordEditor = nullptr;  // hidden, outside any layout
-    QGroupBox* layerGroup = nullptr;  // "Слой для объекта"
 };
 
 /// Builds template 12054 on `dialog` around the frame's controls: captions,

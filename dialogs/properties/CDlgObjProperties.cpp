@@ -15,6 +15,7 @@
 #include "ColorIndex.h"
 #include "HostServices.h"
 #include "HostSupportSession.h"
+#include "NumberText.h"
 #include "ObjPropertiesRules.h"
 #include "RenderPicture.h"
 #include "ResourceIds.h"
@@ -109,7 +110,7 @@ void CDlgObjProperties::fillGeometryPage()
     for (int row = 0; row < m_controls.list->topLevelItemCount(); ++row) {
         const std::uint32_t key = m_controls.list->GetItemData(row);
         QTreeWidgetItem* item = m_controls.list->topLevelItem(row);
-        item->setText(kValueColumn, text::cp1251ToQString(geometryValueText(*m_block, key, places)));
+        item->setText(kValueColumn, text::cp1251ToQString(controls::formatWithDecimals(places, m_block->GetParam(key))));
         item->setData(kValueColumn, kExactValueRole, m_block->GetParam(key));
     }
 }
@@ -145,7 +146,6 @@ void CDlgObjProperties::onRowSelected()
         return;
     const int row = m_controls.list->indexOfTopLevelItem(current);
     m_controls.choices->hide();
-    m_controls.more->hide();
     m_editedRow = row;
     if (m_page == kGraphicsPage) {
         prepareChoices(row);
@@ -287,7 +287,6 @@ void CDlgObjProperties::hideEditors()
 {
     m_valueEditor->close();
     m_controls.choices->hide();
-    m_controls.more->hide();
 }
 
 bool CDlgObjProperties::eventFilter(QObject* watched, QEvent* event)

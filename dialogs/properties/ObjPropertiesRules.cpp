@@ -3,7 +3,6 @@
 #include "ObjPropertiesRules.h"
 
 #include <algorithm>
-#include <cstdio>
 
 #include "NumberText.h"
 #include "ResourceIds.h"
@@ -90,9 +89,7 @@ std::uint32_t itemDataAfterChoice(std::uint32_t rowItemData, std::uint32_t entry
 
 std::string pickedColorName(int colorNumber)
 {
-    char number[16];
-    std::snprintf(number, sizeof number, "%d", colorNumber);
-    return text::utf8ToCp1251("Цвет ") + number;
+    return text::utf8ToCp1251("Цвет ") + std::to_string(colorNumber);
 }
 
 int schemePictureOf(std::uint32_t symbolType)
@@ -141,12 +138,6 @@ void writeGraphicsRows(const std::vector<PropertyRow>& rows, IGeoItemTraits& tra
         (traits.*access.setName)(rows[static_cast<std::size_t>(row)].value);
         (traits.*access.setIndex)(rows[static_cast<std::size_t>(row)].itemData);
     }
-}
-
-std::string geometryValueText(const GEOTYPE_DEFINITION::IGeoBlock& block, std::uint32_t key,
-                              std::uint32_t decimals)
-{
-    return controls::formatWithDecimals(decimals, block.GetParam(key));
 }
 
 void writeGeometryValues(const std::vector<GeometryRowValue>& rows, GEOTYPE_DEFINITION::IGeoBlock& block)

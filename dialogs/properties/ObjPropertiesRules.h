@@ -110,11 +110,6 @@ std::vector<PropertyRow> readGraphicsRows(const GEOTYPE_DEFINITION::IGeoItemTrai
 /// `rows` are left as they are.
 void writeGraphicsRows(const std::vector<PropertyRow>& rows, GEOTYPE_DEFINITION::IGeoItemTraits& traits);
 
-/// The value text of a geometry row: the block's parameter under the row's
-/// key, printed with `decimals` decimals.
-std::string geometryValueText(const GEOTYPE_DEFINITION::IGeoBlock& block, std::uint32_t key,
-                              std::uint32_t decimals);
-
 /// One geometry row as it is saved: the text its value cell shows and, until
 /// the user types over it, the exact value the row was filled from.
 struct GeometryRowValue {

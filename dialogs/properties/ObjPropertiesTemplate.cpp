@@ -46,11 +46,11 @@ ObjPropertiesControls buildObjPropertiesTemplate(QDialog& dialog, services::ISer
     dialog.setWindowTitle(QStringLiteral("Свойства объекта"));
 
     ObjPropertiesControls controls;
-    controls.schemeGroup = named(new QGroupBox(QStringLiteral("Схема объекта"), &dialog), Id::kSchemeGroup);
-    controls.scheme = named(new QLabel(controls.schemeGroup), Id::kScheme);
+    auto* schemeGroup = named(new QGroupBox(QStringLiteral("Схема объекта"), &dialog), Id::kSchemeGroup);
+    controls.scheme = named(new QLabel(schemeGroup), Id::kScheme);
     controls.scheme->setAlignment(Qt::AlignCenter);
     controls.scheme->setMinimumSize(pictureSize(resources::bitmapPath(resources::kSchemeOther)));
-    auto* schemeLayout = new QVBoxLayout(controls.schemeGroup);
+    auto* schemeLayout = new QVBoxLayout(schemeGroup);
     schemeLayout->addWidget(controls.scheme);
     schemeLayout->addStretch();
 
@@ -95,7 +95,7 @@ ObjPropertiesControls buildObjPropertiesTemplate(QDialog& dialog, services::ISer
     pageLayout->addWidget(controls.list);
 
     auto* topLayout = new QHBoxLayout;
-    topLayout->addWidget(controls.schemeGroup);
+    topLayout->addWidget(schemeGroup);
     topLayout->addLayout(pageLayout, 1);
 
     auto* buttonLayout = new QHBoxLayout;

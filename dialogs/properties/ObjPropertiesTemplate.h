@@ -48,7 +48,6 @@ struct ObjPropertiesTemplate {
 struct ObjPropertiesControls {
     QTabBar* pages = nullptr;
     controls::CClrListBox* list = nullptr;
-    QGroupBox* schemeGroup = nullptr;
     QLabel* scheme = nullptr;
     QLineEdit* valueEdit = nullptr;  // laid over a value cell
     controls::CColorPickerCB* choices = nullptr;  // laid over a value cell

@@ -103,7 +103,7 @@ std::uint32_t CDlgSymbSection::showDesignation()
 void CDlgSymbSection::initNewSymbol()
 {
     SetSectionType(showDesignation());
-    HostDefaultsLoader(hostSupport()).load(m_block);
+    loadHostDefaults(hostSupport(), m_block);
     addDefaultScopePoints();
 }
 

@@ -27,20 +27,19 @@ WeldControls buildWeldTemplate(QDialog& dialog, const FrameControls& frame)
     WeldControls controls;
     auto* layout = addTemplateColumn(dialog, frame);
 
-    controls.typeGroup = named(new QGroupBox(QStringLiteral("Тип"), &dialog), WeldTemplate::kTypeGroup);
-    controls.picture = named(new QLabel(controls.typeGroup), WeldTemplate::kPicture);
+    auto* typeGroup = named(new QGroupBox(QStringLiteral("Тип"), &dialog), WeldTemplate::kTypeGroup);
+    controls.picture = named(new QLabel(typeGroup), WeldTemplate::kPicture);
     controls.picture->setAlignment(Qt::AlignCenter);
     const QPixmap first = renderPicture(resources::bitmapPath(resources::kWeldCornerFactoryContinuousVisible));
     controls.picture->setPixmap(first);
     controls.picture->setMinimumSize(first.size());
-    controls.types = named(new controls::ChoiceBox(controls.typeGroup), WeldTemplate::kTypes);
-    auto* typeLayout = new QVBoxLayout(controls.typeGroup);
+    controls.types = named(new controls::ChoiceBox(typeGroup), WeldTemplate::kTypes);
+    auto* typeLayout = new QVBoxLayout(typeGroup);
     typeLayout->addWidget(controls.picture);
     typeLayout->addWidget(controls.types);
-    layout->addWidget(controls.typeGroup);
+    layout->addWidget(typeGroup);
 
-    controls.layerGroup =
-        addLayerGroup(*layout, dialog, frame, WeldTemplate::kLayerGroup, QStringLiteral("Слой для объекта"));
+    addLayerGroup(*layout, dialog, frame, WeldTemplate::kLayerGroup, QStringLiteral("Слой для объекта"));
 
     addButtonRow(*layout, frame);
     return controls;

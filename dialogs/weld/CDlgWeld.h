@@ -23,10 +23,8 @@ struct WeldTemplate {
 };
 
 struct WeldControls {
-    QGroupBox* typeGroup = nullptr;
     QLabel* picture = nullptr;
     QComboBox* types = nullptr;
-    QGroupBox* layerGroup = nullptr;
 };
 
 /// The weld seam dialog: one of sixteen seam symbols chosen from a list,

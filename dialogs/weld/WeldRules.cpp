@@ -30,7 +30,7 @@ void ResetWeld(const HostSupportSession& hostSupport, GEOTYPE_DEFINITION::IGeoBl
     block.SetSymbolType(code);
     block.SetSymbolVariant(code);
     setOriginScopePointPair(block);
-    HostDefaultsLoader(hostSupport).load(&block);
+    loadHostDefaults(hostSupport, &block);
 }
 
 void chooseWeldType(const HostSupportSession& hostSupport, GEOTYPE_DEFINITION::IGeoBlock& block,

@@ -17,7 +17,6 @@ TEST(NumberText, readLikeAtofAndPrintWithTheConfiguredDecimals)
     for (const char* none : {"", "abc", ".", "-", "+-3", "e5", "0.000001e-400"})
         EXPECT_EQ(parseLeadingNumber(none), 0.0) << none;
     EXPECT_EQ(parseLeadingNumber("-250e400"), -std::numeric_limits<double>::infinity());
-    EXPECT_EQ(decimalFormat(3), "%.3f");
     EXPECT_EQ(formatWithDecimals(4, 12.5), "12.5000");
     EXPECT_EQ(formatWithDecimals(0, 2.75) + formatWithDecimals(0, 2.5), "32");
     EXPECT_EQ(formatWithDecimals(4'000'000'000u, 1.0), "1." + std::string(kMostDecimals, '0'));

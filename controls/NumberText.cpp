@@ -30,38 +30,6 @@ std::size_t skipSpace(std::string_view text, std::size_t at)
     return at;
 }
 
-std::size_t skipDigits(std::string_view text, std::size_t at)
-{
-    while (at < text.size() && isDigit(text[at]))
-        ++at;
-    return at;
-}
-
-// The longest unsigned decimal number at the start of `text`: digits with an
-// optional point (at least one digit on either side) and an exponent taken
-// only when complete. Empty when none.
-std::string_view unsignedDecimal(std::string_view text)
-{
-    std::size_t end = skipDigits(text, 0);
-    bool hasDigits = end > 0;
-    if (end < text.size() && text[end] == '.') {
-        const std::size_t fraction = skipDigits(text, end + 1);
-        hasDigits = hasDigits || fraction > end + 1;
-        end = fraction;
-    }
-    if (!hasDigits)
-        return {};
-    if (end < text.size() && (text[end] == 'e' || text[end] == 'E')) {
-        std::size_t exponent = end + 1;
-        if (exponent < text.size() && (text[exponent] == '+' || text[exponent] == '-'))
-            ++exponent;
-        const std::size_t exponentEnd = skipDigits(text, exponent);
-        if (exponentEnd > exponent)
-            end = exponentEnd;
-    }
-    return text.substr(0, end);
-}
-
 // Whether a number that the target type cannot hold is too large rather than
 // too small: the decimal exponent of its first significant digit decides.
 bool isTooLarge(std::string_view number)
@@ -109,9 +77,17 @@ SignedNumber leadingNumber(std::string_view text)
         number.negative = text[at] == '-';
         ++at;
     }
-    number.digits = unsignedDecimal(text.substr(at));
-    if (!number.digits.empty())
-        number.text = text.substr(0, at + number.digits.size());
+    // from_chars alone would also take "inf", "nan" and a second sign.
+    if (at == text.size() || !(isDigit(text[at]) || text[at] == '.'))
+        return number;
+    // The number's extent is the same whether it fits a double or not.
+    double ignored = 0;
+    const char* first = text.data() + at;
+    const auto [end, error] = std::from_chars(first, text.data() + text.size(), ignored);
+    if (error == std::errc::invalid_argument)
+        return number;
+    number.digits = text.substr(at, static_cast<std::size_t>(end - first));
+    number.text = text.substr(0, at + number.digits.size());
     return number;
 }
 

@@ -14,7 +14,10 @@ TEST(NumberText, readLikeAtofAndPrintWithTheConfiguredDecimals)
     EXPECT_EQ(parseLeadingNumber("  12.5abc"), 12.5);
     EXPECT_EQ(parseLeadingNumber("-.5e"), -0.5);
     EXPECT_EQ(parseLeadingNumber("2,5"), 2.0);
-    for (const char* none : {"", "abc", ".", "-", "+-3", "e5", "0.000001e-400"})
+    EXPECT_EQ(parseLeadingNumber("0x10"), 0.0);
+    EXPECT_EQ(parseLeadingNumber("1.e2x"), 100.0);
+    EXPECT_EQ(parseLeadingNumber("1e99999"), std::numeric_limits<double>::infinity());
+    for (const char* none : {"", "abc", ".", "-", "+-3", "e5", "0.000001e-400", "inf", "-nan"})
         EXPECT_EQ(parseLeadingNumber(none), 0.0) << none;
     EXPECT_EQ(parseLeadingNumber("-250e400"), -std::numeric_limits<double>::infinity());
     EXPECT_EQ(formatWithDecimals(4, 12.5), "12.5000");
@@ -29,7 +32,7 @@ TEST(NumberText, checkAcceptsOneNumberWithinTheRange)
     const float highest = std::numeric_limits<float>::max();
     for (const char* number : {" 12.5 ", "12.", ".5", "+3", "1e5", "3.4028235e38", "1e-50"})
         EXPECT_EQ(checkNumberText(number, lowest, highest), kNumberInRange) << number;
-    for (const char* other : {"", "-", ".", "12a", "1e", "1e+", "12 5", "--1", "1,5"})
+    for (const char* other : {"", "-", ".", "12a", "1e", "1e+", "12 5", "--1", "1,5", "inf", "0x1"})
         EXPECT_EQ(checkNumberText(other, lowest, highest), kNotANumber) << other;
     EXPECT_EQ(checkNumberText("-1e39", lowest, highest), kNumberOutOfRange);
     EXPECT_EQ(checkNumberText("11", 0.0f, 10.0f), kNumberOutOfRange);

@@ -13,8 +13,6 @@
 #include <QProcess>
 #include <algorithm>
 #include <cstdint>
-#include <cstdio>
-#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -24,7 +22,9 @@
 #include <unistd.h>
 #include <vector>
 
+#include "DxfBinaryGroupReader.h"
 #include "DxfDrawing.h"
+#include "DxfGroupWriter.h"
 #include "DxfSymbolExport.h"
 #include "TableWalk.h"
 
@@ -35,96 +35,48 @@ namespace fs = std::filesystem;
 constexpr std::size_t kManyLayers = 10'000;
 constexpr std::size_t kLargeFileBytes = 100u * 1024 * 1024;
 
-void writeLayer(std::ofstream& out, const std::string& name, int colour)
+// A minimal R2010 drawing, text or binary: header, line type and layer tables, then LINE entities
+// up to the given size.
+void writeDrawing(const fs::path& path, std::size_t layers, std::size_t targetBytes, bool binary)
 {
-    out << "  0\nLAYER\n  2\n" << name << "\n 70\n0\n 62\n" << colour << "\n  6\nContinuous\n";
-}
-
-// A minimal R2010 drawing: header, layer and line type tables, then LINE entities up to the given size.
-void writeDrawing(const fs::path& path, std::size_t layers, std::size_t targetBytes)
-{
-    std::ofstream out(path, std::ios::binary);
-    out << "  0\nSECTION\n  2\nHEADER\n  9\n$ACADVER\n  1\nAC1024\n  9\n$DWGCODEPAGE\n  3\nANSI_1251\n"
-           "  0\nENDSEC\n  0\nSECTION\n  2\nTABLES\n";
-    out << "  0\nTABLE\n  2\nLTYPE\n 70\n3\n";
-    for (const char* name : {"Continuous", "Штриховая", "Осевая"})
-        out << "  0\nLTYPE\n  2\n" << name << "\n 70\n0\n  3\n\n 72\n65\n 73\n0\n 40\n0.0\n";
-    out << "  0\nENDTAB\n  0\nTABLE\n  2\nLAYER\n 70\n" << layers << "\n";
-    writeLayer(out, "0", 7);
-    for (std::size_t i = 1; i < layers; ++i)
-        writeLayer(out, "Слой " + std::to_string(i), static_cast<int>(i % 255) + 1);
-    out << "  0\nENDTAB\n  0\nENDSEC\n  0\nSECTION\n  2\nENTITIES\n";
-    char line[160];
-    for (std::size_t i = 0; static_cast<std::size_t>(out.tellp()) < targetBytes; ++i) {
-        const int length = std::snprintf(line, sizeof line,
-                                         "  0\nLINE\n  8\nСлой %zu\n 10\n%zu.0\n 20\n0.0\n 30\n0.0\n 11\n%zu.5\n"
-                                         " 21\n100.0\n 31\n0.0\n",
-                                         i % layers, i, i);
-        out.write(line, length);
+    tarvelo::host::DxfGroupWriter out({.binary = binary});
+    const auto texts = [&out](std::initializer_list<std::pair<int, std::string>> groups) {
+        for (const auto& [code, value] : groups)
+            out.text(code, value);
+    };
+    const auto integers = [&out](std::initializer_list<std::pair<int, std::int64_t>> groups) {
+        for (const auto& [code, value] : groups)
+            out.integer(code, value);
+    };
+    texts({{0, "SECTION"}, {2, "HEADER"}, {9, "$ACADVER"}, {1, "AC1024"}, {9, "$DWGCODEPAGE"}, {3, "ANSI_1251"},
+           {0, "ENDSEC"}, {0, "SECTION"}, {2, "TABLES"}, {0, "TABLE"}, {2, "LTYPE"}});
+    integers({{70, 3}});
+    for (const char* name : {"Continuous", "Штриховая", "Осевая"}) {
+        texts({{0, "LTYPE"}, {2, name}});
+        integers({{70, 0}});
+        texts({{3, ""}});
+        integers({{72, 65}, {73, 0}});
+        out.real(40, 0.0);
     }
-    out << "  0\nENDSEC\n  0\nEOF\n";
-}
-
-// The same drawing as a binary R2010 file: two-byte group codes, values in their own types.
-class BinaryWriter {
-public:
-    explicit BinaryWriter(const fs::path& path) : m_out(path, std::ios::binary)
-    {
-        m_out.write("AutoCAD Binary DXF\r\n\x1a", 21);
-        m_out.put('\0');
-    }
-    BinaryWriter& text(int code, const std::string& value)
-    {
-        writeCode(code);
-        m_out.write(value.c_str(), static_cast<std::streamsize>(value.size() + 1));
-        return *this;
-    }
-    BinaryWriter& int16(int code, int value)
-    {
-        writeCode(code);
-        writeCode(value);
-        return *this;
-    }
-    BinaryWriter& real(int code, double value)
-    {
-        writeCode(code);
-        char bytes[sizeof value];
-        std::memcpy(bytes, &value, sizeof value);
-        m_out.write(bytes, sizeof bytes);
-        return *this;
-    }
-    std::size_t size() { return static_cast<std::size_t>(m_out.tellp()); }
-
-private:
-    void writeCode(int code)
-    {
-        m_out.put(static_cast<char>(code & 0xFF));
-        m_out.put(static_cast<char>((code >> 8) & 0xFF));
-    }
-
-    std::ofstream m_out;
-};
-
-void writeBinaryDrawing(const fs::path& path, std::size_t layers, std::size_t targetBytes)
-{
-    BinaryWriter out(path);
-    out.text(0, "SECTION").text(2, "HEADER").text(9, "$ACADVER").text(1, "AC1024");
-    out.text(9, "$DWGCODEPAGE").text(3, "ANSI_1251").text(0, "ENDSEC");
-    out.text(0, "SECTION").text(2, "TABLES").text(0, "TABLE").text(2, "LTYPE").int16(70, 3);
-    for (const char* name : {"Continuous", "Штриховая", "Осевая"})
-        out.text(0, "LTYPE").text(2, name).int16(70, 0).text(3, "").int16(72, 65).int16(73, 0).real(40, 0.0);
-    out.text(0, "ENDTAB").text(0, "TABLE").text(2, "LAYER").int16(70, static_cast<int>(layers % 32768));
+    texts({{0, "ENDTAB"}, {0, "TABLE"}, {2, "LAYER"}});
+    integers({{70, static_cast<std::int64_t>(layers % 32768)}});
     for (std::size_t i = 0; i < layers; ++i) {
-        out.text(0, "LAYER").text(2, i == 0 ? std::string("0") : "Слой " + std::to_string(i)).int16(70, 0);
-        out.int16(62, i == 0 ? 7 : static_cast<int>(i % 255) + 1).text(6, "Continuous");
+        texts({{0, "LAYER"}, {2, i == 0 ? std::string("0") : "Слой " + std::to_string(i)}});
+        integers({{70, 0}, {62, i == 0 ? 7 : static_cast<std::int64_t>(i % 255) + 1}});
+        texts({{6, "Continuous"}});
     }
-    out.text(0, "ENDTAB").text(0, "ENDSEC").text(0, "SECTION").text(2, "ENTITIES");
-    for (std::size_t i = 0; out.size() < targetBytes; ++i) {
-        out.text(0, "LINE").text(8, "Слой " + std::to_string(i % layers));
-        out.real(10, static_cast<double>(i)).real(20, 0.0).real(30, 0.0);
-        out.real(11, static_cast<double>(i) + 0.5).real(21, 100.0).real(31, 0.0);
+    texts({{0, "ENDTAB"}, {0, "ENDSEC"}, {0, "SECTION"}, {2, "ENTITIES"}});
+    for (std::size_t i = 0; out.bytes().size() < targetBytes; ++i) {
+        texts({{0, "LINE"}, {8, "Слой " + std::to_string(i % layers)}});
+        for (const auto& [code, value] : {std::pair{10, double(i)}, {20, 0.0}, {30, 0.0}, {11, double(i) + 0.5},
+                                          {21, 100.0}, {31, 0.0}})
+            out.real(code, value);
     }
-    out.text(0, "ENDSEC").text(0, "EOF");
+    texts({{0, "ENDSEC"}, {0, "EOF"}});
+    std::ofstream file(path, std::ios::binary);
+    if (binary)
+        file << tarvelo::host::DxfBinaryGroupReader::kSentinel;
+    file << out.bytes();
 }
 
 class Drawings {
@@ -132,10 +84,10 @@ public:
     Drawings() : m_folder(fs::temp_directory_path() / ("tarvelo-dxf-bench-" + std::to_string(::getpid())))
     {
         fs::create_directories(m_folder);
-        writeDrawing(manyLayers(), kManyLayers, 0);
-        writeDrawing(largeFile(), 20, kLargeFileBytes);
-        writeBinaryDrawing(manyLayersBinary(), kManyLayers, 0);
-        writeBinaryDrawing(largeBinaryFile(), 20, kLargeFileBytes);
+        writeDrawing(manyLayers(), kManyLayers, 0, false);
+        writeDrawing(largeFile(), 20, kLargeFileBytes, false);
+        writeDrawing(manyLayersBinary(), kManyLayers, 0, true);
+        writeDrawing(largeBinaryFile(), 20, kLargeFileBytes, true);
     }
     ~Drawings() { fs::remove_all(m_folder); }
     Drawings(const Drawings&) = delete;

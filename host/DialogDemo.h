@@ -21,8 +21,6 @@ public:
     /// @p out receives the blocks' JSON, @p log the progress (UTF-8).
     DialogDemo(SymbolModule& module, hostcad::IDrawingDatabase* drawing, std::ostream& out, std::ostream& log);
 
-    /// How long to wait for a dialog to open, and to close once accepted.
-    void setTimeout(int milliseconds) { m_timeoutMs = milliseconds; }
     /// Keeps the blocks the dialogs return, to be taken after the run, instead of giving them back at once.
     void keepBlocks(bool keep) { m_keepBlocks = keep; }
     /// The blocks kept, in the order of the kinds run.
@@ -41,6 +39,7 @@ private:
     hostcad::IDrawingDatabase* m_drawing;
     std::ostream& m_out;
     std::ostream& m_log;
+    /// How long to wait for a dialog to open, and to close once accepted.
     int m_timeoutMs = 10000;
     bool m_keepBlocks = false;
     std::vector<BlockPtr> m_blocks;

@@ -36,7 +36,6 @@ public:
     void point(int code, double x, double y);
 
     [[nodiscard]] const std::string& bytes() const { return m_bytes; }
-    [[nodiscard]] const DxfGroupStyle& style() const { return m_style; }
     /// The bytes written so far; the writer is left empty.
     [[nodiscard]] std::string take();
 

@@ -63,8 +63,6 @@ public:
     [[nodiscard]] int newLinetypeCount() const { return m_linetypes.added; }
     [[nodiscard]] int newStyleCount() const { return m_styles.added; }
 
-    /// A handle for an object written elsewhere (a table made for the new records).
-    std::uint64_t takeHandle() { return m_nextHandle++; }
     /// The first handle still free: the drawing's new `$HANDSEED`.
     [[nodiscard]] std::uint64_t nextHandle() const { return m_nextHandle; }
     [[nodiscard]] bool writesHandles() const { return m_target.handles; }

@@ -27,20 +27,10 @@ namespace {
 
 // What a binary DXF file begins with before its sentinel is damaged, e.g. by a transfer as text.
 constexpr std::string_view kBinaryDxfLabel = "AutoCAD Binary DXF";
-constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
 
 std::string quoted(const std::string& name)
 {
     return "«" + name + "»";
-}
-
-// Words that give a file its structure are compared without the blanks some programs leave around them.
-std::string_view trimmed(std::string_view value)
-{
-    const std::size_t begin = value.find_first_not_of(" \t\r");
-    if (begin == std::string_view::npos)
-        return {};
-    return value.substr(begin, value.find_last_not_of(" \t\r") - begin + 1);
 }
 
 // Gathers what dxflib finds in the header and the tables; everything else it reports is ignored.
@@ -169,7 +159,7 @@ std::unique_ptr<DxfDrawing> DxfDrawing::Loader::readGroups(DxfGroupSource& sourc
         }
         if (group.code == 999)
             continue;
-        const std::string_view word = group.code == 0 ? trimmed(group.value) : std::string_view(group.value);
+        const std::string_view word = group.code == 0 ? dxfTrimmed(group.value) : std::string_view(group.value);
         const bool wasInReadTable = section == "TABLES" && (table == "LAYER" || table == "LTYPE");
         if (place == Place::BeforeSection) {
             // Whatever follows the end of the file is not part of the drawing.
@@ -187,7 +177,7 @@ std::unique_ptr<DxfDrawing> DxfDrawing::Loader::readGroups(DxfGroupSource& sourc
             if (group.code != 2)
                 return fail(error, "Чертёж " + m_name + " повреждён: у раздела " + source.placeOfGroup()
                                        + " нет имени.");
-            section = trimmed(group.value);
+            section = dxfTrimmed(group.value);
             place = Place::InSection;
         } else if (group.code == 0 && (word == "SECTION" || word == "EOF")) {
             return fail(error, "Чертёж " + m_name + " повреждён: раздел " + section + " не закрыт.");
@@ -195,18 +185,18 @@ std::unique_ptr<DxfDrawing> DxfDrawing::Loader::readGroups(DxfGroupSource& sourc
             place = Place::BeforeSection;
         } else if (section == "HEADER") {
             if (group.code == 9)
-                variable = trimmed(group.value);
+                variable = dxfTrimmed(group.value);
             else if (variable == "$ACADVER")
-                m_version = trimmed(group.value);
+                m_version = dxfTrimmed(group.value);
             else if (variable == "$DWGCODEPAGE")
-                m_codePage = trimmed(group.value);
+                m_codePage = dxfTrimmed(group.value);
         } else if (section == "TABLES" && group.code == 0 && word == "TABLE") {
             table.clear();
             tableNameNext = true;
         } else if (tableNameNext) {
             tableNameNext = false;
             if (group.code == 2)
-                table = trimmed(group.value);
+                table = dxfTrimmed(group.value);
         }
         // dxflib sees the layer and line type tables only; the other tables, blocks and entities are
         // never looked at. The last record of a table reaches it with the group that follows it,

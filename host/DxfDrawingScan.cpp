@@ -14,7 +14,6 @@ namespace tarvelo::host {
 
 namespace {
 
-constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
 // Extents beyond this are the "nothing drawn" markers programs write, not a drawing's size.
 constexpr double kLargestExtent = 1e19;
 
@@ -28,17 +27,9 @@ public:
     }
 };
 
-std::string_view trimmed(std::string_view value)
-{
-    const std::size_t begin = value.find_first_not_of(" \t\r");
-    if (begin == std::string_view::npos)
-        return {};
-    return value.substr(begin, value.find_last_not_of(" \t\r") - begin + 1);
-}
-
 std::optional<std::uint64_t> hexNumber(std::string_view text)
 {
-    text = trimmed(text);
+    text = dxfTrimmed(text);
     std::uint64_t value = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value, 16);
     if (error != std::errc() || end != text.data() + text.size() || text.empty())
@@ -48,7 +39,7 @@ std::optional<std::uint64_t> hexNumber(std::string_view text)
 
 std::optional<double> number(std::string_view text)
 {
-    text = trimmed(text);
+    text = dxfTrimmed(text);
     double value = 0.0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
     if (error != std::errc() || text.empty() || !std::isfinite(value))
@@ -185,7 +176,7 @@ bool Scanner::run(std::string& error)
         }
         if (group.code == 999)
             continue;
-        const std::string_view word = group.code == 0 ? trimmed(group.value) : std::string_view(group.value);
+        const std::string_view word = group.code == 0 ? dxfTrimmed(group.value) : std::string_view(group.value);
         if (group.code == 5 || group.code == 105) {
             if (const auto handle = hexNumber(group.value)) {
                 m_scan.anyHandle = true;
@@ -212,7 +203,7 @@ bool Scanner::run(std::string& error)
             if (group.code != 2)
                 return fail(error, "Чертёж " + m_name + " повреждён: у раздела " + m_source.placeOfGroup() +
                                        " нет имени.");
-            m_section = trimmed(group.value);
+            m_section = dxfTrimmed(group.value);
             sectionNamed(m_section, sectionBegin);
             place = Place::InSection;
         } else if (group.code == 0 && (word == "SECTION" || word == "EOF")) {
@@ -270,10 +261,10 @@ void Scanner::sectionEnded(std::uint64_t at)
 void Scanner::header(const DxfGroup& group)
 {
     if (group.code == 9) {
-        m_variable = trimmed(group.value);
+        m_variable = dxfTrimmed(group.value);
         return;
     }
-    const std::string_view value = trimmed(group.value);
+    const std::string_view value = dxfTrimmed(group.value);
     if (m_variable == "$ACADVER" && group.code == 1) {
         m_scan.version = value;
         m_scan.release = releaseOf(value);
@@ -327,7 +318,7 @@ void Scanner::tables(const DxfGroup& group, std::string_view word)
     if (m_tableNameNext) {
         m_tableNameNext = false;
         if (group.code == 2) {
-            m_table = trimmed(group.value);
+            m_table = dxfTrimmed(group.value);
             if (DxfTableScan* table = tableNamed(m_table))
                 table->present = true;
         }
@@ -336,7 +327,7 @@ void Scanner::tables(const DxfGroup& group, std::string_view word)
     DxfTableScan* table = tableNamed(m_table);
     if (m_inTableHead) {
         if (table != nullptr && group.code == 5)
-            table->handle = trimmed(group.value);
+            table->handle = dxfTrimmed(group.value);
         else if (table != nullptr && group.code == 70 && !table->countGroup) {
             table->countGroup = DxfGroupSpan{m_base + m_source.groupBegin(), m_base + m_source.groupEnd()};
             table->count = static_cast<long>(number(group.value).value_or(0.0));
@@ -344,12 +335,12 @@ void Scanner::tables(const DxfGroup& group, std::string_view word)
         return;
     }
     if (group.code == 5)
-        m_recordHandle = trimmed(group.value);
+        m_recordHandle = dxfTrimmed(group.value);
     if (group.code != 2)
         return;
     if (table != nullptr && m_recordType == m_table)
         table->names.push_back(group.value);
-    if (m_table == "BLOCK_RECORD" && sameName(trimmed(group.value), "*Model_Space"))
+    if (m_table == "BLOCK_RECORD" && sameName(dxfTrimmed(group.value), "*Model_Space"))
         m_scan.modelSpaceHandle = m_recordHandle;
 }
 

@@ -5,12 +5,25 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 /// @file
 /// Where the drawing reader takes its groups from: a text or a binary DXF
 /// file, read group by group, each checked only for its shape.
 
 namespace tarvelo::host {
+
+inline constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
+
+/// Codes, and the words that give a file its structure, are read without
+/// the blanks some programs leave around them.
+inline std::string_view dxfTrimmed(std::string_view value)
+{
+    const std::size_t begin = value.find_first_not_of(" \t\r");
+    if (begin == std::string_view::npos)
+        return {};
+    return value.substr(begin, value.find_last_not_of(" \t\r") - begin + 1);
+}
 
 /// One group of a DXF file: its code and its value as text (the raw bytes
 /// of a text value; numbers of a binary file written out in decimal).

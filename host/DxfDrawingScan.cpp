@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 Tarvelo contributors
 #include "DxfDrawingScan.h"
 
+#include <QByteArrayView>
 #include <charconv>
 #include <cmath>
 #include <istream>
@@ -47,18 +48,6 @@ std::optional<double> number(std::string_view text)
     return value;
 }
 
-bool sameName(std::string_view a, std::string_view b)
-{
-    if (a.size() != b.size())
-        return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
-        if (lower(a[i]) != lower(b[i]))
-            return false;
-    }
-    return true;
-}
-
 int releaseOf(std::string_view version)
 {
     int release = 0;
@@ -70,36 +59,28 @@ int releaseOf(std::string_view version)
     return release >= 1009 ? release : 1009;
 }
 
-class Extents {
-public:
+// Starts inverted: the first point sets all four bounds, and minX > maxX means none came yet.
+struct Extents {
+    double minX = HUGE_VAL;
+    double maxX = -HUGE_VAL;
+    double minY = HUGE_VAL;
+    double maxY = -HUGE_VAL;
+
     void add(double x, double y)
     {
         if (std::abs(x) > kLargestExtent || std::abs(y) > kLargestExtent)
             return;
-        if (m_empty) {
-            m_minX = m_maxX = x;
-            m_minY = m_maxY = y;
-            m_empty = false;
-            return;
-        }
-        m_minX = std::min(m_minX, x);
-        m_maxX = std::max(m_maxX, x);
-        m_minY = std::min(m_minY, y);
-        m_maxY = std::max(m_maxY, y);
+        minX = std::min(minX, x);
+        maxX = std::max(maxX, x);
+        minY = std::min(minY, y);
+        maxY = std::max(maxY, y);
     }
     [[nodiscard]] std::optional<QRectF> rect() const
     {
-        if (m_empty)
+        if (minX > maxX)
             return std::nullopt;
-        return QRectF(QPointF(m_minX, m_minY), QPointF(m_maxX, m_maxY));
+        return QRectF(QPointF(minX, minY), QPointF(maxX, maxY));
     }
-
-private:
-    bool m_empty = true;
-    double m_minX = 0.0;
-    double m_maxX = 0.0;
-    double m_minY = 0.0;
-    double m_maxY = 0.0;
 };
 
 // Walks the groups of the drawing and notes what DxfDrawingScan holds.
@@ -340,7 +321,8 @@ void Scanner::tables(const DxfGroup& group, std::string_view word)
         return;
     if (table != nullptr && m_recordType == m_table)
         table->names.push_back(group.value);
-    if (m_table == "BLOCK_RECORD" && sameName(dxfTrimmed(group.value), "*Model_Space"))
+    if (m_table == "BLOCK_RECORD" &&
+        QByteArrayView(dxfTrimmed(group.value)).compare("*Model_Space", Qt::CaseInsensitive) == 0)
         m_scan.modelSpaceHandle = m_recordHandle;
 }
 

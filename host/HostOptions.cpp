@@ -41,6 +41,10 @@ std::optional<QPointF> pointNamed(const QString& text)
 std::optional<HostOptions> parseHostOptions(const QStringList& arguments, std::string& errorUtf8)
 {
     errorUtf8.clear();
+    const auto refuse = [&errorUtf8](std::string message) -> std::optional<HostOptions> {
+        errorUtf8 = std::move(message);
+        return std::nullopt;
+    };
     const QCommandLineOption help(QStringList{"h", "help"});
     const QCommandLineOption drawing("drawing", {}, "file");
     const QCommandLineOption symbol("symbol", {}, "kind");
@@ -65,35 +69,25 @@ std::optional<HostOptions> parseHostOptions(const QStringList& arguments, std::s
         const QStringList unknown = parser.unknownOptionNames();
         if (!unknown.isEmpty()) {
             const QString dashes = unknown.front().size() == 1 ? "-" : "--";
-            errorUtf8 = "Неизвестный параметр «" + (dashes + unknown.front()).toStdString() +
-                        "». Список параметров: --help.";
-            return std::nullopt;
+            return refuse("Неизвестный параметр «" + (dashes + unknown.front()).toStdString() +
+                          "». Список параметров: --help.");
         }
         for (const QCommandLineOption* option : valued) {
-            if (!arguments.isEmpty() && arguments.last() == "--" + option->names().front()) {
-                errorUtf8 = "После «" + arguments.last().toStdString() + "» нужно указать значение.";
-                return std::nullopt;
-            }
+            if (!arguments.isEmpty() && arguments.last() == "--" + option->names().front())
+                return refuse("После «" + arguments.last().toStdString() + "» нужно указать значение.");
         }
         for (const QString& argument : arguments) {
-            if (argument.startsWith("--list-layers=") || argument.startsWith("--help=")) {
-                errorUtf8 = "У параметра «" + argument.section('=', 0, 0).toStdString() + "» не бывает значения.";
-                return std::nullopt;
-            }
+            if (argument.startsWith("--list-layers=") || argument.startsWith("--help="))
+                return refuse("У параметра «" + argument.section('=', 0, 0).toStdString() + "» не бывает значения.");
         }
-        errorUtf8 = "Параметры не разобраны. Список параметров: --help.";
-        return std::nullopt;
+        return refuse("Параметры не разобраны. Список параметров: --help.");
     }
-    if (!parser.positionalArguments().isEmpty()) {
-        errorUtf8 = "Неизвестный параметр «" + parser.positionalArguments().front().toStdString() +
-                    "». Список параметров: --help.";
-        return std::nullopt;
-    }
+    if (!parser.positionalArguments().isEmpty())
+        return refuse("Неизвестный параметр «" + parser.positionalArguments().front().toStdString() +
+                      "». Список параметров: --help.");
     for (const QCommandLineOption* option : valued) {
-        if (parser.isSet(*option) && parser.value(*option).isEmpty()) {
-            errorUtf8 = "После «--" + option->names().front().toStdString() + "» нужно указать значение.";
-            return std::nullopt;
-        }
+        if (parser.isSet(*option) && parser.value(*option).isEmpty())
+            return refuse("После «--" + option->names().front().toStdString() + "» нужно указать значение.");
     }
 
     HostOptions options;
@@ -109,57 +103,43 @@ std::optional<HostOptions> parseHostOptions(const QStringList& arguments, std::s
     options.into = parser.value(into);
     if (parser.isSet(at)) {
         options.at = pointNamed(parser.value(at));
-        if (!options.at) {
-            errorUtf8 = "Неверное значение --at «" + parser.value(at).toStdString() +
-                        "»: нужны две координаты чертежа через запятую, например --at 1500,-200.5.";
-            return std::nullopt;
-        }
+        if (!options.at)
+            return refuse("Неверное значение --at «" + parser.value(at).toStdString() +
+                          "»: нужны две координаты чертежа через запятую, например --at 1500,-200.5.");
     }
     if (parser.isSet(symbol)) {
         const QString symbolName = parser.value(symbol);
         options.symbolKind = symbolKindByName(symbolName.toStdString());
-        if (!options.symbolKind) {
-            errorUtf8 = "Неизвестный вид символа «" + symbolName.toStdString() + "». Допустимы: " + kindNames() + ".";
-            return std::nullopt;
-        }
+        if (!options.symbolKind)
+            return refuse("Неизвестный вид символа «" + symbolName.toStdString() + "». Допустимы: " + kindNames() +
+                          ".");
     }
     if (parser.isSet(codePage)) {
         options.charset = DxfNameDecoder::charsetNamed(parser.value(codePage).toStdString());
-        if (options.charset.empty()) {
-            errorUtf8 = "Неизвестная кодовая страница «" + parser.value(codePage).toStdString() +
-                        "». Укажите, например, 1251, 866, ANSI_1252 или UTF-8.";
-            return std::nullopt;
-        }
+        if (options.charset.empty())
+            return refuse("Неизвестная кодовая страница «" + parser.value(codePage).toStdString() +
+                          "». Укажите, например, 1251, 866, ANSI_1252 или UTF-8.");
     }
     if (options.listLayers &&
         (options.symbolKind || !options.editFile.isEmpty() || !options.jsonFile.isEmpty() ||
-         !options.demoFolder.isEmpty() || exportsSymbols(options) || options.at)) {
-        errorUtf8 = "Параметр --list-layers не сочетается с --symbol, --edit, --json, --demo и параметрами вывода "
-                    "(--export-dxf, --export-svg, --into, --at).";
-        return std::nullopt;
-    }
-    if (exportsSymbols(options) && !options.symbolKind && options.editFile.isEmpty() && options.demoFolder.isEmpty()) {
-        errorUtf8 = "Параметрам --export-dxf, --export-svg и --into нужны символы: укажите --symbol, --edit или --demo.";
-        return std::nullopt;
-    }
+         !options.demoFolder.isEmpty() || exportsSymbols(options) || options.at))
+        return refuse("Параметр --list-layers не сочетается с --symbol, --edit, --json, --demo и параметрами вывода "
+                      "(--export-dxf, --export-svg, --into, --at).");
+    if (exportsSymbols(options) && !options.symbolKind && options.editFile.isEmpty() && options.demoFolder.isEmpty())
+        return refuse(
+            "Параметрам --export-dxf, --export-svg и --into нужны символы: укажите --symbol, --edit или --demo.");
     const QString* const outputs[] = {&options.jsonFile, &options.exportDxf, &options.exportSvg, &options.into};
     for (const QString* first : outputs) {
         for (const QString* second : outputs) {
             if (first < second && !first->isEmpty() && QFileInfo(*first).absoluteFilePath() ==
-                                                           QFileInfo(*second).absoluteFilePath()) {
-                errorUtf8 = "Два результата нельзя записать в один файл «" + first->toStdString() + "».";
-                return std::nullopt;
-            }
+                                                           QFileInfo(*second).absoluteFilePath())
+                return refuse("Два результата нельзя записать в один файл «" + first->toStdString() + "».");
         }
     }
-    if (!options.jsonFile.isEmpty() && !options.demoFolder.isEmpty()) {
-        errorUtf8 = "Параметры --json и --demo вместе не используются.";
-        return std::nullopt;
-    }
-    if (!options.jsonFile.isEmpty() && !options.symbolKind && options.editFile.isEmpty()) {
-        errorUtf8 = "С параметром --json нужно указать --symbol или --edit.";
-        return std::nullopt;
-    }
+    if (!options.jsonFile.isEmpty() && !options.demoFolder.isEmpty())
+        return refuse("Параметры --json и --demo вместе не используются.");
+    if (!options.jsonFile.isEmpty() && !options.symbolKind && options.editFile.isEmpty())
+        return refuse("С параметром --json нужно указать --symbol или --edit.");
     return options;
 }
 

@@ -20,7 +20,6 @@
 #include <QTabWidget>
 #include <QTreeWidget>
 #include <QVBoxLayout>
-#include <array>
 #include <nlohmann/json.hpp>
 
 #include "BlockFile.h"
@@ -38,25 +37,6 @@ namespace tarvelo::host {
 
 namespace {
 
-// The window's controls, laid out with their captions; behaviour is wired
-// up by the window itself.
-struct WindowControls {
-    QLabel* drawingName = nullptr;
-    QLabel* codePage = nullptr;
-    QListWidget* layers = nullptr;
-    std::array<QPushButton*, module::kSymbolKinds.size()> symbolButtons{};
-    SymbolCanvas* canvas = nullptr;
-    QPushButton* fit = nullptr;
-    QListWidget* symbols = nullptr;
-    QTreeWidget* tree = nullptr;
-    QPlainTextEdit* json = nullptr;
-    QPushButton* edit = nullptr;
-    QPushButton* remove = nullptr;
-    QPushButton* save = nullptr;
-    QPushButton* saveDxf = nullptr;
-    QPushButton* saveSvg = nullptr;
-};
-
 QPushButton* button(const QString& caption, const char* name, QWidget* parent)
 {
     auto* created = new QPushButton(caption, parent);
@@ -64,9 +44,63 @@ QPushButton* button(const QString& caption, const char* name, QWidget* parent)
     return created;
 }
 
-WindowControls buildWindow(QMainWindow& window)
+QIcon colourSwatch(int colourNumber)
 {
-    WindowControls controls;
+    const std::uint32_t bgr = hostcad::zcedGetRGB(colourNumber);
+    QPixmap swatch(14, 14);
+    swatch.fill(QColor(int(bgr & 0xFF), int((bgr >> 8) & 0xFF), int((bgr >> 16) & 0xFF)));
+    QPainter outline(&swatch);
+    outline.setPen(Qt::gray);
+    outline.drawRect(0, 0, swatch.width() - 1, swatch.height() - 1);
+    return QIcon(swatch);
+}
+
+// Which code page the names were read in and why, so that a user who sees garbled names knows what to change.
+QString codePageText(const DxfDrawing& drawing)
+{
+    const QString charset = QString::fromStdString(drawing.charset());
+    const QString prefix = QStringLiteral("Кодовая страница имён: ") + charset;
+    const QString another = QStringLiteral(" (другую задаёт параметр --codepage)");
+    switch (drawing.charsetOrigin()) {
+    case DxfNameDecoder::Origin::Override:
+        return prefix + QStringLiteral(", задана параметром --codepage");
+    case DxfNameDecoder::Origin::UnicodeFormat:
+        return prefix + QStringLiteral(", как во всех чертежах формата ") + QString::fromStdString(drawing.version());
+    case DxfNameDecoder::Origin::ByteOrderMark:
+        return prefix + QStringLiteral(", файл помечен как UTF-8");
+    case DxfNameDecoder::Origin::Header:
+        return prefix + QStringLiteral(", из заголовка чертежа ($DWGCODEPAGE ") +
+               QString::fromStdString(drawing.codePage()) + ")";
+    case DxfNameDecoder::Origin::Default:
+        break;
+    }
+    if (drawing.codePage().empty())
+        return prefix + QStringLiteral(" по умолчанию: чертёж её не указывает") + another;
+    return prefix + QStringLiteral(" по умолчанию: кодовая страница чертежа «") +
+           QString::fromStdString(drawing.codePage()) + QStringLiteral("» неизвестна") + another;
+}
+
+QString kindCaption(std::size_t kind)
+{
+    return "«" + QString::fromUtf8(symbolCaptionUtf8(kind)) + "»";
+}
+
+QString listCaption(int number, GEOTYPE_DEFINITION::IGeoBlock& block, std::optional<std::size_t> kind)
+{
+    const QString name = kind ? QString::fromUtf8(symbolCaptionUtf8(*kind)) : QStringLiteral("Блок");
+    return QStringLiteral("%1. %2 (тип %3)").arg(number).arg(name).arg(block.GetSymbolType());
+}
+
+const QString kIntoDrawingFilter = QStringLiteral("Чертёж с символами (*.dxf)");
+const QString kSymbolsOnlyFilter = QStringLiteral("Только символы (*.dxf)");
+const QString kSelectedSvgFilter = QStringLiteral("Выбранный символ (*.svg)");
+const QString kAllSvgFilter = QStringLiteral("Все символы (*.svg)");
+
+}  // namespace
+
+HostWindow::Controls HostWindow::buildWindow(QMainWindow& window)
+{
+    Controls controls;
     auto* central = new QWidget(&window);
     auto* columns = new QHBoxLayout(central);
 
@@ -157,102 +191,39 @@ WindowControls buildWindow(QMainWindow& window)
     return controls;
 }
 
-QIcon colourSwatch(int colourNumber)
-{
-    const std::uint32_t bgr = hostcad::zcedGetRGB(colourNumber);
-    QPixmap swatch(14, 14);
-    swatch.fill(QColor(int(bgr & 0xFF), int((bgr >> 8) & 0xFF), int((bgr >> 16) & 0xFF)));
-    QPainter outline(&swatch);
-    outline.setPen(Qt::gray);
-    outline.drawRect(0, 0, swatch.width() - 1, swatch.height() - 1);
-    return QIcon(swatch);
-}
-
-// Which code page the names were read in and why, so that a user who sees garbled names knows what to change.
-QString codePageText(const DxfDrawing& drawing)
-{
-    const QString charset = QString::fromStdString(drawing.charset());
-    const QString prefix = QStringLiteral("Кодовая страница имён: ") + charset;
-    const QString another = QStringLiteral(" (другую задаёт параметр --codepage)");
-    switch (drawing.charsetOrigin()) {
-    case DxfNameDecoder::Origin::Override:
-        return prefix + QStringLiteral(", задана параметром --codepage");
-    case DxfNameDecoder::Origin::UnicodeFormat:
-        return prefix + QStringLiteral(", как во всех чертежах формата ") + QString::fromStdString(drawing.version());
-    case DxfNameDecoder::Origin::ByteOrderMark:
-        return prefix + QStringLiteral(", файл помечен как UTF-8");
-    case DxfNameDecoder::Origin::Header:
-        return prefix + QStringLiteral(", из заголовка чертежа ($DWGCODEPAGE ") +
-               QString::fromStdString(drawing.codePage()) + ")";
-    case DxfNameDecoder::Origin::Default:
-        break;
-    }
-    if (drawing.codePage().empty())
-        return prefix + QStringLiteral(" по умолчанию: чертёж её не указывает") + another;
-    return prefix + QStringLiteral(" по умолчанию: кодовая страница чертежа «") +
-           QString::fromStdString(drawing.codePage()) + QStringLiteral("» неизвестна") + another;
-}
-
-QString kindCaption(std::size_t kind)
-{
-    return "«" + QString::fromUtf8(symbolCaptionUtf8(kind)) + "»";
-}
-
-QString listCaption(int number, GEOTYPE_DEFINITION::IGeoBlock& block, std::optional<std::size_t> kind)
-{
-    const QString name = kind ? QString::fromUtf8(symbolCaptionUtf8(*kind)) : QStringLiteral("Блок");
-    return QStringLiteral("%1. %2 (тип %3)").arg(number).arg(name).arg(block.GetSymbolType());
-}
-
-const QString kIntoDrawingFilter = QStringLiteral("Чертёж с символами (*.dxf)");
-const QString kSymbolsOnlyFilter = QStringLiteral("Только символы (*.dxf)");
-const QString kSelectedSvgFilter = QStringLiteral("Выбранный символ (*.svg)");
-const QString kAllSvgFilter = QStringLiteral("Все символы (*.svg)");
-
-}  // namespace
-
 HostWindow::HostWindow(SymbolModule& module, DxfDrawing& drawing, const QString& drawingPath,
                        services::IMessageService& messages, QWidget* parent)
     : QMainWindow(parent), m_module(module), m_drawing(drawing), m_drawingPath(drawingPath), m_messages(messages)
 {
     setObjectName("hostWindow");
-    const WindowControls controls = buildWindow(*this);
-    m_canvas = controls.canvas;
-    m_list = controls.symbols;
-    m_tree = controls.tree;
-    m_json = controls.json;
-    m_editButton = controls.edit;
-    m_removeButton = controls.remove;
-    m_saveButton = controls.save;
-    m_saveDxfButton = controls.saveDxf;
-    m_saveSvgButton = controls.saveSvg;
+    m_ui = buildWindow(*this);
     if (const std::optional<QRectF> extents = drawingExtents(drawingPath))
         m_anchor = extents->center();
 
     const QString fileName = QFileInfo(drawingPath).fileName();
     setWindowTitle(QStringLiteral("Тарвело — ") + fileName);
-    controls.drawingName->setText(QStringLiteral("Чертёж: ") + fileName);
-    controls.drawingName->setToolTip(drawingPath);
-    controls.codePage->setText(codePageText(m_drawing));
+    m_ui.drawingName->setText(QStringLiteral("Чертёж: ") + fileName);
+    m_ui.drawingName->setToolTip(drawingPath);
+    m_ui.codePage->setText(codePageText(m_drawing));
     for (const DxfLayer& layer : m_drawing.layers()) {
         QString name = QString::fromStdString(layer.nameUtf8);
         if (layer.off)
             name += QStringLiteral(" (выключен)");
-        new QListWidgetItem(colourSwatch(layer.colour), name, controls.layers);
+        new QListWidgetItem(colourSwatch(layer.colour), name, m_ui.layers);
     }
 
-    for (std::size_t kind = 0; kind < controls.symbolButtons.size(); ++kind)
-        connect(controls.symbolButtons[kind], &QPushButton::clicked, this, [this, kind] { runSymbol(kind); });
-    connect(controls.fit, &QPushButton::clicked, m_canvas, &SymbolCanvas::zoomToFit);
-    connect(m_list, &QListWidget::currentRowChanged, this, [this](int row) {
+    for (std::size_t kind = 0; kind < m_ui.symbolButtons.size(); ++kind)
+        connect(m_ui.symbolButtons[kind], &QPushButton::clicked, this, [this, kind] { runSymbol(kind); });
+    connect(m_ui.fit, &QPushButton::clicked, m_ui.canvas, &SymbolCanvas::zoomToFit);
+    connect(m_ui.symbols, &QListWidget::currentRowChanged, this, [this](int row) {
         if (row != m_selected && row >= 0)
             selectSymbol(row);
     });
-    connect(m_editButton, &QPushButton::clicked, this, [this] { editBlock(); });
-    connect(m_removeButton, &QPushButton::clicked, this, [this] { removeBlock(); });
-    connect(m_saveButton, &QPushButton::clicked, this, [this] { askAndSaveJson(); });
-    connect(m_saveDxfButton, &QPushButton::clicked, this, [this] { askAndSaveDxf(); });
-    connect(m_saveSvgButton, &QPushButton::clicked, this, [this] { askAndSaveSvg(); });
+    connect(m_ui.edit, &QPushButton::clicked, this, [this] { editBlock(); });
+    connect(m_ui.remove, &QPushButton::clicked, this, [this] { removeBlock(); });
+    connect(m_ui.save, &QPushButton::clicked, this, [this] { askAndSaveJson(); });
+    connect(m_ui.saveDxf, &QPushButton::clicked, this, [this] { askAndSaveDxf(); });
+    connect(m_ui.saveSvg, &QPushButton::clicked, this, [this] { askAndSaveSvg(); });
     refresh();
     statusBar()->showMessage(QStringLiteral("Модуль символов: ") + QString::fromStdString(m_module.path().string()));
 }
@@ -269,9 +240,7 @@ void HostWindow::runSymbol(std::size_t kind)
         statusBar()->showMessage(kindCaption(kind) + QStringLiteral(": диалог закрыт, модуль не вернул блок."));
         return;
     }
-    m_symbols.push_back({std::move(made), kind});
-    m_selected = symbolCount() - 1;
-    refresh();
+    showBlock(std::move(made), kind);
     statusBar()->showMessage(kindCaption(kind) + QStringLiteral(": модуль вернул блок."));
 }
 
@@ -392,30 +361,30 @@ void HostWindow::closeEvent(QCloseEvent* event)
 void HostWindow::refresh()
 {
     const bool any = m_selected >= 0;
-    m_editButton->setEnabled(any && m_symbols[static_cast<std::size_t>(m_selected)].kind.has_value());
-    m_removeButton->setEnabled(any);
-    m_saveButton->setEnabled(any);
-    m_saveDxfButton->setEnabled(!m_symbols.empty());
-    m_saveSvgButton->setEnabled(!m_symbols.empty());
+    m_ui.edit->setEnabled(any && m_symbols[static_cast<std::size_t>(m_selected)].kind.has_value());
+    m_ui.remove->setEnabled(any);
+    m_ui.save->setEnabled(any);
+    m_ui.saveDxf->setEnabled(!m_symbols.empty());
+    m_ui.saveSvg->setEnabled(!m_symbols.empty());
     {
-        const QSignalBlocker quiet(m_list);
-        m_list->clear();
+        const QSignalBlocker quiet(m_ui.symbols);
+        m_ui.symbols->clear();
         for (std::size_t i = 0; i < m_symbols.size(); ++i)
-            m_list->addItem(listCaption(static_cast<int>(i) + 1, *m_symbols[i].block, m_symbols[i].kind));
-        m_list->setCurrentRow(m_selected);
+            m_ui.symbols->addItem(listCaption(static_cast<int>(i) + 1, *m_symbols[i].block, m_symbols[i].kind));
+        m_ui.symbols->setCurrentRow(m_selected);
     }
-    m_canvas->setSymbols(placedSymbols(), m_selected);
+    m_ui.canvas->setSymbols(placedSymbols(), m_selected);
     showSelected();
 }
 
 void HostWindow::showSelected()
 {
-    m_tree->clear();
-    m_json->clear();
+    m_ui.tree->clear();
+    m_ui.json->clear();
     if (block() == nullptr)
         return;
-    fillBlockTree(*m_tree, blockToJsonDocument(*block()));
-    m_json->setPlainText(QString::fromStdString(blockToJson(*block())));
+    fillBlockTree(*m_ui.tree, blockToJsonDocument(*block()));
+    m_ui.json->setPlainText(QString::fromStdString(blockToJson(*block())));
 }
 
 void HostWindow::askAndSaveJson()

@@ -4,6 +4,7 @@
 
 #include <QMainWindow>
 #include <QPointF>
+#include <array>
 #include <optional>
 #include <string>
 #include <vector>
@@ -11,6 +12,7 @@
 #include "Drawing.h"
 #include "SymbolModule.h"
 
+class QLabel;
 class QListWidget;
 class QPlainTextEdit;
 class QPushButton;
@@ -75,6 +77,26 @@ private:
         std::optional<std::size_t> kind;
     };
 
+    // The window's controls, laid out with their captions; behaviour is wired
+    // up by the window itself.
+    struct Controls {
+        QLabel* drawingName = nullptr;
+        QLabel* codePage = nullptr;
+        QListWidget* layers = nullptr;
+        std::array<QPushButton*, module::kSymbolKinds.size()> symbolButtons{};
+        SymbolCanvas* canvas = nullptr;
+        QPushButton* fit = nullptr;
+        QListWidget* symbols = nullptr;
+        QTreeWidget* tree = nullptr;
+        QPlainTextEdit* json = nullptr;
+        QPushButton* edit = nullptr;
+        QPushButton* remove = nullptr;
+        QPushButton* save = nullptr;
+        QPushButton* saveDxf = nullptr;
+        QPushButton* saveSvg = nullptr;
+    };
+
+    static Controls buildWindow(QMainWindow& window);
     void refresh();
     void showSelected();
     [[nodiscard]] std::vector<render::Drawing> placedSymbols() const;
@@ -91,16 +113,7 @@ private:
     int m_selected = -1;
     QPointF m_anchor;
     std::string m_charset;
-
-    SymbolCanvas* m_canvas = nullptr;
-    QListWidget* m_list = nullptr;
-    QTreeWidget* m_tree = nullptr;
-    QPlainTextEdit* m_json = nullptr;
-    QPushButton* m_editButton = nullptr;
-    QPushButton* m_removeButton = nullptr;
-    QPushButton* m_saveButton = nullptr;
-    QPushButton* m_saveDxfButton = nullptr;
-    QPushButton* m_saveSvgButton = nullptr;
+    Controls m_ui;
 };
 
 }  // namespace tarvelo::host

@@ -3,6 +3,7 @@
 #include "DxfBlankDrawing.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "DxfGroupWriter.h"
 
@@ -46,6 +47,18 @@ enum Handle : std::uint64_t {
 class Writer {
 public:
     void variable(const char* name) { out.text(9, name); }
+
+    // Groups written in the order given, so that long runs of numbers take a line or two.
+    void reals(std::initializer_list<std::pair<int, double>> groups)
+    {
+        for (const auto& [code, value] : groups)
+            out.real(code, value);
+    }
+    void integers(std::initializer_list<std::pair<int, std::int64_t>> groups)
+    {
+        for (const auto& [code, value] : groups)
+            out.integer(code, value);
+    }
 
     void table(const char* name, Handle handle, int count)
     {
@@ -102,6 +115,16 @@ public:
         out.text(100, "AcDbBlockEnd");
     }
 
+    // The root dictionary, owned by nothing, gives 0 as its owner.
+    void dictionary(Handle handle, std::uint64_t owner)
+    {
+        out.text(0, "DICTIONARY");
+        out.handle(5, handle);
+        out.handle(330, owner);
+        out.text(100, "AcDbDictionary");
+        out.integer(281, 1);
+    }
+
     void layout(Handle handle, const char* name, int flags, int order, Handle blockRecord)
     {
         out.text(0, "LAYOUT");
@@ -116,26 +139,14 @@ public:
         out.text(6, "");
         for (int code = 40; code <= 49; ++code)
             out.real(code, 0.0);
-        out.real(140, 0.0);
-        out.real(141, 0.0);
-        out.real(142, 1.0);
-        out.real(143, 1.0);
-        out.integer(70, 688);
-        out.integer(72, 1);
-        out.integer(73, 0);
-        out.integer(74, 5);
+        reals({{140, 0.0}, {141, 0.0}, {142, 1.0}, {143, 1.0}});
+        integers({{70, 688}, {72, 1}, {73, 0}, {74, 5}});
         out.text(7, "");
-        out.integer(75, 16);
-        out.integer(76, 0);
-        out.integer(77, 2);
-        out.integer(78, 300);
-        out.real(147, 1.0);
-        out.real(148, 0.0);
-        out.real(149, 0.0);
+        integers({{75, 16}, {76, 0}, {77, 2}, {78, 300}});
+        reals({{147, 1.0}, {148, 0.0}, {149, 0.0}});
         out.text(100, "AcDbLayout");
         out.text(1, name);
-        out.integer(70, flags);
-        out.integer(71, order);
+        integers({{70, flags}, {71, order}});
         out.point(10, 0.0, 0.0);
         out.point(11, 420.0, 297.0);
         out.point(12, 0.0, 0.0);
@@ -143,12 +154,7 @@ public:
         out.point(15, 0.0, 0.0);
         out.real(146, 0.0);
         out.point(13, 0.0, 0.0);
-        out.real(16, 1.0);
-        out.real(26, 0.0);
-        out.real(36, 0.0);
-        out.real(17, 0.0);
-        out.real(27, 1.0);
-        out.real(37, 0.0);
+        reals({{16, 1.0}, {26, 0.0}, {36, 0.0}, {17, 0.0}, {27, 1.0}, {37, 0.0}});
         out.integer(76, 0);
         out.handle(330, blockRecord);
     }
@@ -197,36 +203,14 @@ std::string DxfBlankDrawing::bytes(const QRectF& extents)
     out.text(2, "TABLES");
     w.table("VPORT", kVportTable, 1);
     w.record("VPORT", kActiveVport, kVportTable, "AcDbViewportTableRecord", "*Active");
-    out.real(10, 0.0);
-    out.real(20, 0.0);
-    out.real(11, 1.0);
-    out.real(21, 1.0);
-    out.real(12, shown.center().x());
-    out.real(22, shown.center().y());
-    out.real(13, 0.0);
-    out.real(23, 0.0);
-    out.real(14, 10.0);
-    out.real(24, 10.0);
-    out.real(15, 10.0);
-    out.real(25, 10.0);
+    w.reals({{10, 0.0}, {20, 0.0}, {11, 1.0}, {21, 1.0}, {12, shown.center().x()}, {22, shown.center().y()},
+             {13, 0.0}, {23, 0.0}, {14, 10.0}, {24, 10.0}, {15, 10.0}, {25, 10.0}});
     out.point(16, 0.0, 0.0);
     out.point(17, 0.0, 0.0);
     // A little more than the symbols' height, so that they open with room around them.
-    out.real(40, std::max({shown.height(), shown.width() / 1.5, 1.0}) * 1.2);
-    out.real(41, 1.5);
-    out.real(42, 50.0);
-    out.real(43, 0.0);
-    out.real(44, 0.0);
-    out.real(50, 0.0);
-    out.real(51, 0.0);
-    out.integer(71, 0);
-    out.integer(72, 1000);
-    out.integer(73, 1);
-    out.integer(74, 3);
-    out.integer(75, 0);
-    out.integer(76, 0);
-    out.integer(77, 0);
-    out.integer(78, 0);
+    w.reals({{40, std::max({shown.height(), shown.width() / 1.5, 1.0}) * 1.2}, {41, 1.5}, {42, 50.0}, {43, 0.0},
+             {44, 0.0}, {50, 0.0}, {51, 0.0}});
+    w.integers({{71, 0}, {72, 1000}, {73, 1}, {74, 3}, {75, 0}, {76, 0}, {77, 0}, {78, 0}});
     out.text(0, "ENDTAB");
 
     w.table("LTYPE", kLinetypeTable, 3);
@@ -244,9 +228,7 @@ std::string DxfBlankDrawing::bytes(const QRectF& extents)
 
     w.table("STYLE", kStyleTable, 1);
     w.record("STYLE", kStyleStandard, kStyleTable, "AcDbTextStyleTableRecord", "Standard");
-    out.real(40, 0.0);
-    out.real(41, 1.0);
-    out.real(50, 0.0);
+    w.reals({{40, 0.0}, {41, 1.0}, {50, 0.0}});
     out.integer(71, 0);
     out.real(42, 2.5);
     out.text(3, "DejaVuSans.ttf");
@@ -288,25 +270,13 @@ std::string DxfBlankDrawing::bytes(const QRectF& extents)
 
     out.text(0, "SECTION");
     out.text(2, "OBJECTS");
-    out.text(0, "DICTIONARY");
-    out.handle(5, kRootDictionary);
-    out.text(330, "0");
-    out.text(100, "AcDbDictionary");
-    out.integer(281, 1);
+    w.dictionary(kRootDictionary, 0);
     out.text(3, "ACAD_GROUP");
     out.handle(350, kGroupDictionary);
     out.text(3, "ACAD_LAYOUT");
     out.handle(350, kLayoutDictionary);
-    out.text(0, "DICTIONARY");
-    out.handle(5, kGroupDictionary);
-    out.handle(330, kRootDictionary);
-    out.text(100, "AcDbDictionary");
-    out.integer(281, 1);
-    out.text(0, "DICTIONARY");
-    out.handle(5, kLayoutDictionary);
-    out.handle(330, kRootDictionary);
-    out.text(100, "AcDbDictionary");
-    out.integer(281, 1);
+    w.dictionary(kGroupDictionary, kRootDictionary);
+    w.dictionary(kLayoutDictionary, kRootDictionary);
     out.text(3, "Layout1");
     out.handle(350, kPaperLayout);
     out.text(3, "Model");

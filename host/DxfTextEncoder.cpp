@@ -2,7 +2,6 @@
 // SPDX-FileCopyrightText: 2026 Tarvelo contributors
 #include "DxfTextEncoder.h"
 
-#include <algorithm>
 #include <cstdio>
 #include <iconv.h>
 
@@ -13,33 +12,6 @@ namespace tarvelo::host {
 namespace {
 
 const iconv_t kNoConverter = reinterpret_cast<iconv_t>(-1);
-
-// The length of the UTF-8 sequence that begins with `lead`; 1 for a stray byte.
-std::size_t sequenceLength(unsigned char lead)
-{
-    if (lead >= 0xF0)
-        return 4;
-    if (lead >= 0xE0)
-        return 3;
-    if (lead >= 0xC0)
-        return 2;
-    return 1;
-}
-
-char32_t codePointOf(std::string_view sequence)
-{
-    const auto byte = [&](std::size_t i) { return static_cast<char32_t>(static_cast<unsigned char>(sequence[i])); };
-    switch (sequence.size()) {
-    case 2:
-        return (byte(0) & 0x1F) << 6 | (byte(1) & 0x3F);
-    case 3:
-        return (byte(0) & 0x0F) << 12 | (byte(1) & 0x3F) << 6 | (byte(2) & 0x3F);
-    case 4:
-        return (byte(0) & 0x07) << 18 | (byte(1) & 0x3F) << 12 | (byte(2) & 0x3F) << 6 | (byte(3) & 0x3F);
-    default:
-        return byte(0);
-    }
-}
 
 void appendEscape(std::string& out, char32_t code)
 {
@@ -77,13 +49,13 @@ std::string DxfTextEncoder::encode(std::string_view utf8) const
     const std::string clean = text::sanitizeUtf8(utf8);
     std::string out;
     out.reserve(clean.size());
+    // Sanitized text holds no malformed sequence for nextCodePoint to refuse.
     for (std::size_t pos = 0; pos < clean.size();) {
-        const std::size_t length = std::min(sequenceLength(static_cast<unsigned char>(clean[pos])), clean.size() - pos);
-        const std::string_view sequence(clean.data() + pos, length);
-        pos += length;
-        if (length == 1) {
-            const unsigned char c = static_cast<unsigned char>(sequence[0]);
-            out += c < 0x20 || c == 0x7F ? ' ' : static_cast<char>(c);
+        const std::size_t begin = pos;
+        const char32_t code = text::nextCodePoint(clean, pos);
+        const std::string_view sequence(clean.data() + begin, pos - begin);
+        if (code < 0x80) {
+            out += code < 0x20 || code == 0x7F ? ' ' : static_cast<char>(code);
             continue;
         }
         if (m_unicode) {
@@ -103,7 +75,7 @@ std::string DxfTextEncoder::encode(std::string_view utf8) const
                 continue;
             }
         }
-        appendEscape(out, codePointOf(sequence));
+        appendEscape(out, code);
     }
     return out;
 }

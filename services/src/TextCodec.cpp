@@ -35,8 +35,8 @@ constexpr std::array<char16_t, 128> kUpperHalf = {
 constexpr char32_t kReplacementCharacter = 0xFFFD;
 constexpr char32_t kInvalid = 0xFFFFFFFF;
 
-// Decodes one UTF-8 sequence at `pos` and moves past it; kInvalid for a
-// malformed, overlong or truncated one (then only its first byte is taken).
+}  // namespace
+
 char32_t nextCodePoint(std::string_view text, std::size_t& pos)
 {
     const auto lead = static_cast<unsigned char>(text[pos++]);
@@ -70,8 +70,6 @@ char32_t nextCodePoint(std::string_view text, std::size_t& pos)
     pos += length;
     return code;
 }
-
-}  // namespace
 
 void appendUtf8(std::string& out, char32_t code)
 {

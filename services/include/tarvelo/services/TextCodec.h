@@ -28,6 +28,10 @@ std::string utf8ToCp1251(std::string_view utf8);
 /// Appends one Unicode code point as UTF-8.
 void appendUtf8(std::string& out, char32_t code);
 
+/// Decodes the UTF-8 sequence at @p pos and moves past it; 0xFFFFFFFF for a
+/// malformed, overlong or truncated one (then only its first byte is taken).
+char32_t nextCodePoint(std::string_view text, std::size_t& pos);
+
 /// Keeps well-formed UTF-8 and puts U+FFFD in place of every malformed byte.
 std::string sanitizeUtf8(std::string_view text);
 

@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QFile>
 #include <QTimer>
+#include <functional>
 #include <iostream>
 #include <numeric>
 
@@ -48,22 +49,8 @@ std::filesystem::path toPath(const QString& path)
     return std::filesystem::path(QFile::encodeName(path).toStdString());
 }
 
-// Errors go to a message box in the window, to stderr on the command line.
-class ErrorReport {
-public:
-    explicit ErrorReport(Mode mode) : m_mode(mode) {}
-
-    int operator()(int exitCode, const std::string& textUtf8)
-    {
-        std::cerr << textUtf8 << '\n';
-        if (m_mode == Mode::Window)
-            tarvelo::controls::MessageBoxService().show({}, textUtf8, tarvelo::services::MessageIcon::Warning);
-        return exitCode;
-    }
-
-private:
-    Mode m_mode;
-};
+// Tells an error and answers the exit code given with it.
+using ErrorReport = std::function<int(int exitCode, const std::string& textUtf8)>;
 
 // Where symbols that are not placed yet go.
 QPointF anchorOf(const HostOptions& options, const QString& drawingPath)
@@ -76,7 +63,7 @@ QPointF anchorOf(const HostOptions& options, const QString& drawingPath)
 
 // Writes the symbols of the blocks into the files the options name.
 int exportSymbols(const std::vector<GEOTYPE_DEFINITION::IGeoBlock*>& blocks, const HostOptions& options,
-                  const QString& drawingPath, ErrorReport& report)
+                  const QString& drawingPath, const ErrorReport& report)
 {
     const std::vector<tarvelo::render::Drawing> symbols = placeSymbols(blocks, anchorOf(options, drawingPath));
     std::string error;
@@ -103,7 +90,7 @@ int exportSymbols(const std::vector<GEOTYPE_DEFINITION::IGeoBlock*>& blocks, con
 }
 
 int runCommand(SymbolModule& module, DxfDrawing& drawing, const HostOptions& options, std::size_t kind,
-               GEOTYPE_DEFINITION::IGeoBlock* incoming, const QString& drawingPath, ErrorReport& report)
+               GEOTYPE_DEFINITION::IGeoBlock* incoming, const QString& drawingPath, const ErrorReport& report)
 {
     // Without a screen nobody can answer the module's dialog; cancel it rather than wait for ever.
     QTimer unattended;
@@ -127,7 +114,7 @@ int runCommand(SymbolModule& module, DxfDrawing& drawing, const HostOptions& opt
 
 int runDemo(SymbolModule& module, DxfDrawing& drawing, const HostOptions& options,
             std::optional<std::size_t> kind, GEOTYPE_DEFINITION::IGeoBlock* incoming, const QString& drawingPath,
-            ErrorReport& report)
+            const ErrorReport& report)
 {
     std::vector<std::size_t> kinds;
     if (kind) {
@@ -189,7 +176,13 @@ int main(int argc, char** argv)
                       : !options->jsonFile.isEmpty() || exportsSymbols(*options) ? Mode::Command
                       : headlessPlatform()                                       ? Mode::Demo
                                                                                  : Mode::Window;
-    ErrorReport report(mode);
+    // Errors go to a message box in the window, to stderr on the command line.
+    const ErrorReport report = [mode](int exitCode, const std::string& textUtf8) {
+        std::cerr << textUtf8 << '\n';
+        if (mode == Mode::Window)
+            tarvelo::controls::MessageBoxService().show({}, textUtf8, tarvelo::services::MessageIcon::Warning);
+        return exitCode;
+    };
 
     const QString drawingPath =
         options->drawing.isEmpty() ? QFile::decodeName(defaultDrawingPath().c_str()) : options->drawing;

@@ -2,8 +2,10 @@
 // SPDX-FileCopyrightText: 2026 Tarvelo contributors
 #include "DxfNameDecoder.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cerrno>
+#include <charconv>
 #include <iconv.h>
 
 #include "tarvelo/services/TextCodec.h"
@@ -26,14 +28,11 @@ long escapeAt(std::string_view text, std::size_t pos)
     if (pos + 7 > text.size() || text[pos] != '\\' || (text[pos + 1] != 'U' && text[pos + 1] != 'u')
         || text[pos + 2] != '+')
         return -1;
-    long value = 0;
-    for (std::size_t i = pos + 3; i < pos + 7; ++i) {
-        const char c = text[i];
-        if (!std::isxdigit(static_cast<unsigned char>(c)))
-            return -1;
-        value = value * 16 + (c <= '9' ? c - '0' : (std::tolower(static_cast<unsigned char>(c)) - 'a' + 10));
-    }
-    return value;
+    // Unsigned, so that no minus sign is taken for a digit.
+    unsigned value = 0;
+    const char* const end = text.data() + pos + 7;
+    const auto [stop, error] = std::from_chars(text.data() + pos + 3, end, value, 16);
+    return error == std::errc() && stop == end ? long(value) : -1;
 }
 
 std::string expandEscapes(std::string_view text)
@@ -65,6 +64,11 @@ std::string expandEscapes(std::string_view text)
     return out;
 }
 
+bool allDigits(std::string_view text)
+{
+    return !text.empty() && std::ranges::all_of(text, [](char c) { return c >= '0' && c <= '9'; });
+}
+
 // "ANSI_1251" becomes "CP1251", "DOS866" becomes "CP866"; empty when not a code page name.
 std::string iconvName(std::string_view codePage)
 {
@@ -76,12 +80,8 @@ std::string iconvName(std::string_view codePage)
         number = std::string_view(upper).substr(5);
     else if (upper.rfind("DOS", 0) == 0)
         number = std::string_view(upper).substr(3);
-    if (number.empty() || number.size() > 5)
+    if (number.size() > 5 || !allDigits(number))
         return {};
-    for (char c : number) {
-        if (!std::isdigit(static_cast<unsigned char>(c)))
-            return {};
-    }
     return "CP" + std::string(number);
 }
 
@@ -94,25 +94,13 @@ bool converts(const std::string& charset)
     return true;
 }
 
-bool allDigits(std::string_view text)
-{
-    for (char c : text) {
-        if (!std::isdigit(static_cast<unsigned char>(c)))
-            return false;
-    }
-    return !text.empty();
-}
-
+// "AC1024" is 1024; only six digits are read, and anything but digits makes it 0.
 int formatNumber(std::string_view acadVersion)
 {
-    if (acadVersion.size() < 3 || acadVersion.substr(0, 2) != "AC")
-        return 0;
+    const std::string_view digits = acadVersion.starts_with("AC") ? acadVersion.substr(2, 6) : std::string_view();
     int number = 0;
-    for (char c : acadVersion.substr(2, 6)) {
-        if (!std::isdigit(static_cast<unsigned char>(c)))
-            return 0;
-        number = number * 10 + (c - '0');
-    }
+    if (allDigits(digits))
+        std::from_chars(digits.data(), digits.data() + digits.size(), number);
     return number;
 }
 

@@ -285,6 +285,10 @@ TEST(DxfDrawing, damagedStructureIsReported)
     const Case cases[] = {
         {"0\nSECTION\n2\nTABLES\n0\nSECTION\n", "Чертёж «a.dxf» повреждён: раздел TABLES не закрыт."},
         {"0\nSECTION\n2\nTABLES\nx\nLAYER\n", "Чертёж «a.dxf» повреждён: строка 5 не похожа на запись DXF."},
+        // A code is a minus and at most six digits, nothing else.
+        {"0\nSECTION\n+2\nTABLES\n", "Чертёж «a.dxf» повреждён: строка 3 не похожа на запись DXF."},
+        {"0\nSECTION\n--2\nTABLES\n", "Чертёж «a.dxf» повреждён: строка 3 не похожа на запись DXF."},
+        {"0\nSECTION\n 0000002\nTABLES\n", "Чертёж «a.dxf» повреждён: строка 3 не похожа на запись DXF."},
         {"0\nSECTION\n9\nHEADER\n", "Чертёж «a.dxf» повреждён: у раздела в строке 3 нет имени."},
         // Drawings without tables are read to their end, so damage behind the entities shows.
         {"0\nSECTION\n2\nENTITIES\n0\nENDSEC\n9\n$EXTMIN\n0\nENDSEC\n",

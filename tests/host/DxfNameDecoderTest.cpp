@@ -27,6 +27,7 @@ TEST(DxfNameDecoder, expandsUnicodeEscapes)
     EXPECT_EQ(old.toUtf8("\\U+D83D\\U+DE00"), "\xF0\x9F\x98\x80");
     EXPECT_EQ(old.toUtf8("\\U+D83Dx"), "\xEF\xBF\xBDx");
     EXPECT_EQ(old.toUtf8("\\U+04"), "\\U+04");
+    EXPECT_EQ(old.toUtf8("\\U+-041 \\U+0x41"), "\\U+-041 \\U+0x41");
     EXPECT_EQ(old.toUtf8("\\U+0000"), "\xEF\xBF\xBD");
     EXPECT_EQ(DxfNameDecoder("AC1024", "").toUtf8("\\U+041e\\U+0441\\U+0438"), "Оси");
 }

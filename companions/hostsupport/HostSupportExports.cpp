@@ -19,6 +19,7 @@
 #include "tarvelo/services/CSysHub.h"
 #include "tarvelo/services/CompanionApi.h"
 #include "tarvelo/services/FxLogger.h"
+#include "tarvelo/services/IMessageService.h"
 #include "tarvelo/services/IServiceEnvironment.h"
 #include "tarvelo/services/TextCodec.h"
 
@@ -35,15 +36,6 @@ using GEOTYPE_DEFINITION::TGeoBlock;
 using namespace tarvelo;
 
 namespace {
-
-// The library has no windows of its own: whatever would be a message goes to standard error.
-class QuietMessages final : public services::IMessageService {
-public:
-    void show(const std::string& caption, const std::string& text, services::MessageIcon) override
-    {
-        std::fprintf(stderr, "%s: %s\n", caption.c_str(), text.c_str());
-    }
-};
 
 std::filesystem::path libraryFolder()
 {
@@ -84,7 +76,8 @@ public:
     hostsupport::HostSupport* support() { return m_support ? &*m_support : nullptr; }
 
 private:
-    QuietMessages m_messages;
+    // The library has no windows of its own.
+    services::StandardErrorMessages m_messages;
     services::SystemServiceEnvironment m_environment;
     services::CSysHub m_hub;
     hostsupport::UserRegisters m_registers;

@@ -41,14 +41,6 @@ constexpr const char* kHelp =
     "  --settings БИБЛИОТЕКА_НАСТРОЕК   путь к библиотеке настроек (libcfgkit.so)\n"
     "  -h, --help                       показать эту справку\n";
 
-class ConsoleMessages final : public tarvelo::services::IMessageService {
-public:
-    void show(const std::string& caption, const std::string& text, tarvelo::services::MessageIcon) override
-    {
-        std::fprintf(stderr, "%s: %s\n", caption.c_str(), text.c_str());
-    }
-};
-
 int refuse(const QString& problem)
 {
     std::fprintf(stderr, "%s\n%s", problem.toStdString().c_str(), kUsage);
@@ -111,7 +103,7 @@ int main(int argc, char** argv)
         return refuse(QStringLiteral("Нужны оба пути: --host и --settings."));
 
     using namespace tarvelo::services;
-    ConsoleMessages messages;
+    tarvelo::services::StandardErrorMessages messages;
     SystemServiceEnvironment environment(messages);
     CSysHub hub(environment);
     int failures = 0;

@@ -125,39 +125,33 @@ std::uint32_t decimalsFromStored(std::uint32_t stored)
 
 std::optional<UserDefaults> checkEntered(const EnteredDefaults& entered, QString& problem)
 {
+    const auto refuse = [&problem](const QString& why) {
+        problem = why;
+        return std::nullopt;
+    };
     UserDefaults values;
     const std::optional<double> scale = parseScale(entered.scale);
-    if (!scale) {
-        problem = QStringLiteral("Масштаб по умолчанию должен быть числом больше нуля, например 1 или 100.");
-        return std::nullopt;
-    }
+    if (!scale)
+        return refuse(QStringLiteral("Масштаб по умолчанию должен быть числом больше нуля, например 1 или 100."));
     values.scale = *scale;
     if (entered.decimals < 0 || entered.decimals > kMaxDecimals || entered.levelDecimals < 0 ||
-        entered.levelDecimals > kMaxDecimals) {
-        problem = QStringLiteral("Число знаков после запятой должно быть от 0 до %1.").arg(kMaxDecimals);
-        return std::nullopt;
-    }
+        entered.levelDecimals > kMaxDecimals)
+        return refuse(QStringLiteral("Число знаков после запятой должно быть от 0 до %1.").arg(kMaxDecimals));
     values.decimals = static_cast<std::uint32_t>(entered.decimals);
     values.levelDecimals = static_cast<std::uint32_t>(entered.levelDecimals);
     if (!hasCode(breakTypes(), entered.breakType) || !hasCode(levelTypes(), entered.levelType) ||
-        !hasCode(weldTypes(), entered.weldType)) {
-        problem = QStringLiteral("Выберите тип из списка.");
-        return std::nullopt;
-    }
+        !hasCode(weldTypes(), entered.weldType))
+        return refuse(QStringLiteral("Выберите тип из списка."));
     values.breakType = entered.breakType;
     values.levelType = entered.levelType;
     values.weldType = entered.weldType;
     const std::optional<std::uint32_t> angle = parseWholeNumber(entered.noteAngle);
-    if (!angle) {
-        problem = QStringLiteral("Угол выноски по умолчанию должен быть целым числом не меньше нуля.");
-        return std::nullopt;
-    }
+    if (!angle)
+        return refuse(QStringLiteral("Угол выноски по умолчанию должен быть целым числом не меньше нуля."));
     values.noteAngle = *angle;
     const std::optional<std::uint32_t> ending = parseWholeNumber(entered.noteEnding);
-    if (!ending) {
-        problem = QStringLiteral("Окончание линии выноски должно быть целым числом не меньше нуля.");
-        return std::nullopt;
-    }
+    if (!ending)
+        return refuse(QStringLiteral("Окончание линии выноски должно быть целым числом не меньше нуля."));
     values.noteEnding = *ending;
     return values;
 }

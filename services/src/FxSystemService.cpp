@@ -4,8 +4,10 @@
 
 #include "tarvelo/services/TextCodec.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <fstream>
+#include <iterator>
 #include <sstream>
 #include <vector>
 
@@ -163,13 +165,10 @@ std::string describeLinux(const std::string& osRelease, const std::string& kerne
     std::string text = name;
     if (!kernelRelease.empty())
         text += ", kernel " + kernelRelease;
-    static const std::vector<std::string> k64 = {"x86_64", "aarch64", "ppc64", "ppc64le", "s390x", "riscv64",
-                                                 "mips64", "loongarch64", "sparc64"};
-    bool wide = false;
-    for (const std::string& candidate : k64)
-        wide |= machine == candidate;
+    static constexpr std::string_view k64[] = {"x86_64", "aarch64", "ppc64", "ppc64le", "s390x",
+                                               "riscv64", "mips64", "loongarch64", "sparc64"};
     if (!machine.empty())
-        text += wide ? ", 64-bit" : ", 32-bit";
+        text += std::ranges::find(k64, machine) != std::end(k64) ? ", 64-bit" : ", 32-bit";
     return text;
 }
 
@@ -277,12 +276,8 @@ bool FxSystemService::IsAdmin()
         return false;
     for (const char* name : {"sudo", "wheel", "admin"}) {
         const group* entry = getgrnam(name);
-        if (entry == nullptr)
-            continue;
-        for (const gid_t id : groups) {
-            if (id == entry->gr_gid)
-                return true;
-        }
+        if (entry != nullptr && std::ranges::find(groups, entry->gr_gid) != groups.end())
+            return true;
     }
     return false;
 }

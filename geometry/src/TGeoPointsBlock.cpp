@@ -6,16 +6,6 @@
 
 namespace GEOTYPE_DEFINITION {
 
-TGeoPointsBlock::~TGeoPointsBlock()
-{
-    RemoveAll();
-}
-
-std::uint32_t TGeoPointsBlock::GetCount() const
-{
-    return static_cast<std::uint32_t>(m_points.size());
-}
-
 std::uint32_t TGeoPointsBlock::AddPoint(std::uint16_t pointType, std::uint16_t pointFlag, double x, double y,
                                         double z)
 {
@@ -53,32 +43,10 @@ bool TGeoPointsBlock::GetPoint(std::uint32_t key, IGeoPoint* target)
     return true;
 }
 
-IGeoPoint* TGeoPointsBlock::FindPoint(std::uint32_t key)
-{
-    return m_points.find(key);
-}
-
 bool TGeoPointsBlock::RemoveAll()
 {
     m_points.clear();
     return true;
-}
-
-POSITION TGeoPointsBlock::GetStartPosition()
-{
-    return m_points.start();
-}
-
-POSITION TGeoPointsBlock::GetEndPosition()
-{
-    return nullptr;
-}
-
-void TGeoPointsBlock::GetNextPoint(POSITION& position, std::uint32_t& key, IGeoPoint*& point)
-{
-    TGeoPoint* found = nullptr;
-    if (m_points.next(position, key, found))
-        point = found;
 }
 
 bool TGeoPointsBlock::CopyFrom(IGeoPointsBlock* source)
@@ -104,15 +72,6 @@ bool TGeoPointsBlock::CopyFrom(IGeoPointsBlock* source)
 IGeoPointsBlock* TGeoPointsBlock::GetSelf()
 {
     return this;
-}
-
-bool TGeoPointsBlock::MovePoint(std::uint32_t key, double x, double y, double z)
-{
-    TGeoPoint* point = m_points.find(key);
-    if (point == nullptr)
-        return false;
-    point->SetXYZ(x, y, z);
-    return true;
 }
 
 }  // namespace GEOTYPE_DEFINITION

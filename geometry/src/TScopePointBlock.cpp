@@ -7,11 +7,6 @@
 
 namespace GEOTYPE_DEFINITION {
 
-TScopePointBlock::~TScopePointBlock()
-{
-    RemoveAll();
-}
-
 void TScopePointBlock::AddScopePoint(std::uint32_t pointTag, std::uint32_t key, std::uint32_t scopeKey, double x,
                                      double y, double z, std::uint16_t pointType, std::uint16_t scopeKind,
                                      std::uint32_t scopeValue1, std::uint32_t scopeValue2)
@@ -38,23 +33,6 @@ std::uint32_t TScopePointBlock::GetMaxKey() const
     return m_points.maxKey();
 }
 
-POSITION TScopePointBlock::GetStartPosition()
-{
-    return m_points.start();
-}
-
-POSITION TScopePointBlock::GetEndPosition()
-{
-    return nullptr;
-}
-
-void TScopePointBlock::GetNextPoint(POSITION& position, std::uint32_t& key, IGeoPoint*& point)
-{
-    TScopePoint* found = nullptr;
-    if (m_points.next(position, key, found))
-        point = found;
-}
-
 std::uint32_t TScopePointBlock::GetPointTag(std::uint32_t key) const
 {
     const TScopePoint* point = m_points.find(key);
@@ -65,20 +43,6 @@ bool TScopePointBlock::GetPoint(std::uint32_t key, IGeoPoint* target)
 {
     if (TScopePoint* point = m_points.find(key))
         point->CopyTo(target);
-    return true;
-}
-
-IGeoPoint* TScopePointBlock::FindPoint(std::uint32_t key)
-{
-    return m_points.find(key);
-}
-
-bool TScopePointBlock::MovePoint(std::uint32_t key, double x, double y, double z)
-{
-    TScopePoint* point = m_points.find(key);
-    if (point == nullptr)
-        return false;
-    point->SetXYZ(x, y, z);
     return true;
 }
 
@@ -125,11 +89,6 @@ std::uint32_t TScopePointBlock::GetPointScopeKey(std::uint32_t key) const
 {
     const TScopePoint* point = m_points.find(key);
     return point != nullptr ? point->GetScopeKey() : 0;
-}
-
-std::uint32_t TScopePointBlock::GetCount() const
-{
-    return static_cast<std::uint32_t>(m_points.size());
 }
 
 bool TScopePointBlock::IsEmpty() const

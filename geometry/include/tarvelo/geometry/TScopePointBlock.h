@@ -5,37 +5,30 @@
 #include <cstdint>
 
 #include "IScopePointBlock.h"
-#include "OwningKeyMap.h"
+#include "PointBlockBase.h"
 #include "TScopePoint.h"
 
 namespace GEOTYPE_DEFINITION {
 
 /// The module's scope point block; iterates in key order.
-class TScopePointBlock final : public IScopePointBlock {
+class TScopePointBlock final : public detail::PointBlockBase<IScopePointBlock, TScopePoint> {
 public:
     TScopePointBlock() = default;
     TScopePointBlock(const TScopePointBlock&) = delete;
     TScopePointBlock& operator=(const TScopePointBlock&) = delete;
-    ~TScopePointBlock();
 
     void AddScopePoint(std::uint32_t pointTag, std::uint32_t key, std::uint32_t scopeKey, double x, double y,
                        double z, std::uint16_t pointType, std::uint16_t scopeKind, std::uint32_t scopeValue1,
                        std::uint32_t scopeValue2) override;
     std::uint32_t GetMinKey() const override;
     std::uint32_t GetMaxKey() const override;
-    POSITION GetStartPosition() override;
-    POSITION GetEndPosition() override;
-    void GetNextPoint(POSITION& position, std::uint32_t& key, IGeoPoint*& point) override;
     std::uint32_t GetPointTag(std::uint32_t key) const override;
     bool GetPoint(std::uint32_t key, IGeoPoint* target) override;
-    IGeoPoint* FindPoint(std::uint32_t key) override;
-    bool MovePoint(std::uint32_t key, double x, double y, double z) override;
     double GetExtentY() const override;
     double GetExtentX() const override;
     double GetExtentZ() const override;
     bool SetPointScopeKey(std::uint32_t key, std::uint32_t scopeKey) override;
     std::uint32_t GetPointScopeKey(std::uint32_t key) const override;
-    std::uint32_t GetCount() const override;
     bool IsEmpty() const override;
     void RemoveAll() override;
     bool CopyFrom(IScopePointBlock* source) override;
@@ -46,8 +39,6 @@ public:
 private:
     template <class Coordinate>
     double extent(Coordinate coordinate) const;
-
-    detail::OwningKeyMap<TScopePoint, true> m_points;
 };
 
 }  // namespace GEOTYPE_DEFINITION

@@ -26,11 +26,6 @@ TGeoBlock::TGeoBlock()
     m_extData->SetMainText(kNewBlockMainText);
 }
 
-TGeoBlock::~TGeoBlock()
-{
-    DestroyParts();
-}
-
 void TGeoBlock::SetParam(std::uint32_t key, double value)
 {
     m_params[key] = value;

@@ -17,11 +17,6 @@ std::uint32_t linkOf(const std::map<std::uint32_t, std::uint32_t>& links, std::u
 
 }  // namespace
 
-TGeoBlockCollection::~TGeoBlockCollection()
-{
-    RemoveAll();
-}
-
 void TGeoBlockCollection::CopyFrom(const TGeoBlockCollection* source)
 {
     if (source == this)

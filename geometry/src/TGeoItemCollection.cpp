@@ -6,11 +6,6 @@
 
 namespace GEOTYPE_DEFINITION {
 
-TGeoItemCollection::~TGeoItemCollection()
-{
-    RemoveAll();
-}
-
 void TGeoItemCollection::RemoveAll()
 {
     m_items.clear();

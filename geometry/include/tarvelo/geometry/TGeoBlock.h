@@ -75,7 +75,7 @@ public:
     bool SetItemsText(const std::string& text) override;
 
     /// Added after the last operation of the interface, as callers expect.
-    virtual ~TGeoBlock();
+    virtual ~TGeoBlock() = default;
 
 private:
     enum class Axis { X, Y };

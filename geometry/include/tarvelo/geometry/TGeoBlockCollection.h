@@ -19,7 +19,7 @@ public:
     TGeoBlockCollection() = default;
     TGeoBlockCollection(const TGeoBlockCollection&) = delete;
     TGeoBlockCollection& operator=(const TGeoBlockCollection&) = delete;
-    virtual ~TGeoBlockCollection();
+    virtual ~TGeoBlockCollection() = default;
     /// Becomes a copy of the source: its non-empty blocks, both link maps,
     /// the flag byte and the current key.
     virtual void CopyFrom(const TGeoBlockCollection* source);

@@ -25,7 +25,7 @@ public:
     void GetNextItem(POSITION& position, std::uint32_t& key, IGeoItem*& item) override;
     bool IsEmpty() const override;
     void SetItemCopy(std::uint32_t key, IGeoItem* source) override;
-    ~TGeoItemCollection() override;
+    ~TGeoItemCollection() override = default;
 
     [[nodiscard]] std::uint32_t GetCount() const;
     /// A blank item to fill and file; it may reuse the storage of a removed one.

@@ -67,9 +67,4 @@ void TGeoItemCollection::FileItem(std::uint32_t key, std::unique_ptr<TGeoItem> i
     m_items.file(key, std::move(item));
 }
 
-void TGeoItemCollection::Reserve(std::uint32_t count)
-{
-    m_items.reserve(count);
-}
-
 }  // namespace GEOTYPE_DEFINITION

@@ -32,7 +32,6 @@ public:
     [[nodiscard]] std::unique_ptr<TGeoItem> NewItem();
     /// Files an item that is already made, replacing (and destroying) the one under the key.
     void FileItem(std::uint32_t key, std::unique_ptr<TGeoItem> item);
-    void Reserve(std::uint32_t count);
     [[nodiscard]] const auto& Entries() const { return m_items.entries(); }
 
 private:

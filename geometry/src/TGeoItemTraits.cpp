@@ -27,13 +27,7 @@ void TGeoItemTraits::SetDefaults()
     m_realValue = 0.0;
     m_factor = 1.0;
     m_codeC = 0;
-    m_text.name = "GOST A";
-    m_text.values[0] = -1.0;
-    m_text.values[1] = 0.0;
-    m_text.values[2] = 0.0;
-    m_text.values[3] = 0.0;
-    m_text.codes[0] = 0;
-    m_text.codes[1] = 0;
+    m_text = TextStyle{"GOST A", {-1.0, 0.0, 0.0, 0.0}, {0, 0}};
 }
 
 void TGeoItemTraits::CopyFrom(IGeoItemTraits* source)

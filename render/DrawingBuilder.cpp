@@ -227,6 +227,26 @@ void DrawingBuilder::hatchStroke(QPointF from, QPointF to, PenRole pen)
     add(HatchStrokePrimitive{from, to}, pen);
 }
 
+void DrawingBuilder::shelf(QPointF start, double side, const QString& upper, const QString& lower, double height,
+                          double gap, double overshoot, double least)
+{
+    const double textLength = std::max(textWidth(upper, height), textWidth(lower, height));
+    line(start, start + QPointF(side * std::max(least, textLength + 2.0 * overshoot), 0.0));
+    const HAlign align = side > 0.0 ? HAlign::Left : HAlign::Right;
+    text(upper, start + QPointF(side * overshoot, gap), height, align, VAlign::Baseline);
+    text(lower, start + QPointF(side * overshoot, -gap), height, align, VAlign::Top);
+}
+
+void DrawingBuilder::framedText(const QString& label, QPointF centre, double height, double gap)
+{
+    const double halfWidth = textWidth(label, height) / 2.0 + gap;
+    const double halfHeight = height / 2.0 + gap;
+    polyline({centre + QPointF(-halfWidth, -halfHeight), centre + QPointF(halfWidth, -halfHeight),
+              centre + QPointF(halfWidth, halfHeight), centre + QPointF(-halfWidth, halfHeight)},
+             PenRole::Thin, 0.0, true);
+    text(label, centre, height, HAlign::Centre, VAlign::Middle);
+}
+
 Drawing DrawingBuilder::take()
 {
     Drawing drawing = std::move(m_drawing);

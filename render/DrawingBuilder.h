@@ -63,6 +63,12 @@ public:
     void text(const QString& text, QPointF position, double height, HAlign hAlign, VAlign vAlign,
               double rotationDegrees = 0.0);
     void hatchStroke(QPointF from, QPointF to, PenRole pen = PenRole::Thin);
+    /// A shelf from `start` to the side (+1 right, -1 left), as long as the longer text and the
+    /// overshoot at each end yet at least `least`: `upper` stands `gap` above it, `lower` `gap` below.
+    void shelf(QPointF start, double side, const QString& upper, const QString& lower, double height, double gap,
+               double overshoot, double least = 0.0);
+    /// A label centred on `centre` in a rectangle `gap` clear of it.
+    void framedText(const QString& label, QPointF centre, double height, double gap);
 
     /// The drawing made so far; the builder is left empty.
     [[nodiscard]] Drawing take();

@@ -148,17 +148,6 @@ void drawLeaderLine(DrawingBuilder& out, const LeaderSizes& sizes, QPointF objec
     drawEnding(out, sizes, object, unit(object - from), ending);
 }
 
-// The shelf from `start` to the side, as long as the longer text and the overshoot at each end.
-void drawShelf(DrawingBuilder& out, const LeaderSizes& sizes, QPointF start, double side, const QString& upper,
-               const QString& lower)
-{
-    const double textLength = std::max(out.textWidth(upper, sizes.text), out.textWidth(lower, sizes.text));
-    out.line(start, start + QPointF(side * (textLength + 2.0 * sizes.overshoot), 0.0));
-    const HAlign align = side > 0.0 ? HAlign::Left : HAlign::Right;
-    out.text(upper, start + QPointF(side * sizes.overshoot, sizes.gap), sizes.text, align, VAlign::Baseline);
-    out.text(lower, start + QPointF(side * sizes.overshoot, -sizes.gap), sizes.text, align, VAlign::Top);
-}
-
 std::vector<QString> recordsOf(DrawingBuilder& out)
 {
     std::map<std::uint32_t, QString> byKey;
@@ -187,11 +176,7 @@ void drawMarkedLeader(DrawingBuilder& out, bool frame)
     const double halfHeight = sizes.text / 2.0 + sizes.gap;
     const std::uint32_t ending = endingOf(out);
     if (frame) {
-        const QPointF centre = layout.bend + QPointF(layout.side * halfWidth, 0.0);
-        out.polyline({centre + QPointF(-halfWidth, -halfHeight), centre + QPointF(halfWidth, -halfHeight),
-                      centre + QPointF(halfWidth, halfHeight), centre + QPointF(-halfWidth, halfHeight)},
-                     PenRole::Thin, 0.0, true);
-        out.text(label, centre, sizes.text, HAlign::Centre, VAlign::Middle);
+        out.framedText(label, layout.bend + QPointF(layout.side * halfWidth, 0.0), sizes.text, sizes.gap);
         for (const QPointF& object : layout.objects)
             drawLeaderLine(out, sizes, object, layout.bend, ending);
         return;
@@ -217,7 +202,7 @@ void drawPositionLeader(DrawingBuilder& out)
     const std::uint32_t ending = endingOf(out);
     for (const QPointF& object : layout.objects)
         drawLeaderLine(out, sizes, object, layout.bend, ending);
-    drawShelf(out, sizes, layout.bend, layout.side, out.mainText(), out.subText());
+    out.shelf(layout.bend, layout.side, out.mainText(), out.subText(), sizes.text, sizes.gap, sizes.overshoot);
 }
 
 void drawCombLeader(DrawingBuilder& out)
@@ -241,7 +226,7 @@ void drawCombLeader(DrawingBuilder& out)
     out.line(QPointF(left, bar), QPointF(right, bar));
     for (const QPointF& object : layout.objects)
         drawLeaderLine(out, sizes, object, QPointF(object.x(), bar), ending);
-    drawShelf(out, sizes, layout.bend, layout.side, out.mainText(), out.subText());
+    out.shelf(layout.bend, layout.side, out.mainText(), out.subText(), sizes.text, sizes.gap, sizes.overshoot);
 }
 
 void drawMultilayerLeader(DrawingBuilder& out)
@@ -292,7 +277,7 @@ void drawShelfNote(DrawingBuilder& out)
     const std::vector<QPointF> points = out.scopePoints();
     const QPointF start = points.empty() ? out.anchor() : points[0];
     const double side = points.size() > 1 && points[1].x() < start.x() ? -1.0 : 1.0;
-    drawShelf(out, sizes, start, side, out.mainText(), out.subText());
+    out.shelf(start, side, out.mainText(), out.subText(), sizes.text, sizes.gap, sizes.overshoot);
 }
 
 }  // namespace tarvelo::render

@@ -9,7 +9,6 @@
 // Points: scope point 1 is the level point. Point 2 gives the side of the
 // shelf (or of the frame), point 3 whether the mark stands above or below
 // the level (or where the plan leader bends).
-#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -64,16 +63,6 @@ double sideAlong(const std::vector<QPointF>& points, std::size_t index, QPointF 
     return delta < 0.0 ? -1.0 : 1.0;
 }
 
-void drawFramedValue(DrawingBuilder& out, const LevelSizes& sizes, const QString& value, QPointF centre)
-{
-    const double halfWidth = out.textWidth(value, sizes.text) / 2.0 + sizes.gap;
-    const double halfHeight = sizes.text / 2.0 + sizes.gap;
-    out.polyline({centre + QPointF(-halfWidth, -halfHeight), centre + QPointF(halfWidth, -halfHeight),
-                  centre + QPointF(halfWidth, halfHeight), centre + QPointF(-halfWidth, halfHeight)},
-                 PenRole::Thin, 0.0, true);
-    out.text(value, centre, sizes.text, HAlign::Centre, VAlign::Middle);
-}
-
 }  // namespace
 
 void drawLevelMark(DrawingBuilder& out)
@@ -94,14 +83,8 @@ void drawLevelMark(DrawingBuilder& out)
     const QPointF shelfStart = tip + QPointF(0.0, upSide * stem);
     out.line(tip, shelfStart);
 
-    const QString value = valueText(out);
-    const QString note = out.subText();
-    const double textLength = std::max(out.textWidth(value, sizes.text), out.textWidth(note, sizes.text));
-    const double shelf = std::max(sizes.shelf, textLength + 2.0 * sizes.gap);
-    out.line(shelfStart, shelfStart + QPointF(shelfSide * shelf, 0.0));
-    const HAlign align = shelfSide > 0.0 ? HAlign::Left : HAlign::Right;
-    out.text(value, shelfStart + QPointF(shelfSide * sizes.gap, sizes.gap), sizes.text, align, VAlign::Baseline);
-    out.text(note, shelfStart + QPointF(shelfSide * sizes.gap, -sizes.gap), sizes.text, align, VAlign::Top);
+    // The texts stand a gap in from the shelf's start, as far as from the shelf.
+    out.shelf(shelfStart, shelfSide, valueText(out), out.subText(), sizes.text, sizes.gap, sizes.gap, sizes.shelf);
 }
 
 void drawPlanLevelMark(DrawingBuilder& out)
@@ -112,7 +95,7 @@ void drawPlanLevelMark(DrawingBuilder& out)
     const QString value = valueText(out);
     // The dialog lays out one point without extension lines and three with them.
     if (points.size() < 3) {
-        drawFramedValue(out, sizes, value, point);
+        out.framedText(value, point, sizes.text, sizes.gap);
         return;
     }
     const double frameHeight = sizes.text + 2.0 * sizes.gap;
@@ -124,7 +107,7 @@ void drawPlanLevelMark(DrawingBuilder& out)
     out.polyline({point, bend, reach});
     out.disc(point, out.mm(kPlanDotDiameterMm) / 2.0);
     const double halfFrame = out.textWidth(value, sizes.text) / 2.0 + sizes.gap;
-    drawFramedValue(out, sizes, value, reach + QPointF(side * halfFrame, 0.0));
+    out.framedText(value, reach + QPointF(side * halfFrame, 0.0), sizes.text, sizes.gap);
 }
 
 }  // namespace tarvelo::render

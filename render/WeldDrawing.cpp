@@ -103,24 +103,12 @@ void drawDesignation(DrawingBuilder& out, const Seam& seam, const WeldKind& kind
     out.line(foot, bend);
     out.arrowHead(foot, foot + leg * out.mm(kArrowMm), out.mm(kArrowHalfWidthMm), true);
 
-    const double height = out.positiveSize(kTextHeight, 3.5);
-    const double gap = out.mm(kTextGapMm);
-    const double overshoot = out.mm(kShelfOvershootMm);
     const QString designation = out.mainText();
     const QString other = out.subText();
-    const double textLength = std::max(out.textWidth(designation, height), out.textWidth(other, height));
-    const double shelf = std::max(out.size(kShelfLength, 15.0), textLength + 2.0 * overshoot);
     const double side = leg.x() < -1e-9 ? -1.0 : 1.0;
-    out.line(bend, bend + QPointF(side * shelf, 0.0));
-
-    const QString& upper = kind.hidden ? other : designation;
-    const QString& lower = kind.hidden ? designation : other;
-    const HAlign align = side > 0.0 ? HAlign::Left : HAlign::Right;
-    const QPointF textStart = bend + QPointF(side * overshoot, 0.0);
-    if (!upper.isEmpty())
-        out.text(upper, textStart + QPointF(0.0, gap), height, align, VAlign::Baseline);
-    if (!lower.isEmpty())
-        out.text(lower, textStart - QPointF(0.0, gap), height, align, VAlign::Top);
+    out.shelf(bend, side, kind.hidden ? other : designation, kind.hidden ? designation : other,
+              out.positiveSize(kTextHeight, 3.5), out.mm(kTextGapMm), out.mm(kShelfOvershootMm),
+              out.size(kShelfLength, 15.0));
 }
 
 }  // namespace

@@ -23,8 +23,6 @@ public:
 
     [[nodiscard]] GEOTYPE_DEFINITION::IGeoBlock& block() const { return m_block; }
 
-    /// Drawing units per millimetre of the sheet: the block's scale.
-    [[nodiscard]] double unit() const { return m_unit; }
     /// A length on the sheet in drawing units.
     [[nodiscard]] double mm(double millimetres) const { return millimetres * m_unit; }
     /// A numeric parameter as stored; `fallback` when the block lacks it or

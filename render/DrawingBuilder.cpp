@@ -249,12 +249,8 @@ void DrawingBuilder::framedText(const QString& label, QPointF centre, double hei
 
 Drawing DrawingBuilder::take()
 {
-    Drawing drawing = std::move(m_drawing);
-    m_drawing = Drawing();
-    m_drawing.pens = drawing.pens;
-    m_drawing.unitsPerMillimetre = drawing.unitsPerMillimetre;
-    m_drawing.textStyle = drawing.textStyle;
-    return drawing;
+    // The builder keeps its pens, scale and text style for what it draws next.
+    return std::exchange(m_drawing, Drawing{m_drawing.pens, {}, m_drawing.unitsPerMillimetre, m_drawing.textStyle});
 }
 
 }  // namespace tarvelo::render

@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: 2026 Tarvelo contributors
 #include "LineTypePattern.h"
 
+#include <algorithm>
+
 namespace tarvelo::render {
 
 namespace {
@@ -11,11 +13,8 @@ constexpr double kDot = 0.5;
 
 bool containsAny(const QString& name, std::initializer_list<const char*> words)
 {
-    for (const char* word : words) {
-        if (name.contains(QString::fromUtf8(word)))
-            return true;
-    }
-    return false;
+    return std::any_of(words.begin(), words.end(),
+                       [&](const char* word) { return name.contains(QString::fromUtf8(word)); });
 }
 
 }  // namespace
@@ -26,9 +25,7 @@ std::vector<double> dashPatternOf(const QString& lineType)
     // Line types are named by what they look like, in Russian or in the usual English names.
     const bool dashDot = containsAny(name, {"штрихпунктир", "dashdot", "dash-dot", "dash dot", "center", "axis"});
     const bool twoDots = containsAny(name, {"2", "двум", "двух", "dotdot"});
-    if (dashDot && twoDots)
-        return {15.0, 4.0, kDot, 4.0, kDot, 4.0};
-    if (containsAny(name, {"divide", "phantom"}))
+    if ((dashDot && twoDots) || containsAny(name, {"divide", "phantom"}))
         return {15.0, 4.0, kDot, 4.0, kDot, 4.0};
     if (dashDot)
         return {15.0, 3.0, kDot, 3.0};

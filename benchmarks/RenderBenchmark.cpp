@@ -70,60 +70,52 @@ std::unique_ptr<TGeoBlock> axisArray(int lettered, int numbered, std::uint32_t t
     return block;
 }
 
-void paintPreview(const Drawing& drawing, QImage& pane)
+// Draws the block on every iteration.
+void timeDrawing(benchmark::State& state, const std::unique_ptr<TGeoBlock>& block)
 {
-    QPainter painter(&pane);
-    PaintOptions options;
-    options.sheet = QRectF(QPointF(), QSizeF(pane.size()));
-    paintDrawing(painter, drawing, fitTransform(drawing.bounds(), options.sheet, 10.0), options);
+    for (auto _ : state) {
+        Drawing drawing = renderSymbol(block.get());
+        benchmark::DoNotOptimize(drawing.primitives.data());
+    }
+}
+
+// Draws the block and paints the drawing into a pane-sized image on every iteration, as a preview update does.
+void timePreview(benchmark::State& state, const std::unique_ptr<TGeoBlock>& block)
+{
+    QImage pane(kPane, QImage::Format_ARGB32_Premultiplied);
+    for (auto _ : state) {
+        const Drawing drawing = renderSymbol(block.get());
+        QPainter painter(&pane);
+        PaintOptions options;
+        options.sheet = QRectF(QPointF(), QSizeF(pane.size()));
+        paintDrawing(painter, drawing, fitTransform(drawing.bounds(), options.sheet, 10.0), options);
+        benchmark::DoNotOptimize(pane.constBits());
+    }
 }
 
 void drawSymbol(benchmark::State& state)
 {
-    const auto block = symbolOf(static_cast<std::uint32_t>(state.range(0)));
-    for (auto _ : state) {
-        Drawing drawing = renderSymbol(block.get());
-        benchmark::DoNotOptimize(drawing.primitives.data());
-    }
+    timeDrawing(state, symbolOf(static_cast<std::uint32_t>(state.range(0))));
 }
 
 void previewUpdate(benchmark::State& state)
 {
-    const auto block = symbolOf(static_cast<std::uint32_t>(state.range(0)));
-    QImage pane(kPane, QImage::Format_ARGB32_Premultiplied);
-    for (auto _ : state) {
-        paintPreview(renderSymbol(block.get()), pane);
-        benchmark::DoNotOptimize(pane.constBits());
-    }
+    timePreview(state, symbolOf(static_cast<std::uint32_t>(state.range(0))));
 }
 
 void drawAxisArray(benchmark::State& state)
 {
-    const auto block = axisArray(static_cast<int>(state.range(0)), static_cast<int>(state.range(0)));
-    for (auto _ : state) {
-        Drawing drawing = renderSymbol(block.get());
-        benchmark::DoNotOptimize(drawing.primitives.data());
-    }
+    timeDrawing(state, axisArray(static_cast<int>(state.range(0)), static_cast<int>(state.range(0))));
 }
 
 void previewAxisArray(benchmark::State& state)
 {
-    const auto block = axisArray(static_cast<int>(state.range(0)), static_cast<int>(state.range(0)));
-    QImage pane(kPane, QImage::Format_ARGB32_Premultiplied);
-    for (auto _ : state) {
-        paintPreview(renderSymbol(block.get()), pane);
-        benchmark::DoNotOptimize(pane.constBits());
-    }
+    timePreview(state, axisArray(static_cast<int>(state.range(0)), static_cast<int>(state.range(0))));
 }
 
 void previewPolarArray(benchmark::State& state)
 {
-    const auto block = axisArray(static_cast<int>(state.range(0)), static_cast<int>(state.range(0)), 802);
-    QImage pane(kPane, QImage::Format_ARGB32_Premultiplied);
-    for (auto _ : state) {
-        paintPreview(renderSymbol(block.get()), pane);
-        benchmark::DoNotOptimize(pane.constBits());
-    }
+    timePreview(state, axisArray(static_cast<int>(state.range(0)), static_cast<int>(state.range(0)), 802));
 }
 
 // The weld dialog's way: load the type's picture and render it into the pane on every type change.

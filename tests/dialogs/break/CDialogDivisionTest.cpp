@@ -41,7 +41,7 @@ protected:
     static std::string pushed(QDialog& dialog)
     {
         std::string state;
-        for (const ControlId& id :
+        for (const ControlId id :
              {Break::kStraightCutOff, Break::kStraightGap, Break::kCurvedCutOff, Break::kCurvedGap})
             state += control<dialogs::ImageButton>(dialog, id)->isPushed() ? '1' : '0';
         return state;

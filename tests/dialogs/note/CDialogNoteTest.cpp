@@ -258,7 +258,7 @@ TEST_F(NoteDialogTest, multilayerLeaderEditsItsRecords)
         choose(dialog, Note::kAngle, 30);
         choose(dialog, Note::kType, 403);
         EXPECT_EQ(scopePoints(), (std::vector<NotePoint>{{0, 0}, {0, 10}, {0, 10}}));
-        for (const ControlId& hidden :
+        for (const ControlId hidden :
              {Note::kUpperText, Note::kLowerText, Note::kShelf, Note::kAngleLabel, Note::kAngle, Note::kMultiPoint})
             EXPECT_FALSE(control(dialog, hidden)->isVisible()) << hidden;
         EXPECT_TRUE(control(dialog, Note::kRecords)->isVisible() && control(dialog, Note::kEnding)->isVisible());
@@ -388,7 +388,7 @@ TEST_F(NoteDialogTest, existingPositionLeaderShowsItsTexts)
         EXPECT_EQ(control<QLineEdit>(dialog, Note::kUpperText)->text(), QStringLiteral("Поз. 4"));
         EXPECT_EQ(control<QLineEdit>(dialog, Note::kLowerText)->text(), QStringLiteral("2 шт."));
         EXPECT_EQ(shown(dialog, Note::kEnding), QStringLiteral("Закр. стрелка"));
-        for (const ControlId& locked : {Note::kAngle, Note::kMultiPoint, Note::kType})
+        for (const ControlId locked : {Note::kAngle, Note::kMultiPoint, Note::kType})
             EXPECT_FALSE(control(dialog, locked)->isEnabled()) << locked;
         choose(dialog, Note::kEnding, 2);
         click(dialog, dialogs::kAcceptButton);

@@ -8,18 +8,19 @@
 #include <exception>
 #include <memory>
 
-#include "CDlgLevelMark.h"
+#include "CDialogDivision.h"
 #include "CDialogNote.h"
 #include "CDlgAxisArray.h"
-#include "CDialogDivision.h"
-#include "CDlgJoinPoint.h"
 #include "CDlgBoundHacth.h"
+#include "CDlgJoinPoint.h"
+#include "CDlgLevelMark.h"
 #include "CDlgSymbSection.h"
 #include "CDlgWeld.h"
 #include "HostCad.h"
 #include "MessageBoxService.h"
 #include "ModuleApplication.h"
 #include "SymbolModuleApi.h"
+#include "tarvelo/geometry/ForEachEntry.h"
 #include "tarvelo/geometry/IExtData.h"
 #include "tarvelo/geometry/IGeoItemCollection.h"
 #include "tarvelo/geometry/IGeoItemTraits.h"
@@ -84,30 +85,16 @@ void copyIncoming(TGeoBlock& result, IGeoBlock& incoming)
     result.SetCode(incoming.GetCode());
     result.SetAngleMode(incoming.GetAngleMode());
     copyTraitsRest(result.GetTraits(), incoming.GetTraits());
-    if (auto* points = incoming.GetPoints()) {
-        for (auto position = points->GetStartPosition(); position != nullptr;) {
-            std::uint32_t key = 0;
-            GEOTYPE_DEFINITION::IGeoPoint* point = nullptr;
-            points->GetNextPoint(position, key, point);
-            if (point == nullptr)
-                break;
-            if (auto* copy = result.GetPoints()->FindPoint(key)) {
-                copy->SetPointFlag(point->GetPointFlag());
-                copy->SetPointTag(point->GetPointTag());
-            }
+    GEOTYPE_DEFINITION::forEachPoint(incoming.GetPoints(), [&](std::uint32_t key, auto& point) {
+        if (auto* copy = result.GetPoints()->FindPoint(key)) {
+            copy->SetPointFlag(point.GetPointFlag());
+            copy->SetPointTag(point.GetPointTag());
         }
-    }
-    if (auto* items = incoming.GetItems()) {
-        for (auto position = items->GetStartPosition(); position != nullptr;) {
-            std::uint32_t key = 0;
-            GEOTYPE_DEFINITION::IGeoItem* item = nullptr;
-            items->GetNextItem(position, key, item);
-            if (item == nullptr)
-                break;
-            if (auto* copy = result.GetItems()->FindItem(key))
-                copyTraitsRest(copy->GetTraits(), item->GetTraits());
-        }
-    }
+    });
+    GEOTYPE_DEFINITION::forEachItem(incoming.GetItems(), [&](std::uint32_t key, auto& item) {
+        if (auto* copy = result.GetItems()->FindItem(key))
+            copyTraitsRest(copy->GetTraits(), item.GetTraits());
+    });
 }
 
 /// How a new symbol's block starts: blank; with one point, which the host moves to where the user

@@ -16,6 +16,7 @@
 #include <string_view>
 #include <vector>
 
+#include "tarvelo/geometry/ForEachEntry.h"
 #include "tarvelo/geometry/TGeoItem.h"
 #include "tarvelo/geometry/TraitField.h"
 #include "tarvelo/services/TextCodec.h"
@@ -75,61 +76,44 @@ ordered_json keyedValuesJson(const Map& values)
     return json;
 }
 
-// Both point collections share the iteration protocol but not a base interface.
 template <class Collection>
 ordered_json pointsJson(Collection* points, bool withScope)
 {
     ordered_json json = ordered_json::array();
-    if (points == nullptr)
-        return json;
-    const POSITION end = points->GetEndPosition();
-    for (POSITION position = points->GetStartPosition(); position != end;) {
-        std::uint32_t key = 0;
-        IGeoPoint* point = nullptr;
-        points->GetNextPoint(position, key, point);
-        if (point == nullptr)
-            break;
+    forEachPoint(points, [&](std::uint32_t key, IGeoPoint& point) {
         ordered_json& element = json.emplace_back(ordered_json::object());
         element["key"] = key;
-        element["x"] = toJson(point->GetX());
-        element["y"] = toJson(point->GetY());
-        element["z"] = toJson(point->GetZ());
-        element["pointType"] = point->GetPointType();
-        element["pointFlag"] = point->GetPointFlag();
-        element["pointTag"] = point->GetPointTag();
+        element["x"] = toJson(point.GetX());
+        element["y"] = toJson(point.GetY());
+        element["z"] = toJson(point.GetZ());
+        element["pointType"] = point.GetPointType();
+        element["pointFlag"] = point.GetPointFlag();
+        element["pointTag"] = point.GetPointTag();
         if (withScope) {
-            element["scopeKey"] = point->GetScopeKey();
-            element["scopeKind"] = point->GetScopeKind();
-            element["scopeValue1"] = point->GetScopeValue1();
-            element["scopeValue2"] = point->GetScopeValue2();
+            element["scopeKey"] = point.GetScopeKey();
+            element["scopeKind"] = point.GetScopeKind();
+            element["scopeValue1"] = point.GetScopeValue1();
+            element["scopeValue2"] = point.GetScopeValue2();
         }
-    }
+    });
     return json;
 }
 
 ordered_json itemsJson(IGeoItemCollection* items)
 {
     ordered_json json = ordered_json::array();
-    if (items == nullptr)
-        return json;
-    const POSITION end = items->GetEndPosition();
-    for (POSITION position = items->GetStartPosition(); position != end;) {
-        std::uint32_t key = 0;
-        IGeoItem* item = nullptr;
-        items->GetNextItem(position, key, item);
-        if (item == nullptr)
-            break;
+    forEachItem(items, [&json](std::uint32_t key, IGeoItem& item) {
         ordered_json& element = json.emplace_back(ordered_json::object());
         element["key"] = key;
-        element["kind"] = item->GetKind();
-        element["id"] = item->GetId();
-        element["text"] = toJson(item->GetText());
-        element["length"] = item->GetLength();
-        element["style"] = item->GetStyle();
-        element["values"] = keyedValuesJson(item->GetValueMap());
-        if (const IGeoItemTraits* traits = item->GetTraits())
+        element["kind"] = item.GetKind();
+        element["id"] = item.GetId();
+        element["text"] = toJson(item.GetText());
+        element["length"] = item.GetLength();
+        element["style"] = item.GetStyle();
+        element["values"] = keyedValuesJson(item.GetValueMap());
+        if (const IGeoItemTraits* traits = item.GetTraits())
             element["traits"] = traitsJson(*traits);
-    }
+    });
     return json;
 }
 

@@ -21,6 +21,7 @@
 #include "DrawingBuilder.h"
 #include "KindDrawings.h"
 #include "PlaneMath.h"
+#include "tarvelo/geometry/ForEachEntry.h"
 #include "tarvelo/geometry/IGeoBlock.h"
 #include "tarvelo/geometry/IGeoItem.h"
 #include "tarvelo/geometry/IGeoItemCollection.h"
@@ -116,15 +117,7 @@ AxisSets axesOf(DrawingBuilder& out)
 {
     GEOTYPE_DEFINITION::IGeoBlock& block = out.block();
     std::map<std::uint32_t, GEOTYPE_DEFINITION::IGeoItem*> byKey;
-    GEOTYPE_DEFINITION::IGeoItemCollection* items = block.GetItems();
-    GEOTYPE_DEFINITION::POSITION position = items->GetStartPosition();
-    while (position != items->GetEndPosition()) {
-        std::uint32_t key = 0;
-        GEOTYPE_DEFINITION::IGeoItem* item = nullptr;
-        items->GetNextItem(position, key, item);
-        if (item != nullptr)
-            byKey[key] = item;
-    }
+    GEOTYPE_DEFINITION::forEachItem(block.GetItems(), [&byKey](std::uint32_t key, auto& item) { byKey[key] = &item; });
     AxisSets sets;
     double letteredAt = 0.0;
     double numberedAt = 0.0;

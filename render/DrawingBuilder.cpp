@@ -8,6 +8,7 @@
 #include <string>
 #include <utility>
 
+#include "tarvelo/geometry/ForEachEntry.h"
 #include "tarvelo/geometry/IExtData.h"
 #include "tarvelo/geometry/IGeoBlock.h"
 #include "tarvelo/geometry/IGeoItemTraits.h"
@@ -138,15 +139,10 @@ std::vector<QPointF> DrawingBuilder::scopePoints() const
 {
     // Walked by position and sorted, so that a stray large key costs nothing.
     std::vector<std::pair<std::uint32_t, QPointF>> keyed;
-    GEOTYPE_DEFINITION::IScopePointBlock* scope = m_block.GetScopePoints();
-    GEOTYPE_DEFINITION::POSITION position = scope != nullptr ? scope->GetStartPosition() : nullptr;
-    while (position != nullptr) {
-        std::uint32_t key = 0;
-        GEOTYPE_DEFINITION::IGeoPoint* point = nullptr;
-        scope->GetNextPoint(position, key, point);
-        if (key != 0 && point != nullptr && usableCoordinate(point->GetX()) && usableCoordinate(point->GetY()))
-            keyed.emplace_back(key, QPointF(point->GetX(), point->GetY()));
-    }
+    GEOTYPE_DEFINITION::forEachPoint(m_block.GetScopePoints(), [&keyed](std::uint32_t key, auto& point) {
+        if (key != 0 && usableCoordinate(point.GetX()) && usableCoordinate(point.GetY()))
+            keyed.emplace_back(key, QPointF(point.GetX(), point.GetY()));
+    });
     std::sort(keyed.begin(), keyed.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
     std::vector<QPointF> points;
     points.reserve(keyed.size());

@@ -17,6 +17,7 @@
 #include "DrawingBuilder.h"
 #include "KindDrawings.h"
 #include "PlaneMath.h"
+#include "tarvelo/geometry/ForEachEntry.h"
 #include "tarvelo/geometry/IGeoBlock.h"
 #include "tarvelo/geometry/IGeoItem.h"
 #include "tarvelo/geometry/IGeoItemCollection.h"
@@ -151,15 +152,10 @@ void drawLeaderLine(DrawingBuilder& out, const LeaderSizes& sizes, QPointF objec
 std::vector<QString> recordsOf(DrawingBuilder& out)
 {
     std::map<std::uint32_t, QString> byKey;
-    GEOTYPE_DEFINITION::IGeoItemCollection* items = out.block().GetItems();
-    GEOTYPE_DEFINITION::POSITION position = items->GetStartPosition();
-    while (position != items->GetEndPosition()) {
-        std::uint32_t key = 0;
-        GEOTYPE_DEFINITION::IGeoItem* item = nullptr;
-        items->GetNextItem(position, key, item);
-        if (item != nullptr && item->GetKind() == kTextItem)
-            byKey[key] = text::cp1251ToQString(item->GetText());
-    }
+    GEOTYPE_DEFINITION::forEachItem(out.block().GetItems(), [&byKey](std::uint32_t key, auto& item) {
+        if (item.GetKind() == kTextItem)
+            byKey[key] = text::cp1251ToQString(item.GetText());
+    });
     std::vector<QString> records;
     for (auto& entry : byKey)
         records.push_back(std::move(entry.second));

@@ -7,6 +7,7 @@
 #include <cstdio>
 
 #include "ColorIndex.h"
+#include "tarvelo/geometry/ForEachEntry.h"
 #include "tarvelo/geometry/IGeoItem.h"
 #include "tarvelo/geometry/IGeoItemCollection.h"
 #include "tarvelo/geometry/IGeoPoint.h"
@@ -327,20 +328,15 @@ void HostSupport::saveAxes(IGeoBlock& block)
     if (!m_catalog.axes.contains(symbolType) || items == nullptr || points == nullptr)
         return;
     AxisArray axes;
-    for (auto position = items->GetStartPosition(); position != nullptr;) {
-        std::uint32_t key = 0;
-        GEOTYPE_DEFINITION::IGeoItem* item = nullptr;
-        items->GetNextItem(position, key, item);
-        if (item == nullptr)
-            continue;
-        const auto& values = item->GetValueMap();
+    GEOTYPE_DEFINITION::forEachItem(items, [&](std::uint32_t, GEOTYPE_DEFINITION::IGeoItem& item) {
+        const auto& values = item.GetValueMap();
         const auto pointKey = values.contains(kAxisPointKey) ? values.at(kAxisPointKey) : 0u;
         auto* point = points->FindPoint(pointKey);
-        if (item->GetKind() == kLetterAxisKind)
-            axes.letters.push_back({item->GetText(), point != nullptr ? point->GetY() : 0.0});
-        else if (item->GetKind() == kNumberAxisKind)
-            axes.numbers.push_back({item->GetText(), point != nullptr ? point->GetX() : 0.0});
-    }
+        if (item.GetKind() == kLetterAxisKind)
+            axes.letters.push_back({item.GetText(), point != nullptr ? point->GetY() : 0.0});
+        else if (item.GetKind() == kNumberAxisKind)
+            axes.numbers.push_back({item.GetText(), point != nullptr ? point->GetX() : 0.0});
+    });
     if (!axes.letters.empty() || !axes.numbers.empty())
         m_registers.saveAxes(symbolType, axes);
 }

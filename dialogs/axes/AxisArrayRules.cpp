@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "HostSupportSession.h"
+#include "tarvelo/geometry/ForEachEntry.h"
 #include "tarvelo/geometry/IGeoBlock.h"
 #include "tarvelo/services/CompanionApi.h"
 
@@ -32,20 +33,12 @@ double stepOf(IGeoBlock& block, IGeoItem& item, AxisFamily family)
 AxisRows readAxes(IGeoBlock& block)
 {
     AxisRows rows;
-    auto* items = block.GetItems();
-    if (items == nullptr)
-        return rows;
-    for (auto position = items->GetStartPosition(); position != nullptr;) {
-        std::uint32_t key = 0;
-        IGeoItem* item = nullptr;
-        items->GetNextItem(position, key, item);
-        if (item == nullptr)
-            break;
-        if (item->GetKind() == kLetterAxisKind)
-            rows.letters.push_back({item->GetText(), stepOf(block, *item, AxisFamily::Letters)});
-        else if (item->GetKind() == kNumberAxisKind)
-            rows.numbers.push_back({item->GetText(), stepOf(block, *item, AxisFamily::Numbers)});
-    }
+    GEOTYPE_DEFINITION::forEachItem(block.GetItems(), [&](std::uint32_t, IGeoItem& item) {
+        if (item.GetKind() == kLetterAxisKind)
+            rows.letters.push_back({item.GetText(), stepOf(block, item, AxisFamily::Letters)});
+        else if (item.GetKind() == kNumberAxisKind)
+            rows.numbers.push_back({item.GetText(), stepOf(block, item, AxisFamily::Numbers)});
+    });
     return rows;
 }
 

@@ -13,11 +13,12 @@
 #include <QSignalBlocker>
 
 #include "CComboLayers.h"
-#include "Choice.h"
 #include "CellEditor.h"
+#include "Choice.h"
 #include "HostDefaultsLoader.h"
 #include "NoteRules.h"
 #include "RenderPicture.h"
+#include "tarvelo/geometry/ForEachEntry.h"
 #include "tarvelo/geometry/IExtData.h"
 #include "tarvelo/geometry/IGeoBlock.h"
 #include "tarvelo/geometry/TGeoItemCollection.h"
@@ -329,17 +330,9 @@ void CDialogNote::writeRecords()
     if (m_itemsBeforeRecords == nullptr) {
         m_recordsBefore = readNoteRecords(*m_block);
         m_itemsBeforeRecords = std::make_unique<GEOTYPE_DEFINITION::TGeoItemCollection>();
-        if (auto* items = m_block->GetItems()) {
-            const GEOTYPE_DEFINITION::POSITION end = items->GetEndPosition();
-            for (GEOTYPE_DEFINITION::POSITION position = items->GetStartPosition(); position != end;) {
-                std::uint32_t key = 0;
-                GEOTYPE_DEFINITION::IGeoItem* item = nullptr;
-                items->GetNextItem(position, key, item);
-                if (item == nullptr)
-                    break;
-                m_itemsBeforeRecords->SetItemCopy(key, item);
-            }
-        }
+        GEOTYPE_DEFINITION::forEachItem(m_block->GetItems(), [this](std::uint32_t key, auto& item) {
+            m_itemsBeforeRecords->SetItemCopy(key, &item);
+        });
     }
     writeNoteRecords(*m_block, records);
 }

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <utility>
 
+#include "tarvelo/geometry/ForEachEntry.h"
 #include "tarvelo/geometry/IGeoBlock.h"
 #include "tarvelo/geometry/IGeoItem.h"
 #include "tarvelo/geometry/IGeoItemCollection.h"
@@ -100,16 +101,9 @@ std::optional<NoteControlsLayout> noteControlsLayout(std::uint32_t symbolType, b
 std::vector<std::string> readNoteRecords(GEOTYPE_DEFINITION::IGeoBlock& block)
 {
     std::vector<std::pair<std::uint32_t, std::string>> keyed;
-    if (auto* items = block.GetItems()) {
-        GEOTYPE_DEFINITION::POSITION position = items->GetStartPosition();
-        while (position != nullptr) {
-            std::uint32_t key = 0;
-            GEOTYPE_DEFINITION::IGeoItem* item = nullptr;
-            items->GetNextItem(position, key, item);
-            if (item != nullptr)
-                keyed.emplace_back(key, item->GetText());
-        }
-    }
+    GEOTYPE_DEFINITION::forEachItem(block.GetItems(), [&keyed](std::uint32_t key, auto& item) {
+        keyed.emplace_back(key, item.GetText());
+    });
     // The collection's walk order is not part of its contract; the list's order is the keys'.
     std::stable_sort(keyed.begin(), keyed.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
     std::vector<std::string> records;

@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "tarvelo/geometry/TGeoBlock.h"
 #include "tarvelo/geometry/TGeoItemCollection.h"
 
 using namespace GEOTYPE_DEFINITION;
@@ -90,4 +91,34 @@ TEST(ItemCollection, setItemCopyReplacesUnderUsedKey)
     EXPECT_EQ(items.GetCount(), 1u);
     items.RemoveAll();
     EXPECT_TRUE(items.IsEmpty());
+}
+
+// A caller's collection with an end marker of its own that, past one item, hands out nothing and
+// stays where it is: a copy takes the one item and ends instead of looping forever.
+class StallingItems final : public IGeoItemCollection {
+public:
+    void RemoveAll() override {}
+    POSITION GetStartPosition() override { return &m_item; }
+    POSITION GetEndPosition() override { return &m_given; }
+    IGeoItem* FindItem(std::uint32_t) override { return nullptr; }
+    void GetNextItem(POSITION&, std::uint32_t& key, IGeoItem*& item) override
+    {
+        key = 7;
+        item = m_given ? nullptr : &m_item;
+        m_given = true;
+    }
+    bool IsEmpty() const override { return false; }
+    void SetItemCopy(std::uint32_t, IGeoItem*) override {}
+
+    TGeoItem m_item{kTextItemKind, 1, nullptr, "A", 0};
+    bool m_given = false;
+};
+
+TEST(ItemCollection, copyEndsWhereACallersCollectionStopsYielding)
+{
+    StallingItems stalling;
+    TGeoBlock block;
+    ASSERT_TRUE(block.SetItems(&stalling));
+    ASSERT_EQ(static_cast<TGeoItemCollection*>(block.GetItems())->GetCount(), 1u);
+    EXPECT_EQ(block.GetItems()->FindItem(7)->GetText(), "A");
 }

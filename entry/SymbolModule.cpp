@@ -50,17 +50,6 @@ struct CallServices {
     tarvelo::services::SystemServiceEnvironment environment{messages};
 };
 
-QWidget* parentWidget(std::uintptr_t parentWindow)
-{
-    return parentWindow != 0 ? QWidget::find(static_cast<WId>(parentWindow)) : nullptr;
-}
-
-/// The standard report of a failure that reached an entry point.
-void reportFailure(const std::exception& failure)
-{
-    tarvelo::controls::MessageBoxService().show("", failure.what(), tarvelo::services::MessageIcon::Error);
-}
-
 /// The traits fields that the data model's copy leaves out.
 void copyTraitsRest(GEOTYPE_DEFINITION::IGeoItemTraits* target, GEOTYPE_DEFINITION::IGeoItemTraits* source)
 {
@@ -133,8 +122,8 @@ IGeoBlock* editSymbol(std::uintptr_t parentWindow, IDrawingDatabase* drawing, IG
         } else {
             copyIncoming(*result, *incoming);
         }
-        std::unique_ptr<dialogs::CSymbolDialog> dialog =
-            std::make_unique<Dialog>(parentWidget(parentWindow), services.environment);
+        QWidget* parent = parentWindow != 0 ? QWidget::find(static_cast<WId>(parentWindow)) : nullptr;
+        std::unique_ptr<dialogs::CSymbolDialog> dialog = std::make_unique<Dialog>(parent, services.environment);
         if (dialog->EditBlock(drawing, result.get()) != dialogs::kAccepted) {
             if (policy.onCancel == OnCancel::Null)
                 result.reset();
@@ -142,7 +131,8 @@ IGeoBlock* editSymbol(std::uintptr_t parentWindow, IDrawingDatabase* drawing, IG
                 result->Clear();
         }
     } catch (const std::exception& failure) {
-        reportFailure(failure);
+        // The standard report of a failure that reached an entry point.
+        tarvelo::controls::MessageBoxService().show("", failure.what(), tarvelo::services::MessageIcon::Error);
         result.reset();
     }
     return result.release();

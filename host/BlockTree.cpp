@@ -64,17 +64,13 @@ const std::map<std::string_view, const char*>& fieldCaptions()
 // What the entries of a keyed branch are called, followed by their key.
 const char* entryCaption(std::string_view branch)
 {
-    if (branch == "params")
-        return "Параметр";
-    if (branch == "values")
-        return "Значение";
-    if (branch == "items")
-        return "Элемент";
-    if (branch == "scopePoints")
-        return "Точка области";
-    if (branch == "points")
-        return "Точка";
-    return nullptr;
+    static const std::map<std::string_view, const char*> captions{{"params", "Параметр"},
+                                                                  {"values", "Значение"},
+                                                                  {"items", "Элемент"},
+                                                                  {"scopePoints", "Точка области"},
+                                                                  {"points", "Точка"}};
+    const auto found = captions.find(branch);
+    return found != captions.end() ? found->second : nullptr;
 }
 
 QString fieldCaption(std::string_view name, std::string_view branch)

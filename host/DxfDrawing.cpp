@@ -140,14 +140,11 @@ std::unique_ptr<DxfDrawing> DxfDrawing::Loader::readGroups(DxfGroupSource& sourc
     bool anySection = false;
     for (;;) {
         const DxfGroupSource::Result result = source.next(group);
-        if (result == DxfGroupSource::Result::Malformed) {
-            if (!anySection)
-                return fail(error, notADrawing());
+        if (result != DxfGroupSource::Result::Group && !anySection)
+            return fail(error, notADrawing());
+        if (result == DxfGroupSource::Result::Malformed)
             return fail(error, "Чертёж " + m_name + " повреждён: " + source.malformation() + ".");
-        }
         if (result == DxfGroupSource::Result::End) {
-            if (!anySection)
-                return fail(error, notADrawing());
             if (place == Place::BeforeSection)
                 return fail(error, "Чертёж " + m_name + " обрывается после раздела " + section
                                        + ": нет метки конца файла (EOF), файл повреждён или записан не полностью.");

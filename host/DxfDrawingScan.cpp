@@ -140,17 +140,15 @@ bool Scanner::run(std::string& error)
     for (;;) {
         const DxfGroupSource::Result result = m_source.next(group);
         const std::uint64_t begin = m_base + m_source.groupBegin();
+        if (result != DxfGroupSource::Result::Group && !anySection)
+            return fail(error, "Файл " + m_name + " не является чертежом DXF.");
         if (result == DxfGroupSource::Result::Malformed)
-            return fail(error, anySection ? "Чертёж " + m_name + " повреждён: " + m_source.malformation() + "."
-                                          : "Файл " + m_name + " не является чертежом DXF.");
-        if (result == DxfGroupSource::Result::End) {
-            if (!anySection)
-                return fail(error, "Файл " + m_name + " не является чертежом DXF.");
+            return fail(error, "Чертёж " + m_name + " повреждён: " + m_source.malformation() + ".");
+        if (result == DxfGroupSource::Result::End)
             return fail(error, "Чертёж " + m_name + " обрывается" +
                                    (place == Place::BeforeSection ? ": нет метки конца файла (EOF)"
                                                                   : " в разделе " + m_section) +
                                    ", файл повреждён или записан не полностью.");
-        }
         if (!m_codeStyleKnown && !m_scan.style.binary && group.code < 10) {
             m_scan.style.alignedCodes = begin < m_bytes.size() && m_bytes[begin] == ' ';
             m_codeStyleKnown = true;

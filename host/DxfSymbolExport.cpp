@@ -137,29 +137,21 @@ std::optional<std::string> DxfSymbolExport::intoDrawing(std::string_view drawing
     tableEdits(scan->linetypes, "LTYPE", target.linetypeTableHandle, writer.newLinetypes(), writer.newLinetypeCount());
     tableEdits(scan->layers, "LAYER", target.layerTableHandle, writer.newLayers(), writer.newLayerCount());
     tableEdits(scan->styles, "STYLE", target.styleTableHandle, writer.newStyles(), writer.newStyleCount());
+    // A drawing without the section gets one of its own.
+    const auto section = [&style](std::string_view name, const std::string& content) {
+        DxfGroupWriter out(style);
+        out.text(0, "SECTION");
+        out.text(2, name);
+        std::string bytes = out.take() + content;
+        out.text(0, "ENDSEC");
+        return bytes + out.take();
+    };
     if (!missingTables.empty()) {
-        if (scan->hasTables) {
-            edits.push_back({scan->tablesEnd, 0, missingTables});
-        } else {
-            DxfGroupWriter section(style);
-            section.text(0, "SECTION");
-            section.text(2, "TABLES");
-            std::string bytes = section.take() + missingTables;
-            section.text(0, "ENDSEC");
-            edits.push_back({scan->tablesPlace, 0, bytes + section.take()});
-        }
+        edits.push_back(scan->hasTables ? Edit{scan->tablesEnd, 0, missingTables}
+                                        : Edit{scan->tablesPlace, 0, section("TABLES", missingTables)});
     }
-
-    if (scan->hasEntities) {
-        edits.push_back({scan->entitiesEnd, 0, writer.entities()});
-    } else {
-        DxfGroupWriter section(style);
-        section.text(0, "SECTION");
-        section.text(2, "ENTITIES");
-        std::string bytes = section.take() + writer.entities();
-        section.text(0, "ENDSEC");
-        edits.push_back({scan->entitiesPlace, 0, bytes + section.take()});
-    }
+    edits.push_back(scan->hasEntities ? Edit{scan->entitiesEnd, 0, writer.entities()}
+                                      : Edit{scan->entitiesPlace, 0, section("ENTITIES", writer.entities())});
 
     if (writer.writesHandles()) {
         DxfGroupWriter seed(style);

@@ -37,16 +37,6 @@ int lineweightOf(double millimetres)
     });
 }
 
-bool isSolidRole(PenRole role)
-{
-    return role == PenRole::ThinSolid || role == PenRole::ThickSolid;
-}
-
-QString folded(const QString& name)
-{
-    return name.toCaseFolded();
-}
-
 // Characters a table name may not hold become underscores.
 QString usableName(const QString& name)
 {
@@ -257,7 +247,7 @@ DxfSymbolWriter::DxfSymbolWriter(const DxfTarget& target, const DxfTextEncoder& 
         table.records = DxfGroupWriter(groupStyle);
         for (const std::string& name : names) {
             const QString spelled = QString::fromStdString(name);
-            table.names.insert(folded(spelled), spelled);
+            table.names.insert(spelled.toCaseFolded(), spelled);
         }
     };
     known(m_layers, target.layers, style);
@@ -306,8 +296,8 @@ DxfSymbolWriter::EntityPen DxfSymbolWriter::penOf(const Drawing& drawing, PenRol
     EntityPen entity;
     entity.layer = m_encoder.encode(layerNamed(pen.layer).toStdString());
     const QString lineType = pen.lineType.trimmed();
-    const QString key = folded(lineType);
-    if (isSolidRole(role)) {
+    const QString key = lineType.toCaseFolded();
+    if (role == PenRole::ThinSolid || role == PenRole::ThickSolid) {
         entity.lineType = m_encoder.encode(linetypeNamed(QString::fromLatin1(kContinuous), 1.0).toStdString());
     } else if (key == QStringLiteral("byblock") || key == QStringLiteral("поблоку")) {
         entity.lineType = "BYBLOCK";
@@ -320,14 +310,18 @@ DxfSymbolWriter::EntityPen DxfSymbolWriter::penOf(const Drawing& drawing, PenRol
         entity.lineweight = lineweightOf(pen.weight);
     else if (pen.thick)
         entity.width = pen.weight * drawing.unitsPerMillimetre;
-    if (!entity.lineType.empty() && folded(QString::fromStdString(entity.lineType)) != folded(kContinuous))
+    if (!entity.lineType.empty() &&
+        QString::fromStdString(entity.lineType).toCaseFolded() != QString::fromLatin1(kContinuous).toCaseFolded())
         entity.lineTypeScale = drawing.unitsPerMillimetre;
     return entity;
 }
 
-void DxfSymbolWriter::recordHead(DxfGroupWriter& out, std::string_view type, const std::string& owner,
-                                 std::string_view marker)
+DxfGroupWriter& DxfSymbolWriter::newRecord(Table& table, const QString& name, std::string_view type,
+                                           const std::string& owner, std::string_view marker)
 {
+    table.names.insert(name.toCaseFolded(), name);
+    ++table.added;
+    DxfGroupWriter& out = table.records;
     out.text(0, type);
     if (m_target.handles)
         out.handle(5, m_nextHandle++);
@@ -337,21 +331,19 @@ void DxfSymbolWriter::recordHead(DxfGroupWriter& out, std::string_view type, con
         out.text(100, "AcDbSymbolTableRecord");
         out.text(100, marker);
     }
+    out.text(2, m_encoder.encode(name.toStdString()));
+    out.integer(70, 0);
+    return out;
 }
 
 QString DxfSymbolWriter::layerNamed(const QString& name)
 {
     const QString usable = name.trimmed().isEmpty() ? QStringLiteral("0") : usableName(name);
-    if (const auto found = m_layers.names.constFind(folded(usable)); found != m_layers.names.constEnd())
+    if (const auto found = m_layers.names.constFind(usable.toCaseFolded()); found != m_layers.names.constEnd())
         return *found;
     // Every new layer draws continuous lines in white, as a new layer in a CAD program does.
     const std::string continuous = m_encoder.encode(linetypeNamed(QString::fromLatin1(kContinuous), 1.0).toStdString());
-    m_layers.names.insert(folded(usable), usable);
-    ++m_layers.added;
-    DxfGroupWriter& out = m_layers.records;
-    recordHead(out, "LAYER", m_target.layerTableHandle, "AcDbLayerTableRecord");
-    out.text(2, m_encoder.encode(usable.toStdString()));
-    out.integer(70, 0);
+    DxfGroupWriter& out = newRecord(m_layers, usable, "LAYER", m_target.layerTableHandle, "AcDbLayerTableRecord");
     out.integer(62, 7);
     out.text(6, continuous);
     if (m_target.release >= kR2000)
@@ -362,17 +354,13 @@ QString DxfSymbolWriter::layerNamed(const QString& name)
 QString DxfSymbolWriter::linetypeNamed(const QString& name, double unitsPerMillimetre)
 {
     const QString usable = usableName(name);
-    if (const auto found = m_linetypes.names.constFind(folded(usable)); found != m_linetypes.names.constEnd())
+    if (const auto found = m_linetypes.names.constFind(usable.toCaseFolded()); found != m_linetypes.names.constEnd())
         return *found;
-    m_linetypes.names.insert(folded(usable), usable);
-    ++m_linetypes.added;
     // Dashes are positive, gaps negative, in sheet millimetres from R13 on.
     const double scale = m_target.release >= kR13 ? 1.0 : unitsPerMillimetre;
     const std::vector<double> pattern = dashPatternOf(usable);
-    DxfGroupWriter& out = m_linetypes.records;
-    recordHead(out, "LTYPE", m_target.linetypeTableHandle, "AcDbLinetypeTableRecord");
-    out.text(2, m_encoder.encode(usable.toStdString()));
-    out.integer(70, 0);
+    DxfGroupWriter& out =
+        newRecord(m_linetypes, usable, "LTYPE", m_target.linetypeTableHandle, "AcDbLinetypeTableRecord");
     out.text(3, m_encoder.encode(usable.toStdString()));
     out.integer(72, 65);
     out.integer(73, static_cast<std::int64_t>(pattern.size()));
@@ -388,14 +376,9 @@ QString DxfSymbolWriter::linetypeNamed(const QString& name, double unitsPerMilli
 QString DxfSymbolWriter::styleFor(const TextStyle& style)
 {
     const QString usable = style.name.trimmed().isEmpty() ? QStringLiteral("Standard") : usableName(style.name);
-    if (const auto found = m_styles.names.constFind(folded(usable)); found != m_styles.names.constEnd())
+    if (const auto found = m_styles.names.constFind(usable.toCaseFolded()); found != m_styles.names.constEnd())
         return *found;
-    m_styles.names.insert(folded(usable), usable);
-    ++m_styles.added;
-    DxfGroupWriter& out = m_styles.records;
-    recordHead(out, "STYLE", m_target.styleTableHandle, "AcDbTextStyleTableRecord");
-    out.text(2, m_encoder.encode(usable.toStdString()));
-    out.integer(70, 0);
+    DxfGroupWriter& out = newRecord(m_styles, usable, "STYLE", m_target.styleTableHandle, "AcDbTextStyleTableRecord");
     out.real(40, style.height);
     out.real(41, style.widthFactor);
     out.real(50, normalized(style.slantDegrees));

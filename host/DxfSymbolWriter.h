@@ -93,7 +93,9 @@ private:
 
     std::uint64_t entityHead(std::string_view type, const EntityPen& pen, const std::string& owner);
     void subclass(std::string_view marker);
-    void recordHead(DxfGroupWriter& out, std::string_view type, const std::string& owner, std::string_view marker);
+    /// Files a new record under its name and writes its head, name and flags; the rest is the caller's.
+    DxfGroupWriter& newRecord(Table& table, const QString& name, std::string_view type, const std::string& owner,
+                              std::string_view marker);
 
     const DxfTarget& m_target;
     const DxfTextEncoder& m_encoder;

@@ -32,17 +32,11 @@
 #include "SymbolPlacement.h"
 #include "SymbolSvg.h"
 #include "tarvelo/services/IMessageService.h"
+#include "tarvelo/services/Named.h"
 
 namespace tarvelo::host {
 
 namespace {
-
-QPushButton* button(const QString& caption, const char* name, QWidget* parent)
-{
-    auto* created = new QPushButton(caption, parent);
-    created->setObjectName(name);
-    return created;
-}
 
 QIcon colourSwatch(int colourNumber)
 {
@@ -105,17 +99,14 @@ HostWindow::Controls HostWindow::buildWindow(QMainWindow& window)
     auto* columns = new QHBoxLayout(central);
 
     auto* drawingColumn = new QVBoxLayout;
-    controls.drawingName = new QLabel(central);
-    controls.drawingName->setObjectName("drawingName");
+    controls.drawingName = named(new QLabel(central), "drawingName");
     drawingColumn->addWidget(controls.drawingName);
-    controls.codePage = new QLabel(central);
-    controls.codePage->setObjectName("drawingCodePage");
+    controls.codePage = named(new QLabel(central), "drawingCodePage");
     controls.codePage->setWordWrap(true);
     drawingColumn->addWidget(controls.codePage);
     auto* layersCaption = new QLabel(QStringLiteral("Слои:"), central);
     drawingColumn->addWidget(layersCaption);
-    controls.layers = new QListWidget(central);
-    controls.layers->setObjectName("layerList");
+    controls.layers = named(new QListWidget(central), "layerList");
     layersCaption->setBuddy(controls.layers);
     drawingColumn->addWidget(controls.layers, 1);
 
@@ -137,7 +128,7 @@ HostWindow::Controls HostWindow::buildWindow(QMainWindow& window)
     controls.canvas = new SymbolCanvas(canvasPane);
     canvasColumn->addWidget(controls.canvas, 1);
     auto* canvasActions = new QHBoxLayout;
-    controls.fit = button(QStringLiteral("Показать всё"), "zoomToFitButton", canvasPane);
+    controls.fit = named(new QPushButton(QStringLiteral("Показать всё"), canvasPane), "zoomToFitButton");
     canvasActions->addWidget(controls.fit);
     canvasActions->addStretch(1);
     canvasColumn->addLayout(canvasActions);
@@ -147,34 +138,31 @@ HostWindow::Controls HostWindow::buildWindow(QMainWindow& window)
     blockColumn->setContentsMargins(0, 0, 0, 0);
     auto* symbolsCaption = new QLabel(QStringLiteral("Символы этого сеанса:"), blockPane);
     blockColumn->addWidget(symbolsCaption);
-    controls.symbols = new QListWidget(blockPane);
-    controls.symbols->setObjectName("symbolList");
+    controls.symbols = named(new QListWidget(blockPane), "symbolList");
     symbolsCaption->setBuddy(controls.symbols);
     blockColumn->addWidget(controls.symbols, 1);
     auto* views = new QTabWidget(blockPane);
-    controls.tree = new QTreeWidget(views);
-    controls.tree->setObjectName("blockTree");
+    controls.tree = named(new QTreeWidget(views), "blockTree");
     controls.tree->setHeaderLabels({QStringLiteral("Поле"), QStringLiteral("Значение")});
     controls.tree->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
     views->addTab(controls.tree, QStringLiteral("Блок"));
-    controls.json = new QPlainTextEdit(views);
-    controls.json->setObjectName("blockJson");
+    controls.json = named(new QPlainTextEdit(views), "blockJson");
     controls.json->setReadOnly(true);
     controls.json->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     views->addTab(controls.json, QStringLiteral("JSON"));
     blockColumn->addWidget(views, 2);
 
     auto* symbolActions = new QHBoxLayout;
-    controls.edit = button(QStringLiteral("Изменить"), "editButton", blockPane);
-    controls.remove = button(QStringLiteral("Удалить"), "removeButton", blockPane);
+    controls.edit = named(new QPushButton(QStringLiteral("Изменить"), blockPane), "editButton");
+    controls.remove = named(new QPushButton(QStringLiteral("Удалить"), blockPane), "removeButton");
     symbolActions->addWidget(controls.edit);
     symbolActions->addWidget(controls.remove);
     symbolActions->addStretch(1);
     blockColumn->addLayout(symbolActions);
     auto* saveActions = new QHBoxLayout;
-    controls.save = button(QStringLiteral("Сохранить JSON…"), "saveJsonButton", blockPane);
-    controls.saveDxf = button(QStringLiteral("Сохранить DXF…"), "saveDxfButton", blockPane);
-    controls.saveSvg = button(QStringLiteral("Сохранить SVG…"), "saveSvgButton", blockPane);
+    controls.save = named(new QPushButton(QStringLiteral("Сохранить JSON…"), blockPane), "saveJsonButton");
+    controls.saveDxf = named(new QPushButton(QStringLiteral("Сохранить DXF…"), blockPane), "saveDxfButton");
+    controls.saveSvg = named(new QPushButton(QStringLiteral("Сохранить SVG…"), blockPane), "saveSvgButton");
     saveActions->addWidget(controls.save);
     saveActions->addWidget(controls.saveDxf);
     saveActions->addWidget(controls.saveSvg);
@@ -215,10 +203,7 @@ HostWindow::HostWindow(SymbolModule& module, DxfDrawing& drawing, const QString&
     for (std::size_t kind = 0; kind < m_ui.symbolButtons.size(); ++kind)
         connect(m_ui.symbolButtons[kind], &QPushButton::clicked, this, [this, kind] { runSymbol(kind); });
     connect(m_ui.fit, &QPushButton::clicked, m_ui.canvas, &SymbolCanvas::zoomToFit);
-    connect(m_ui.symbols, &QListWidget::currentRowChanged, this, [this](int row) {
-        if (row != m_selected && row >= 0)
-            selectSymbol(row);
-    });
+    connect(m_ui.symbols, &QListWidget::currentRowChanged, this, &HostWindow::selectSymbol);
     connect(m_ui.edit, &QPushButton::clicked, this, [this] { editBlock(); });
     connect(m_ui.remove, &QPushButton::clicked, this, [this] { removeBlock(); });
     connect(m_ui.save, &QPushButton::clicked, this, [this] { askAndSaveJson(); });

@@ -30,11 +30,6 @@ namespace fs = std::filesystem;
 const fs::path kLogFolder = fs::path(u8"Тарвело СПДС");
 const fs::path kLogFile = fs::path(u8"ERRLOG.txt");
 
-std::string cp1251(const char* utf8)
-{
-    return text::utf8ToCp1251(utf8);
-}
-
 // The log file through the system's own calls, each step answering 0 or a
 // Windows error code. On Windows the wide calls take the Cyrillic folder
 // name whatever the system's code page; other readers and writers may keep
@@ -212,13 +207,13 @@ bool FxLogger::WriteOsLine()
 {
     std::string description;
     FxSystemService().DescribeOS(description);
-    return Append(cp1251("Операционная система : ") + description);
+    return Append(text::utf8ToCp1251("Операционная система : ") + description);
 }
 
 bool FxLogger::WriteRightsLine()
 {
-    return WriteLine(FxSystemService().IsAdmin() ? cp1251("Права доступа: АДМИНИСТРАТОР")
-                                                 : cp1251("Права доступа: ПОЛЬЗОВАТЕЛЬ"));
+    return WriteLine(text::utf8ToCp1251(FxSystemService().IsAdmin() ? "Права доступа: АДМИНИСТРАТОР"
+                                                                    : "Права доступа: ПОЛЬЗОВАТЕЛЬ"));
 }
 
 bool FxLogger::Append(const std::string& text)

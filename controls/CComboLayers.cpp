@@ -106,20 +106,15 @@ std::string CComboLayers::layerName() const
     return text::qStringToCp1251(currentText());
 }
 
-QSize CComboLayers::sizeHint() const
-{
-    return nameLengthSize();
-}
-
 QSize CComboLayers::minimumSizeHint() const
 {
-    return nameLengthSize();
+    return sizeHint();
 }
 
 // The size QComboBox gives under AdjustToMinimumContentsLengthWithIcon. Setting
 // that policy would build the drop-down at once; left at its default, the box
 // would measure every name on first showing it.
-QSize CComboLayers::nameLengthSize() const
+QSize CComboLayers::sizeHint() const
 {
     const QFontMetrics metrics = fontMetrics();
     const QSize icon = iconSize();

@@ -69,7 +69,6 @@ protected:
     void focusOutEvent(QFocusEvent* event) override;
 
 private:
-    [[nodiscard]] QSize nameLengthSize() const;
     void copyToTarget();
 
     services::IMessageService& m_messages;

@@ -18,15 +18,8 @@ constexpr std::array<int, kPaletteHueRows> kShadeOfRow = {0, 2, 4, 6, 8, 9, 7, 5
 
 constexpr int kFirstGrey = 250;
 
-QString byLayerWord()
-{
-    return QStringLiteral("ПоСлою");
-}
-
-QString byBlockWord()
-{
-    return QStringLiteral("ПоБлоку");
-}
+constexpr QStringView kByLayerWord = u"ПоСлою";
+constexpr QStringView kByBlockWord = u"ПоБлоку";
 
 }  // namespace
 
@@ -90,9 +83,9 @@ std::optional<int> colorFromText(const QString& text, bool allowMetaColors)
 {
     const QString typed = text.trimmed();
     if (allowMetaColors) {
-        if (typed.compare(byLayerWord(), Qt::CaseInsensitive) == 0)
+        if (typed.compare(kByLayerWord, Qt::CaseInsensitive) == 0)
             return kColorByLayer;
-        if (typed.compare(byBlockWord(), Qt::CaseInsensitive) == 0)
+        if (typed.compare(kByBlockWord, Qt::CaseInsensitive) == 0)
             return kColorByBlock;
     }
     bool isNumber = false;
@@ -115,9 +108,9 @@ QColor screenColorOf(int colorNumber)
 QString colorNumberText(int colorNumber)
 {
     if (colorNumber == kColorByLayer)
-        return byLayerWord();
+        return kByLayerWord.toString();
     if (colorNumber == kColorByBlock)
-        return byBlockWord();
+        return kByBlockWord.toString();
     return QString::number(colorNumber);
 }
 

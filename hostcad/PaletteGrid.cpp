@@ -151,18 +151,6 @@ void PaletteGrid::leaveEvent(QEvent* event)
     QWidget::leaveEvent(event);
 }
 
-void PaletteGrid::focusInEvent(QFocusEvent* event)
-{
-    update();
-    QWidget::focusInEvent(event);
-}
-
-void PaletteGrid::focusOutEvent(QFocusEvent* event)
-{
-    update();
-    QWidget::focusOutEvent(event);
-}
-
 void PaletteGrid::paintEvent(QPaintEvent*)
 {
     if (!hasFocus())

@@ -34,8 +34,6 @@ signals:
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void leaveEvent(QEvent* event) override;
-    void focusInEvent(QFocusEvent* event) override;
-    void focusOutEvent(QFocusEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:

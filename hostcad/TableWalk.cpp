@@ -65,10 +65,8 @@ std::string walkTableNames(IDrawingDatabase* drawing, TableKind kind, FailedReco
 TableNames readTableNames(IDrawingDatabase* drawing, TableKind kind, FailedRecords failed)
 {
     TableNames result;
-    result.failure = walkTableNames(drawing, kind, failed, [&](const HostText& name) {
-        result.names.push_back(name.toAnsi());
-        result.namesUtf8.push_back(name.utf8());
-    });
+    result.failure =
+        walkTableNames(drawing, kind, failed, [&](const HostText& name) { result.names.push_back(name.toAnsi()); });
     return result;
 }
 

@@ -19,9 +19,6 @@ enum class FailedRecords { Skip, ReadAnyway };
 struct TableNames {
     /// Code page 1251 names in table order, as far as the walk got.
     std::vector<std::string> names;
-    /// The same names as the host holds them, in UTF-8: what code page 1251
-    /// cannot hold is kept here, for showing the names as the drawing has them.
-    std::vector<std::string> namesUtf8;
     /// What stopped the walk half way (UTF-8), empty when it went through.
     std::string failure;
 };

@@ -127,8 +127,9 @@ AxisSets axesOf(DrawingBuilder& out)
             continue;
         const auto& values = item->GetValueMap();
         const auto stepPoint = values.find(kStepValue);
+        GEOTYPE_DEFINITION::IGeoPointsBlock* points = block.GetPoints();
         const GEOTYPE_DEFINITION::IGeoPoint* point =
-            stepPoint != values.end() ? block.GetPoints()->FindPoint(stepPoint->second) : nullptr;
+            stepPoint != values.end() && points != nullptr ? points->FindPoint(stepPoint->second) : nullptr;
         double step = 0.0;
         if (point != nullptr)
             step = kind == kLetteredAxis ? point->GetY() : point->GetX();

@@ -52,28 +52,26 @@ double shownNumber(const QLineEdit& edit, const std::optional<double>& exact)
 CDlgAxisArray::CDlgAxisArray(QWidget* parent, services::IServiceEnvironment& environment)
     : CSymbolDialog(parent, environment, kAxisArrayFrame), m_controls(buildAxisArrayTemplate(*this, frame()))
 {
+    // A typed field drops the exact value it showed.
+    const auto dropExactOnEdit = [this](QLineEdit* field, std::optional<double>& exact, bool& touched) {
+        connect(field, &QLineEdit::textEdited, this, [&exact, &touched] {
+            exact.reset();
+            touched = true;
+        });
+    };
     connect(m_controls.type, &QComboBox::activated, this, &CDlgAxisArray::OnTypeChosen);
     connect(m_controls.insertionGiven, &QCheckBox::clicked, this, [this](bool ticked) {
         m_controls.insertionX->setEnabled(ticked);
         m_controls.insertionY->setEnabled(ticked);
         m_insertionTouched = true;
     });
-    connect(m_controls.insertionX, &QLineEdit::textEdited, this, [this] {
-        m_insertionX.reset();
-        m_insertionTouched = true;
-    });
-    connect(m_controls.insertionY, &QLineEdit::textEdited, this, [this] {
-        m_insertionY.reset();
-        m_insertionTouched = true;
-    });
+    dropExactOnEdit(m_controls.insertionX, m_insertionX, m_insertionTouched);
+    dropExactOnEdit(m_controls.insertionY, m_insertionY, m_insertionTouched);
     connect(m_controls.angleGiven, &QCheckBox::clicked, this, [this](bool ticked) {
         m_controls.angle->setEnabled(ticked);
         m_angleTouched = true;
     });
-    connect(m_controls.angle, &QLineEdit::textEdited, this, [this] {
-        m_angle.reset();
-        m_angleTouched = true;
-    });
+    dropExactOnEdit(m_controls.angle, m_angle, m_angleTouched);
     connect(m_controls.letters.placement, &QComboBox::activated, this,
             [this](int entry) { m_letterPlacement = m_controls.letters.placement->itemData(entry).toUInt(); });
     connect(m_controls.numbers.placement, &QComboBox::activated, this,

@@ -42,9 +42,4 @@ void ImageButton::LoadBitmaps(const resources::ButtonImages& images)
     setIconSize(size);
 }
 
-void ImageButton::setPushed(bool pushed)
-{
-    setChecked(pushed);
-}
-
 }  // namespace tarvelo::dialogs

@@ -17,7 +17,7 @@ public:
     explicit ImageButton(QWidget* parent = nullptr);
     /// The normal, pushed ("selected"), focused and disabled pictures; 0 means none.
     void LoadBitmaps(const resources::ButtonImages& images);
-    void setPushed(bool pushed);
+    void setPushed(bool pushed) { setChecked(pushed); }
     [[nodiscard]] bool isPushed() const { return isChecked(); }
 
 protected:

@@ -47,15 +47,11 @@ void setOnePointLayout(GEOTYPE_DEFINITION::IScopePointBlock& scope)
 
 void applyPlanLayout(GEOTYPE_DEFINITION::IScopePointBlock& scope, std::uint32_t shownExtension)
 {
-    const std::uint32_t count = scope.GetCount();
-    if (shownExtension == kWithoutExtensionLines) {
-        // A single point stays where the user may have moved it.
-        if (count != 1)
-            setOnePointLayout(scope);
-    } else if (shownExtension == kWithExtensionLines) {
-        if (count != 3)
-            setThreePointLayout(scope);
-    }
+    // A layout that already has its number of points stays where the user may have moved them.
+    if (shownExtension == kWithoutExtensionLines && scope.GetCount() != 1)
+        setOnePointLayout(scope);
+    else if (shownExtension == kWithExtensionLines && scope.GetCount() != 3)
+        setThreePointLayout(scope);
 }
 
 void applyLevelLayout(GEOTYPE_DEFINITION::IScopePointBlock& scope, std::uint32_t shownKind,

@@ -104,7 +104,14 @@ void CDlgSymbSection::initNewSymbol()
 {
     SetSectionType(showDesignation());
     loadHostDefaults(hostSupport(), m_block);
-    addDefaultScopePoints();
+    // Fewer than three points cannot place a mark: it starts from the default three.
+    auto* scope = m_block->GetScopePoints();
+    if (scope != nullptr && scope->GetCount() < 3) {
+        scope->RemoveAll();
+        scope->AddScopePoint(1, 1, 2, 0.0, 0.0, 0.0, 0, 0, 0, 0);
+        scope->AddScopePoint(1, 2, 2, 10.0, 0.0, 0.0, 0, 0, 0, 0);
+        scope->AddScopePoint(1, 3, 2, 10.0, 10.0, 0.0, 0, 0, 0, 0);
+    }
 }
 
 void CDlgSymbSection::initExistingSymbol()
@@ -114,17 +121,6 @@ void CDlgSymbSection::initExistingSymbol()
     showSectionType(shown);
     m_controls.straight->setEnabled(shown == kStraight);
     m_controls.stepped->setEnabled(shown == kStepped);
-}
-
-void CDlgSymbSection::addDefaultScopePoints()
-{
-    auto* scope = m_block->GetScopePoints();
-    if (scope == nullptr || scope->GetCount() >= 3)
-        return;
-    scope->RemoveAll();
-    scope->AddScopePoint(1, 1, 2, 0.0, 0.0, 0.0, 0, 0, 0, 0);
-    scope->AddScopePoint(1, 2, 2, 10.0, 0.0, 0.0, 0, 0, 0, 0);
-    scope->AddScopePoint(1, 3, 2, 10.0, 10.0, 0.0, 0, 0, 0, 0);
 }
 
 }  // namespace tarvelo::dialogs

@@ -52,7 +52,6 @@ protected:
 private:
     /// Pushes the button of the variant without writing the block.
     void showSectionType(std::uint32_t variant);
-    void addDefaultScopePoints();
     /// Shows the designation as the block has it; returns the variant its buttons show.
     std::uint32_t showDesignation();
 

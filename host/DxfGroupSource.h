@@ -17,13 +17,7 @@ inline constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
 
 /// Codes, and the words that give a file its structure, are read without
 /// the blanks some programs leave around them.
-inline std::string_view dxfTrimmed(std::string_view value)
-{
-    const std::size_t begin = value.find_first_not_of(" \t\r");
-    if (begin == std::string_view::npos)
-        return {};
-    return value.substr(begin, value.find_last_not_of(" \t\r") - begin + 1);
-}
+std::string_view dxfTrimmed(std::string_view value);
 
 /// One group of a DXF file: its code and its value as text (the raw bytes
 /// of a text value; numbers of a binary file written out in decimal).

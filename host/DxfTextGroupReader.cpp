@@ -3,7 +3,6 @@
 #include "DxfTextGroupReader.h"
 
 #include <algorithm>
-#include <charconv>
 
 namespace tarvelo::host {
 
@@ -13,19 +12,54 @@ namespace {
 constexpr std::size_t kMaxCodeDigits = 6;
 constexpr std::size_t kChunkBytes = 16 * 1024;
 
-// A minus and digits only: from_chars takes no plus sign, blanks or base prefix.
-bool parseCode(std::string_view line, int& code)
+bool isBlank(char c)
 {
-    line = dxfTrimmed(line);
-    int value = 0;
-    const auto [end, error] = std::from_chars(line.data(), line.data() + line.size(), value);
-    if (error != std::errc() || end != line.data() + line.size() || line.size() - (line[0] == '-') > kMaxCodeDigits)
+    return c == ' ' || c == '\t' || c == '\r';
+}
+
+bool isBlankLine(const std::string& line)
+{
+    for (char c : line) {
+        if (!isBlank(c))
+            return false;
+    }
+    return true;
+}
+
+bool parseCode(const std::string& line, int& code)
+{
+    std::size_t begin = 0;
+    std::size_t end = line.size();
+    while (begin < end && isBlank(line[begin]))
+        ++begin;
+    while (end > begin && isBlank(line[end - 1]))
+        --end;
+    bool negative = false;
+    if (begin < end && line[begin] == '-') {
+        negative = true;
+        ++begin;
+    }
+    if (begin == end || end - begin > kMaxCodeDigits)
         return false;
-    code = value;
+    int value = 0;
+    for (std::size_t i = begin; i < end; ++i) {
+        if (line[i] < '0' || line[i] > '9')
+            return false;
+        value = value * 10 + (line[i] - '0');
+    }
+    code = negative ? -value : value;
     return true;
 }
 
 }  // namespace
+
+std::string_view dxfTrimmed(std::string_view value)
+{
+    const std::size_t begin = value.find_first_not_of(" \t\r");
+    if (begin == std::string_view::npos)
+        return {};
+    return value.substr(begin, value.find_last_not_of(" \t\r") - begin + 1);
+}
 
 DxfTextGroupReader::DxfTextGroupReader(std::istream& in) : m_buffer(in.rdbuf()), m_chunk(kChunkBytes) {}
 
@@ -90,10 +124,10 @@ DxfTextGroupReader::Result DxfTextGroupReader::next(DxfGroup& group)
     m_groupBegin = groupEnd();
     LineResult read = readLine(m_codeLine);
     m_groupLine = m_line;
-    if (read == LineResult::Line && dxfTrimmed(m_codeLine).empty()) {
+    if (read == LineResult::Line && isBlankLine(m_codeLine)) {
         do
             read = readLine(m_codeLine);
-        while (read == LineResult::Line && dxfTrimmed(m_codeLine).empty());
+        while (read == LineResult::Line && isBlankLine(m_codeLine));
         return read == LineResult::End ? Result::End : Result::Malformed;
     }
     if (read == LineResult::End)

@@ -33,8 +33,12 @@ struct ParseError {
 
 std::string_view trimmed(std::string_view text)
 {
-    text.remove_prefix(std::min(text.find_first_not_of(" \t\r"), text.size()));
-    return text.substr(0, text.find_last_not_of(" \t\r") + 1);
+    const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r'; };
+    while (!text.empty() && blank(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && blank(text.back()))
+        text.remove_suffix(1);
+    return text;
 }
 
 // The library parses its file on every call, so the pieces of a line go into

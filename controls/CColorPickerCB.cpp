@@ -102,28 +102,21 @@ void CColorPickerCB::paintItem(QPainter& painter, const QRect& rect, int index, 
     painter.setPen(colors.color(selected ? QPalette::HighlightedText : QPalette::Text));
     const QString text = itemText(index);
     const int textTop = rect.top() + 2 + painter.fontMetrics().ascent();
-    switch (m_mode) {
-    case kColorMode: {
+    // Any other mode draws the background only.
+    if (m_mode == kColorMode) {
         const QRect swatch(rect.left() + 4, rect.top() + 2, rect.width() / 4, rect.height() - 4);
         painter.fillRect(swatch, fromScreenColor(GetColor(index)));
         painter.drawText(QPoint(swatch.right() + 5, textTop), text);
-        break;
-    }
-    case kLineWidthMode: {
+    } else if (m_mode == kLineWidthMode || m_mode == kTextMode) {
         painter.drawText(QPoint(rect.left() + 4, textTop), text);
+    }
+    if (m_mode == kLineWidthMode) {
         // The sample takes the right half of the item, 5 short of its edge.
         const int sampleLeft = rect.left() + rect.width() / 2;
         const int sampleRight = sampleLeft + rect.width() / 2 - 5;
         const int middle = rect.top() + rect.height() / 2;
         painter.setPen(QPen(Qt::black, GetLineWidth(index), Qt::SolidLine, Qt::FlatCap));
         painter.drawLine(sampleLeft, middle, sampleRight, middle);
-        break;
-    }
-    case kTextMode:
-        painter.drawText(QPoint(rect.left() + 4, textTop), text);
-        break;
-    default:
-        break;
     }
     painter.restore();
 }

@@ -71,10 +71,8 @@ bool CDialogScale::eventFilter(QObject* watched, QEvent* event)
     if (reason == Qt::PopupFocusReason || reason == Qt::ActiveWindowFocusReason ||
         QApplication::activePopupWidget() != nullptr)
         return false;
-    if (watched == m_controls.numerator)
-        m_controls.denominator->setEnabled(!focusIn);
-    else if (watched == m_controls.denominator)
-        m_controls.numerator->setEnabled(!focusIn);
+    // Only the two lists are watched: the one with the focus locks the other.
+    (watched == m_controls.numerator ? m_controls.denominator : m_controls.numerator)->setEnabled(!focusIn);
     return false;
 }
 
@@ -97,18 +95,13 @@ void CDialogScale::takeTerm(QComboBox* list)
 
 void CDialogScale::onAccept()
 {
-    // With no term chosen the current scale simply stays.
-    if (m_numerator.empty() && m_denominator.empty()) {
-        accept();
-        return;
-    }
-    // A ratio that cannot be used keeps the dialog open and says why, so that
-    // nobody believes a scale was applied that was not.
-    const QString problem = ratioProblemText(ratioProblem(m_numerator, m_denominator));
-    if (problem.isEmpty()) {
-        accept();
-        return;
-    }
+    // With no term chosen the current scale simply stays. A ratio that cannot be used keeps the
+    // dialog open and says why, so that nobody believes a scale was applied that was not.
+    const QString problem = m_numerator.empty() && m_denominator.empty()
+                                ? QString()
+                                : ratioProblemText(ratioProblem(m_numerator, m_denominator));
+    if (problem.isEmpty())
+        return accept();
     m_controls.problem->setText(problem);
     m_controls.problem->show();
 }

@@ -101,20 +101,17 @@ void CDlgLevelMark::SetLevelType(std::uint32_t variant)
 
 void CDlgLevelMark::showLevelControls(std::uint32_t variant)
 {
-    if (variant == kPlanLevelMark) {
-        m_controls.note->setEnabled(false);
-        m_controls.note->setVisible(false);
-        m_controls.extension->setVisible(true);
-        m_controls.extension->setEnabled(true);
+    if (variant != kPlanLevelMark && variant != kLevelMark)
+        return;
+    // A plan mark has no note: its list of extension lines takes the note's place.
+    const bool plan = variant == kPlanLevelMark;
+    m_controls.note->setEnabled(!plan);
+    m_controls.note->setVisible(!plan);
+    m_controls.extension->setEnabled(plan);
+    m_controls.extension->setVisible(plan);
+    if (plan)
         controls::selectChoice(*m_controls.extension, kWithoutExtensionLines);
-        m_controls.attach->setEnabled(false);
-    } else if (variant == kLevelMark) {
-        m_controls.note->setVisible(true);
-        m_controls.note->setEnabled(true);
-        m_controls.extension->setEnabled(false);
-        m_controls.extension->setVisible(false);
-        m_controls.attach->setEnabled(true);
-    }
+    m_controls.attach->setEnabled(!plan);
 }
 
 void CDlgLevelMark::onKindChosen(std::uint32_t variant)

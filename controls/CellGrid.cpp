@@ -69,7 +69,7 @@ void CellGrid::setRows(std::vector<Row> rows)
     updateScrollBar();
     scrollTo(0);
     update();
-    CellGridAccessible::rowsChanged(this);
+    CellGridAccessible::cellsChanged(this);
 }
 
 void CellGrid::appendRow(Row row)
@@ -78,7 +78,7 @@ void CellGrid::appendRow(Row row)
     m_rows.push_back(std::move(row));
     updateScrollBar();
     update();
-    CellGridAccessible::rowsChanged(this);
+    CellGridAccessible::cellsChanged(this);
 }
 
 void CellGrid::removeRow(int row)
@@ -93,7 +93,7 @@ void CellGrid::removeRow(int row)
     emit rowsRemoved();
     updateScrollBar();
     update();
-    CellGridAccessible::rowsChanged(this);
+    CellGridAccessible::cellsChanged(this);
 }
 
 void CellGrid::setText(int row, int column, const QString& text)
@@ -103,7 +103,7 @@ void CellGrid::setText(int row, int column, const QString& text)
         return;
     cell->text = text;
     update(cellRect(row, column));
-    CellGridAccessible::cellChanged(this, row, column);
+    CellGridAccessible::cellsChanged(this, row, column);
     emit cellChanged(row, column);
 }
 

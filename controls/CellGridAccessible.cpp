@@ -115,19 +115,13 @@ void CellGridAccessible::gridGone(CellGrid* grid)
         QAccessible::removeFactory(&makeInterface);
 }
 
-void CellGridAccessible::rowsChanged(CellGrid* grid)
+void CellGridAccessible::cellsChanged(CellGrid* grid, int row, int column)
 {
     if (!QAccessible::isActive())
         return;
-    QAccessibleTableModelChangeEvent event(grid, QAccessibleTableModelChangeEvent::ModelReset);
-    QAccessible::updateAccessibility(&event);
-}
-
-void CellGridAccessible::cellChanged(CellGrid* grid, int row, int column)
-{
-    if (!QAccessible::isActive())
-        return;
-    QAccessibleTableModelChangeEvent event(grid, QAccessibleTableModelChangeEvent::DataChanged);
+    // A reset leaves the rows and columns at -1, as Qt makes the event.
+    QAccessibleTableModelChangeEvent event(grid, row < 0 ? QAccessibleTableModelChangeEvent::ModelReset
+                                                         : QAccessibleTableModelChangeEvent::DataChanged);
     event.setFirstRow(row);
     event.setLastRow(row);
     event.setFirstColumn(column);

@@ -29,8 +29,8 @@ public:
     static void gridGone(CellGrid* grid);
 
     /// What the grid tells a screen reader, when one listens.
-    static void rowsChanged(CellGrid* grid);
-    static void cellChanged(CellGrid* grid, int row, int column);
+    /// One cell changed, or without one (-1) the rows themselves.
+    static void cellsChanged(CellGrid* grid, int row = -1, int column = -1);
     static void rowChosen(CellGrid* grid, int row);
 
     /// Null once the grid is being destroyed.

@@ -87,10 +87,7 @@ ScaleDialogControls buildScaleDialogTemplate(QDialog& dialog)
     layout->addWidget(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
-    QWidget::setTabOrder(controls.numerator, controls.denominator);
-    QWidget::setTabOrder(controls.denominator, controls.saveAsDefault);
-    QWidget::setTabOrder(controls.saveAsDefault, controls.accept);
-    QWidget::setTabOrder(controls.accept, controls.cancel);
+    setTabChain({controls.numerator, controls.denominator, controls.saveAsDefault, controls.accept, controls.cancel});
     return controls;
 }
 

@@ -71,11 +71,8 @@ ColorDialogControls buildColorDialogTemplate(QDialog& dialog)
     layout->addWidget(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
-    QWidget::setTabOrder(controls.palette, controls.byLayer);
-    QWidget::setTabOrder(controls.byLayer, controls.byBlock);
-    QWidget::setTabOrder(controls.byBlock, controls.colorText);
-    QWidget::setTabOrder(controls.colorText, controls.accept);
-    QWidget::setTabOrder(controls.accept, controls.cancel);
+    setTabChain({controls.palette, controls.byLayer, controls.byBlock, controls.colorText, controls.accept,
+                 controls.cancel});
     return controls;
 }
 

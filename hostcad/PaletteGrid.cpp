@@ -7,6 +7,9 @@
 #include <QPainter>
 #include <QStyleOptionFocusRect>
 #include <QStylePainter>
+#include <algorithm>
+#include <iterator>
+#include <utility>
 
 #include "ColorChoice.h"
 
@@ -120,25 +123,17 @@ void PaletteGrid::pickByUser(int colorNumber)
 
 void PaletteGrid::keyPressEvent(QKeyEvent* event)
 {
-    PaletteMove move{};
-    switch (event->key()) {
-    case Qt::Key_Left:
-        move = PaletteMove::Left;
-        break;
-    case Qt::Key_Right:
-        move = PaletteMove::Right;
-        break;
-    case Qt::Key_Up:
-        move = PaletteMove::Up;
-        break;
-    case Qt::Key_Down:
-        move = PaletteMove::Down;
-        break;
-    default:
+    static constexpr std::pair<int, PaletteMove> kMoves[] = {{Qt::Key_Left, PaletteMove::Left},
+                                                             {Qt::Key_Right, PaletteMove::Right},
+                                                             {Qt::Key_Up, PaletteMove::Up},
+                                                             {Qt::Key_Down, PaletteMove::Down}};
+    const auto* found = std::ranges::find(kMoves, event->key(), &std::pair<int, PaletteMove>::first);
+    if (found == std::end(kMoves)) {
         // Enter, Escape and Tab belong to the dialog.
         QWidget::keyPressEvent(event);
         return;
     }
+    const PaletteMove move = found->second;
     // Without a selection the first key lands on the first cell.
     const std::optional<PaletteCell> from = m_selected ? cellOfColor(*m_selected) : std::nullopt;
     const PaletteCell to = from ? movedCell(*from, move) : PaletteCell{};

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <type_traits>
 
 #include "PlaneMath.h"
 
@@ -30,10 +31,12 @@ public:
         add(centre + QPointF(halfSide, halfSide));
     }
 
-    void operator()(const LinePrimitive& line)
+    template <class Segment>
+        requires std::is_same_v<Segment, LinePrimitive> || std::is_same_v<Segment, HatchStrokePrimitive>
+    void operator()(const Segment& segment)
     {
-        add(line.from);
-        add(line.to);
+        add(segment.from);
+        add(segment.to);
     }
 
     void operator()(const PolylinePrimitive& polyline)
@@ -56,22 +59,12 @@ public:
 
     void operator()(const CirclePrimitive& circle) { addSquare(circle.centre, circle.radius); }
 
-    void operator()(const ArrowHeadPrimitive& arrow)
+    template <class Shape>
+        requires std::is_same_v<Shape, ArrowHeadPrimitive> || std::is_same_v<Shape, TextPrimitive>
+    void operator()(const Shape& shape)
     {
-        for (const QPointF& corner : arrow.corners())
+        for (const QPointF& corner : shape.corners())
             add(corner);
-    }
-
-    void operator()(const TextPrimitive& text)
-    {
-        for (const QPointF& corner : text.corners())
-            add(corner);
-    }
-
-    void operator()(const HatchStrokePrimitive& stroke)
-    {
-        add(stroke.from);
-        add(stroke.to);
     }
 
     [[nodiscard]] QRectF rect() const { return m_empty ? QRectF() : QRectF(m_min, m_max); }

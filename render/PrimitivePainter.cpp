@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <cmath>
 #include <numeric>
+#include <type_traits>
 
 #include "LineTypePattern.h"
 #include "PlaneMath.h"
@@ -37,10 +38,12 @@ public:
         }
     }
 
-    void operator()(const LinePrimitive& line)
+    template <class Segment>
+        requires std::is_same_v<Segment, LinePrimitive> || std::is_same_v<Segment, HatchStrokePrimitive>
+    void operator()(const Segment& segment)
     {
         m_painter.setPen(m_pens[m_role]);
-        m_painter.drawLine(QLineF(line.from, line.to));
+        m_painter.drawLine(QLineF(segment.from, segment.to));
     }
 
     void operator()(const PolylinePrimitive& polyline)
@@ -115,12 +118,6 @@ public:
         m_painter.setPen(m_colors[m_role]);
         m_painter.drawText(QPointF(0.0, 0.0), text.text);
         m_painter.setTransform(device);
-    }
-
-    void operator()(const HatchStrokePrimitive& stroke)
-    {
-        m_painter.setPen(m_pens[m_role]);
-        m_painter.drawLine(QLineF(stroke.from, stroke.to));
     }
 
     void paint(const Primitive& primitive)

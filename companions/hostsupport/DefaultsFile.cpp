@@ -92,9 +92,8 @@ std::string name(std::string_view utf8, const char* what)
 template <typename Entry>
 std::uint32_t positionOf(const std::vector<Entry>& entries, const std::string& wanted, const char* section)
 {
-    for (std::size_t i = 0; i < entries.size(); ++i)
-        if (entries[i].name == wanted)
-            return static_cast<std::uint32_t>(i + 1);
+    if (const auto found = std::ranges::find(entries, wanted, &Entry::name); found != entries.end())
+        return static_cast<std::uint32_t>(found - entries.begin() + 1);
     throw ParseError{"\"" + text::cp1251ToUtf8(wanted) + "\" нет выше в разделе [" + section + "]"};
 }
 
@@ -235,9 +234,8 @@ private:
     std::string unique(const std::vector<Entry>& entries, std::string_view key, const char* what)
     {
         auto entryName = name(key, what);
-        for (const auto& entry : entries)
-            if (entry.name == entryName)
-                throw ParseError{std::string(what) + " \"" + std::string(key) + "\" указан дважды"};
+        if (std::ranges::find(entries, entryName, &Entry::name) != entries.end())
+            throw ParseError{std::string(what) + " \"" + std::string(key) + "\" указан дважды"};
         return entryName;
     }
 

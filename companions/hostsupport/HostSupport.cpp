@@ -54,10 +54,8 @@ std::optional<std::uint32_t> numberOfGeneratedName(const std::string& name)
 template <typename Entry>
 std::uint32_t positionByName(const std::vector<Entry>& entries, const std::string& name)
 {
-    for (std::size_t i = 0; i < entries.size(); ++i)
-        if (entries[i].name == name)
-            return static_cast<std::uint32_t>(i + 1);
-    return 0;
+    const auto found = std::ranges::find(entries, name, &Entry::name);
+    return found != entries.end() ? static_cast<std::uint32_t>(found - entries.begin() + 1) : 0;
 }
 
 bool validPosition(std::uint32_t position, std::size_t count)

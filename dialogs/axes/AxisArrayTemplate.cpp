@@ -105,8 +105,7 @@ void buildAxisEditors(AxisTableControls& controls)
     controls.step = named(new controls::CNumEdit(controls.table), controls.stepId);
     controls.step->hide();
     // Where they stood when the column was made with them: after "-", before the next column.
-    QWidget::setTabOrder(controls.remove, controls.name);
-    QWidget::setTabOrder(controls.name, controls.step);
+    setTabChain({controls.remove, controls.name, controls.step});
 }
 
 AxisArrayControls buildAxisArrayTemplate(QDialog& dialog, const FrameControls& frame)

@@ -69,23 +69,21 @@ QVBoxLayout* addTemplateColumn(QDialog& dialog, const FrameControls& frame)
 void addLayerRow(QBoxLayout& layout, QDialog& dialog, const FrameControls& frame, int labelId)
 {
     auto* row = new QHBoxLayout;
-    auto* label = new QLabel(QStringLiteral("Слой в чертеже"), &dialog);
-    label->setObjectName(labelId > 0 ? QString::number(labelId) : QStringLiteral("layerLabel"));
+    auto* label = named(new QLabel(QStringLiteral("Слой в чертеже"), &dialog), labelId);
     label->setBuddy(frame.layers);
     row->addWidget(label);
     row->addWidget(frame.layers, 1);
     layout.addLayout(row);
 }
 
-QGroupBox* addLayerGroup(QBoxLayout& layout, QDialog& dialog, const FrameControls& frame, int groupId,
-                         const QString& caption)
+void addLayerGroup(QBoxLayout& layout, QDialog& dialog, const FrameControls& frame, int groupId,
+                   const QString& caption)
 {
     auto* group = named(new QGroupBox(caption, &dialog), groupId);
     auto* row = new QHBoxLayout(group);
     frame.layers->setParent(group);
     row->addWidget(frame.layers);
     layout.addWidget(group);
-    return group;
 }
 
 void addButtonRow(QBoxLayout& layout, const FrameControls& frame)

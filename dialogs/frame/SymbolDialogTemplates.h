@@ -89,11 +89,11 @@ FrameControls createFrameControls(QDialog& dialog, const FrameTemplate& frame, s
 /// Lays the dialog out as the template's column with the preview pane beside
 /// it, and gives the column for the template's controls.
 QVBoxLayout* addTemplateColumn(QDialog& dialog, const FrameControls& frame);
-/// The row under a template's own controls: layer label (0: no identifier) and combo.
+/// The row under a template's own controls: the layer label and the combo.
 void addLayerRow(QBoxLayout& layout, QDialog& dialog, const FrameControls& frame, int labelId);
 /// The layer combo in a group box of its own, as most templates hold it.
-QGroupBox* addLayerGroup(QBoxLayout& layout, QDialog& dialog, const FrameControls& frame, int groupId,
-                         const QString& caption);
+void addLayerGroup(QBoxLayout& layout, QDialog& dialog, const FrameControls& frame, int groupId,
+                   const QString& caption);
 /// The bottom row: properties and scale buttons, then accept and cancel.
 void addButtonRow(QBoxLayout& layout, const FrameControls& frame);
 

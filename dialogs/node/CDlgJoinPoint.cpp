@@ -30,16 +30,14 @@ JoinPointControls buildJoinPointTemplate(QDialog& dialog, const FrameControls& f
     JoinPointControls controls;
     auto* layout = addTemplateColumn(dialog, frame);
 
-    auto* identification = new QGroupBox(QStringLiteral("Идентификация"), &dialog);
-    identification->setObjectName(QString::number(JoinPointTemplate::kIdentification));
+    auto* identification =
+        named(new QGroupBox(QStringLiteral("Идентификация"), &dialog), JoinPointTemplate::kIdentification);
     auto* identificationLayout = new QGridLayout(identification);
-    auto* label = new QLabel(QStringLiteral("Обозначение узла"), identification);
-    label->setObjectName(QStringLiteral("designationLabel"));
-    controls.designation = new QLineEdit(identification);
-    controls.designation->setObjectName(QString::number(JoinPointTemplate::kDesignation));
+    auto* label = named(new QLabel(QStringLiteral("Обозначение узла"), identification), "designationLabel");
+    controls.designation = named(new QLineEdit(identification), JoinPointTemplate::kDesignation);
     label->setBuddy(controls.designation);
-    controls.autoNumbering = new QCheckBox(QStringLiteral("Автонумерация узла"), identification);
-    controls.autoNumbering->setObjectName(QString::number(JoinPointTemplate::kAutoNumbering));
+    controls.autoNumbering =
+        named(new QCheckBox(QStringLiteral("Автонумерация узла"), identification), JoinPointTemplate::kAutoNumbering);
     controls.autoNumbering->setEnabled(false);
     controls.autoNumbering->setVisible(false);
     identificationLayout->addWidget(label, 0, 0);

@@ -131,10 +131,8 @@ void buildNoteRecords(QDialog& dialog, NoteControls& controls)
         new RecordRowDelegate(controls.recordEditor->minimumSizeHint().height(), controls.records));
 
     // Made last, they would otherwise be last in the focus order too.
-    QWidget::setTabOrder(controls.lowerText, controls.records);
-    QWidget::setTabOrder(controls.records, controls.addRecord);
-    QWidget::setTabOrder(controls.addRecord, controls.removeRecord);
-    QWidget::setTabOrder(controls.removeRecord, controls.recordEditor);
+    setTabChain({controls.lowerText, controls.records, controls.addRecord, controls.removeRecord,
+                 controls.recordEditor});
 }
 
 }  // namespace tarvelo::dialogs

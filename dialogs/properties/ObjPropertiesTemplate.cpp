@@ -110,11 +110,8 @@ ObjPropertiesControls buildObjPropertiesTemplate(QDialog& dialog, services::ISer
     layout->addLayout(buttonLayout);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
-    QWidget::setTabOrder(controls.pages, controls.list);
-    QWidget::setTabOrder(controls.list, controls.save);
-    QWidget::setTabOrder(controls.save, controls.cancel);
-    QWidget::setTabOrder(controls.cancel, controls.settings);
-    QWidget::setTabOrder(controls.settings, controls.saveSettingsButton);
+    setTabChain({controls.pages, controls.list, controls.save, controls.cancel, controls.settings,
+                 controls.saveSettingsButton});
     return controls;
 }
 

@@ -6,7 +6,6 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
-#include <vector>
 
 namespace tarvelo::text {
 
@@ -122,35 +121,8 @@ std::string cp1251ToUtf8(std::string_view cp1251)
     return out;
 }
 
-namespace {
-
-// Unicode to the upper half of the code page, sorted for a binary search;
-// names are read by the hundred thousand, so no linear search per character.
-struct ReverseEntry {
-    char32_t code;
-    char byte;
-};
-
-const std::vector<ReverseEntry>& reverseTable()
-{
-    static const std::vector<ReverseEntry> table = [] {
-        std::vector<ReverseEntry> entries;
-        for (std::size_t i = 0; i < kUpperHalf.size(); ++i)
-            if (kUpperHalf[i] != 0)
-                entries.push_back({kUpperHalf[i], static_cast<char>(0x80 + i)});
-        std::sort(entries.begin(), entries.end(), [](const ReverseEntry& a, const ReverseEntry& b) {
-            return a.code < b.code;
-        });
-        return entries;
-    }();
-    return table;
-}
-
-}  // namespace
-
 std::string utf8ToCp1251(std::string_view utf8)
 {
-    const auto& table = reverseTable();
     std::string out;
     out.reserve(utf8.size());
     for (std::size_t pos = 0; pos < utf8.size();) {
@@ -159,14 +131,14 @@ std::string utf8ToCp1251(std::string_view utf8)
             out += static_cast<char>(code);
             continue;
         }
-        // А to я stand in one run at 0xC0 to 0xFF, and they are most of what is converted.
+        // А to я stand in one run at 0xC0 to 0xFF, and they are most of what is converted; the
+        // rest of the upper half (Ё, №, dashes, quotes) is rare enough for a plain search.
         if (code >= 0x0410 && code <= 0x044F) {
             out += static_cast<char>(0xC0 + (code - 0x0410));
             continue;
         }
-        auto found = std::lower_bound(table.begin(), table.end(), code,
-                                      [](const ReverseEntry& entry, char32_t wanted) { return entry.code < wanted; });
-        out += found != table.end() && found->code == code ? found->byte : kCp1251Replacement;
+        const auto found = std::ranges::find(kUpperHalf, code, [](char16_t entry) { return char32_t{entry}; });
+        out += found != kUpperHalf.end() ? static_cast<char>(0x80 + (found - kUpperHalf.begin())) : kCp1251Replacement;
     }
     return out;
 }

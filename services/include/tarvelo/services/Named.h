@@ -3,6 +3,8 @@
 #pragma once
 
 #include <QString>
+#include <QWidget>
+#include <initializer_list>
 
 /// @file
 /// Gives a template's control its object name, the name tests and tools find it by.
@@ -22,6 +24,13 @@ Control* named(Control* control, const char* objectName)
 {
     control->setObjectName(QString::fromLatin1(objectName));
     return control;
+}
+
+/// Sets the tab order through the controls as listed; Qt 6.4 takes them only in pairs.
+inline void setTabChain(std::initializer_list<QWidget*> controls)
+{
+    for (auto* from = controls.begin(); from + 1 < controls.end(); ++from)
+        QWidget::setTabOrder(*from, *(from + 1));
 }
 
 }  // namespace tarvelo

@@ -12,6 +12,8 @@ namespace {
 constexpr std::size_t kMaxCodeDigits = 6;
 constexpr std::size_t kChunkBytes = 16 * 1024;
 
+// The code line is trimmed and read in plain loops rather than through dxfTrimmed and from_chars:
+// every group passes here, and those measured slower on real drawings.
 bool isBlank(char c)
 {
     return c == ' ' || c == '\t' || c == '\r';
